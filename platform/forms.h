@@ -1,0 +1,107 @@
+#pragma once
+// The forms runtime as the program sees it: a window built from its layout table,
+// its intrinsic controls with their properties and events, and the services the
+// window needs (show, hide, unload, end the program).
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/user_control.h"
+
+namespace brenvik::forms {
+
+class TextBox {
+public:
+    virtual ~TextBox() = default;
+    virtual std::u16string Text() const = 0;
+    virtual void SetText(const std::u16string& text) = 0;
+};
+
+class Label {
+public:
+    virtual ~Label() = default;
+    virtual std::u16string Caption() const = 0;
+    virtual void SetCaption(const std::u16string& caption) = 0;
+};
+
+class CommandButton {
+public:
+    virtual ~CommandButton() = default;
+    virtual std::u16string Caption() const = 0;
+    virtual void SetCaption(const std::u16string& caption) = 0;
+    virtual void OnClick(std::function<void()> handler) = 0;
+};
+
+class CheckBox {
+public:
+    virtual ~CheckBox() = default;
+    virtual int Value() const = 0;  // 0 unchecked, 1 checked
+    virtual void SetValue(int value) = 0;
+};
+
+class Timer {
+public:
+    virtual ~Timer() = default;
+    virtual std::int32_t Interval() const = 0;  // milliseconds
+    virtual void SetInterval(std::int32_t milliseconds) = 0;
+    virtual bool Enabled() const = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+    virtual void OnTimer(std::function<void()> handler) = 0;
+};
+
+enum class ControlKind { Label, TextBox, CommandButton, CheckBox, Timer, UserControl };
+
+// One row of a window's layout table. Positions and sizes are in twips.
+struct ControlLayout {
+    std::string name;
+    ControlKind kind;
+    std::u16string caption;  // caption, or the text of a text box
+    int left, top, width, height;
+    int tabIndex;  // -1 for controls without one
+    bool autoSize = false;      // a label that fits its caption
+    int value = 0;              // check box state; timer interval in ms
+    bool enabled = true;        // timer enabled
+    // A user control: made by this factory and handed its stored properties.
+    std::function<std::unique_ptr<UserControl>(UserControlSite&)> createUserControl{};
+    std::vector<StoredProperty> storedProperties{};
+};
+
+struct FormLayout {
+    std::u16string caption;
+    int clientWidth, clientHeight;  // twips
+    std::vector<ControlLayout> controls;
+};
+
+// A loaded window. Controls are found by their layout names; asking for a name
+// that the layout does not hold as that kind is a programming error.
+class Form {
+public:
+    virtual ~Form() = default;
+    virtual TextBox& TextBoxNamed(std::string_view name) = 0;
+    virtual Label& LabelNamed(std::string_view name) = 0;
+    virtual CommandButton& ButtonNamed(std::string_view name) = 0;
+    virtual CheckBox& CheckBoxNamed(std::string_view name) = 0;
+    virtual Timer& TimerNamed(std::string_view name) = 0;
+    // The host's handler of a user control's events, by event number.
+    virtual void OnUserControlEvent(std::string_view control,
+                                    std::function<void(int eventNumber, EventArgs& args)> handler) = 0;
+
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    // Destroys the controls (each user control's end-of-life hook runs) and the window.
+    virtual void Unload() = 0;
+};
+
+class Runtime {
+public:
+    virtual ~Runtime() = default;
+    // Builds the window and its controls from the layout, hidden.
+    virtual std::unique_ptr<Form> LoadForm(const FormLayout& layout) = 0;
+    // Ends the program at once.
+    virtual void End() = 0;
+};
+
+}  // namespace brenvik::forms

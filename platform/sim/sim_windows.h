@@ -1,0 +1,50 @@
+#pragma once
+// A table of top-level windows: found by class, with titles and the messages
+// posted to them.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/sim/effect_log.h"
+#include "platform/win_api.h"
+
+namespace brenvik::sim {
+
+struct PostedMessage {
+    std::uint32_t message;
+    std::uint32_t wParam;
+    std::int32_t lParam;
+};
+
+class SimWindows {
+public:
+    explicit SimWindows(EffectLog& effects) : effects_(effects) {}
+
+    // Creates a window and returns its handle; its title is in ANSI bytes.
+    Handle Create(std::string className, std::string title = {});
+    void Destroy(Handle window);
+    void SetTitle(Handle window, std::string title);
+    const std::vector<PostedMessage>& Posted(Handle window) const;
+
+    Handle FindWindowA(const char* className, const char* windowName) const;
+    // As Windows does: copies at most bufferSize - 1 bytes and a NUL; for a window
+    // that doesn't exist it writes nothing and returns 0.
+    int GetWindowTextA(Handle window, char* buffer, int bufferSize) const;
+    bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam, std::int32_t lParam);
+
+private:
+    struct Window {
+        Handle handle;
+        std::string className;
+        std::string title;
+        std::vector<PostedMessage> posted;
+    };
+    Window* Find(Handle window);
+    const Window* Find(Handle window) const;
+
+    EffectLog& effects_;
+    std::vector<Window> windows_;
+    Handle nextHandle_ = 0x10010;
+};
+
+}  // namespace brenvik::sim

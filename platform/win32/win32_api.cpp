@@ -1,0 +1,77 @@
+#include "platform/win32/win32_api.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+// shellapi.h maps the name to its W or A entry; the seam names the function itself.
+#undef Shell_NotifyIcon
+
+namespace brenvik::win32 {
+
+namespace {
+// Handles cross the seam as 32-bit values; predefined root keys such as
+// 0x80000001 are sign-extended, as Windows defines them, for a 64-bit build.
+HWND ToHwnd(Handle h) { return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(h)); }
+HKEY ToHkey(Handle h) {
+    return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG_PTR>(static_cast<LONG>(h))));
+}
+Handle FromHandle(const void* h) { return static_cast<Handle>(reinterpret_cast<ULONG_PTR>(h)); }
+}  // namespace
+
+Handle Win32Api::FindWindowA(const char* className, const char* windowName) {
+    return FromHandle(::FindWindowA(className, windowName));
+}
+
+int Win32Api::GetWindowTextA(Handle window, char* buffer, int bufferSize) {
+    return ::GetWindowTextA(ToHwnd(window), buffer, bufferSize);
+}
+
+bool Win32Api::PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam,
+                            std::int32_t lParam) {
+    return ::PostMessageA(ToHwnd(window), message, wParam, lParam) != FALSE;
+}
+
+LResult Win32Api::RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options,
+                                std::uint32_t access, Handle* result) {
+    HKEY opened = nullptr;
+    const LONG code = ::RegOpenKeyExA(ToHkey(key), subKey, options, access, &opened);
+    *result = FromHandle(opened);
+    return code;
+}
+
+LResult Win32Api::RegCreateKeyA(Handle key, const char* subKey, Handle* result) {
+    HKEY created = nullptr;
+    const LONG code = ::RegCreateKeyA(ToHkey(key), subKey, &created);
+    *result = FromHandle(created);
+    return code;
+}
+
+LResult Win32Api::RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved,
+                                   std::uint32_t* type, std::uint8_t* data,
+                                   std::uint32_t* dataSize) {
+    static_assert(sizeof(DWORD) == sizeof(std::uint32_t));
+    return ::RegQueryValueExA(ToHkey(key), valueName, reinterpret_cast<DWORD*>(reserved),
+                              reinterpret_cast<DWORD*>(type), data,
+                              reinterpret_cast<DWORD*>(dataSize));
+}
+
+LResult Win32Api::RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved,
+                                 std::uint32_t type, const std::uint8_t* data,
+                                 std::uint32_t dataSize) {
+    return ::RegSetValueExA(ToHkey(key), valueName, reserved, type, data, dataSize);
+}
+
+LResult Win32Api::RegDeleteKeyA(Handle key, const char* subKey) {
+    return ::RegDeleteKeyA(ToHkey(key), subKey);
+}
+
+LResult Win32Api::RegCloseKey(Handle key) { return ::RegCloseKey(ToHkey(key)); }
+
+bool Win32Api::Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) {
+    // The record is the 88-byte first form of NOTIFYICONDATAA; on a 32-bit build its
+    // layout is the native one, so it goes to the shell as it is.
+    static_assert(sizeof(void*) == 4, "widen hWnd and hIcon into the native layout on 64-bit");
+    return ::Shell_NotifyIconA(message, reinterpret_cast<NOTIFYICONDATAA*>(notifyIconData)) != FALSE;
+}
+
+}  // namespace brenvik::win32

@@ -1,0 +1,36 @@
+#pragma once
+// The Windows that a seam's tests run against: the simulation on Linux, the real
+// functions under Wine. The same test source runs on both.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ansi.h"
+#include "platform/win_api.h"
+
+namespace brenvik::testing {
+
+struct ReceivedMessage {
+    std::uint32_t message;
+    std::uint32_t wParam;
+    std::int32_t lParam;
+};
+
+class TestBackend {
+public:
+    virtual ~TestBackend() = default;
+    virtual WinApi& Api() = 0;
+    virtual const AnsiCodec& Ansi() = 0;
+    virtual bool IsSimulation() const = 0;
+
+    // Top-level windows of the test's own, found by class like any other window.
+    virtual Handle CreateWindowOfClass(const std::string& className, const std::string& title) = 0;
+    virtual void DestroyWindow(Handle window) = 0;
+    // Delivers what was posted to the test's windows and returns what each received.
+    virtual std::vector<ReceivedMessage> Received(Handle window) = 0;
+};
+
+std::unique_ptr<TestBackend> MakeTestBackend();
+
+}  // namespace brenvik::testing
