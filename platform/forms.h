@@ -100,6 +100,8 @@ public:
     virtual ~Runtime() = default;
     // Builds the window and its controls from the layout, hidden.
     virtual std::unique_ptr<Form> LoadForm(const FormLayout& layout) = 0;
+    // The program file's icon, which is also the window's icon.
+    virtual PictureRef ProgramIcon() = 0;
     // Ends the program at once.
     virtual void End() = 0;
 };

@@ -1,0 +1,76 @@
+#include "app/form1.h"
+
+#include "app/form1_layout.h"
+#include "tray/tray.h"
+
+namespace brenvik {
+
+namespace {
+std::unique_ptr<forms::Form> LoadForm1(const Platform& platform, forms::Runtime& runtime, Tray*& tray1) {
+    return runtime.LoadForm(Form1Layout(runtime.ProgramIcon(), [&platform, &tray1](forms::UserControlSite& site) {
+        auto tray = std::make_unique<Tray>(platform.api, platform.ansi, site);
+        tray1 = tray.get();
+        return tray;
+    }));
+}
+}  // namespace
+
+Form1::Form1(const Platform& platform, forms::Runtime& runtime)
+    : platform_(platform),
+      runtime_(runtime),
+      form_(LoadForm1(platform, runtime, tray1_)),
+      Text1(form_->TextBoxNamed("Text1")),
+      Text2(form_->TextBoxNamed("Text2")),
+      Check1(form_->CheckBoxNamed("Check1")),
+      Label4(form_->LabelNamed("Label4")),
+      Command1(form_->ButtonNamed("Command1")),
+      Timer1(form_->TimerNamed("Timer1")) {
+    Command1.OnClick([this] { Command1_Click(); });
+    form_->ButtonNamed("Command2").OnClick([this] { Command2_Click(); });
+    form_->ButtonNamed("Command3").OnClick([this] { Command3_Click(); });
+    Timer1.OnTimer([this] { Timer1_Timer(); });
+    form_->OnUserControlEvent("Tray1", [this](int event, forms::EventArgs&) {
+        if (event == Tray::kDblClick) Tray1_DblClick();
+    });
+}
+
+Form1::~Form1() = default;
+
+void Form1::LoadAndShow() {
+    Form_Load();
+    form_->Show();
+}
+
+void Form1::Form_Load() {
+    tray1_->SetVisible(false);
+    tray1_->SetToolTip(u"Dobel klik untuk menampilkan window");
+    LastStatus = u"";
+    Timer1_Timer();  // the current title goes out once at start-up, with the refresh off
+    Running = false;
+    Timer1.SetEnabled(Running);
+    Command1.SetCaption(Running ? u"Stop" : u"Start");
+}
+
+void Form1::Command3_Click() {
+    tray1_->SetVisible(true);
+    // Hide only behind an icon that is really there: a window hidden with no icon
+    // could never be brought back. Withdrawing the request lets the next click retry.
+    if (tray1_->IconShown()) {
+        form_->Hide();
+    } else {
+        tray1_->SetVisible(false);
+    }
+}
+
+void Form1::Tray1_DblClick() {
+    form_->Show();
+    tray1_->SetVisible(false);
+}
+
+void Form1::Command2_Click() {
+    tray1_->SetVisible(false);
+    form_->Unload();
+    runtime_.End();
+}
+
+}  // namespace brenvik

@@ -1,0 +1,54 @@
+#pragma once
+// The main window: start-up, the refresh cycle, the publication of the status text
+// to the messenger, and the commands that trade the window for the tray icon.
+#include <memory>
+#include <string>
+
+#include "platform/forms.h"
+#include "platform/platform.h"
+
+namespace brenvik {
+
+class Tray;
+
+class Form1 {
+public:
+    // Builds the window and its controls from the layout; it isn't shown yet.
+    Form1(const Platform& platform, forms::Runtime& runtime);
+    ~Form1();
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // What the runtime does with its start-up window: Form_Load, then show it.
+    void LoadAndShow();
+
+    // Event handlers.
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Timer1_Timer();
+    void Tray1_DblClick();
+
+    void SetBrenvik(std::u16string Teks);
+
+    bool IsRunning() const { return Running; }
+    const std::u16string& PublishedStatus() const { return LastStatus; }
+
+private:
+    const Platform& platform_;
+    forms::Runtime& runtime_;
+    Tray* tray1_ = nullptr;  // made and owned by the window, from the layout
+    std::unique_ptr<forms::Form> form_;
+    forms::TextBox& Text1;
+    forms::TextBox& Text2;
+    forms::CheckBox& Check1;
+    forms::Label& Label4;
+    forms::CommandButton& Command1;
+    forms::Timer& Timer1;
+
+    bool Running = false;      // the periodic refresh is on
+    std::u16string LastStatus;  // the status text last published
+};
+
+}  // namespace brenvik

@@ -1,0 +1,42 @@
+// Publication of the status text as the messenger's custom status message 5.
+#include "app/form1.h"
+#include "registry/reg_routine.h"
+
+namespace brenvik {
+
+namespace {
+constexpr char16_t kPagerKey[] = u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager";
+constexpr std::uint32_t kCustomMessageCommand = 392;
+
+// A user ID that names a profile: the read failed ("Error"), gave nothing, or would
+// lead out of the profiles key.
+bool NamesAProfile(const std::u16string& userId) {
+    return !userId.empty() && userId != u"Error" && userId.find(u'\\') == std::u16string::npos;
+}
+}  // namespace
+
+void Form1::SetBrenvik(std::u16string Teks) {
+    if (Teks == LastStatus) return;  // unchanged: no registry access, no post
+
+    registry::RegRoutine accessor(platform_);
+    std::u16string entry = u"Yahoo! User ID";
+    const std::u16string userId = registry::AsText(accessor.GetStringValue(kPagerKey, entry));
+    // Without a user there is no profile to write to; LastStatus stays, so the next tick tries again.
+    if (!NamesAProfile(userId)) return;
+
+    const std::u16string profileKey = kPagerKey + (u"\\profiles\\" + userId) + u"\\Custom Msgs";
+    entry = u"5";
+    accessor.SetStringValue(profileKey, entry, Teks);
+    entry = u"5_DND";
+    accessor.SetDWORDValue(profileKey, entry, Check1.Value() == 1 ? 1 : 0);
+
+    // Posted, not sent: the messenger is not waited for, and the result is not checked.
+    // With no messenger there is no one to tell (a post to window 0 would land in our own queue).
+    const Handle messenger = platform_.api.FindWindowA("YahooBuddyMain", nullptr);
+    if (messenger != 0) (void)platform_.api.PostMessageA(messenger, win::WM_COMMAND, kCustomMessageCommand, 0);
+
+    Label4.SetCaption(u"Preview: " + Teks);
+    LastStatus = Teks;
+}
+
+}  // namespace brenvik

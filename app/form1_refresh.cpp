@@ -1,0 +1,22 @@
+// The refresh cycle: Start/Stop and the tick that captures the now-playing title.
+#include "app/form1.h"
+#include "app/refresh_interval.h"
+#include "app/title_capture.h"
+
+namespace brenvik {
+
+void Form1::Command1_Click() {
+    Running = !Running;
+    if (Running) {
+        Timer1.SetInterval(RefreshIntervalMilliseconds(Text2.Text()));
+        Timer1_Timer();  // runs to its end before the timer starts: the next tick is a full interval away
+    }
+    Timer1.SetEnabled(Running);
+    Command1.SetCaption(Running ? u"Stop" : u"Start");
+}
+
+void Form1::Timer1_Timer() {
+    SetBrenvik(Text1.Text() + CaptureNowPlaying(platform_.api, platform_.ansi));
+}
+
+}  // namespace brenvik

@@ -1,0 +1,90 @@
+#include "platform/sim/sim_form.h"
+
+#include <stdexcept>
+
+#include "platform/sim/sim_hosted_control.h"
+
+namespace brenvik::sim {
+
+namespace {
+template <typename Map>
+auto& Find(Map& map, std::string_view name) {
+    const auto it = map.find(name);
+    if (it == map.end()) throw std::out_of_range("no control named " + std::string(name));
+    return *it->second;
+}
+}  // namespace
+
+SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout) : effects_(effects) {
+    using forms::ControlKind;
+    for (const auto& row : layout.controls) {
+        switch (row.kind) {
+            case ControlKind::TextBox:
+                textBoxes_.emplace(row.name, std::make_unique<SimTextBox>(row.caption));
+                break;
+            case ControlKind::Label:
+                labels_.emplace(row.name, std::make_unique<SimLabel>(effects_, row.name, row.caption));
+                break;
+            case ControlKind::CommandButton:
+                buttons_.emplace(row.name, std::make_unique<SimButton>(effects_, row.name, row.caption));
+                break;
+            case ControlKind::CheckBox:
+                checkBoxes_.emplace(row.name, std::make_unique<SimCheckBox>(row.value));
+                break;
+            case ControlKind::Timer:
+                timers_.emplace(row.name, std::make_unique<SimTimer>(effects_, row.name, row.value, row.enabled));
+                break;
+            case ControlKind::UserControl:
+                userControls_.emplace(row.name, std::make_unique<SimHostedControl>(row));
+                break;
+        }
+    }
+}
+
+SimForm::~SimForm() {
+    if (loaded_) Unload();
+}
+
+forms::TextBox& SimForm::TextBoxNamed(std::string_view name) { return Find(textBoxes_, name); }
+forms::Label& SimForm::LabelNamed(std::string_view name) { return Find(labels_, name); }
+forms::CommandButton& SimForm::ButtonNamed(std::string_view name) { return Find(buttons_, name); }
+forms::CheckBox& SimForm::CheckBoxNamed(std::string_view name) { return Find(checkBoxes_, name); }
+forms::Timer& SimForm::TimerNamed(std::string_view name) { return Find(timers_, name); }
+
+void SimForm::OnUserControlEvent(std::string_view control,
+                                 std::function<void(int, forms::EventArgs&)> handler) {
+    Find(userControls_, control).SetEventHandler(std::move(handler));
+}
+
+void SimForm::Show() {
+    visible_ = true;
+    effects_.Record("Form.Show");
+}
+
+void SimForm::Hide() {
+    visible_ = false;
+    effects_.Record("Form.Hide");
+}
+
+void SimForm::Unload() {
+    if (!loaded_) return;
+    loaded_ = false;
+    visible_ = false;
+    for (auto& [name, timer] : timers_) timer->SetEnabled(false);  // destroyed with the window
+    for (auto& [name, control] : userControls_) control->Terminate();
+    effects_.Record("Form.Unload");
+}
+
+void SimForm::Click(std::string_view button) {
+    if (loaded_) Find(buttons_, button).Click();
+}
+
+bool SimForm::ElapseTimer(std::string_view timer) { return loaded_ && Find(timers_, timer).Elapse(); }
+
+forms::UserControlSite& SimForm::SiteOf(std::string_view control) { return Find(userControls_, control).Site(); }
+
+forms::UserControl& SimForm::UserControlNamed(std::string_view control) {
+    return Find(userControls_, control).Control();
+}
+
+}  // namespace brenvik::sim

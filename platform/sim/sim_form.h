@@ -1,0 +1,59 @@
+#pragma once
+// A loaded window of the headless runtime: its controls by name, its visibility,
+// and the user controls it hosts.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/forms.h"
+#include "platform/sim/effect_log.h"
+#include "platform/sim/sim_controls.h"
+
+namespace brenvik::sim {
+
+class SimHostedControl;
+
+class SimForm final : public forms::Form {
+public:
+    SimForm(EffectLog& effects, const forms::FormLayout& layout);
+    ~SimForm() override;
+
+    forms::TextBox& TextBoxNamed(std::string_view name) override;
+    forms::Label& LabelNamed(std::string_view name) override;
+    forms::CommandButton& ButtonNamed(std::string_view name) override;
+    forms::CheckBox& CheckBoxNamed(std::string_view name) override;
+    forms::Timer& TimerNamed(std::string_view name) override;
+    void OnUserControlEvent(std::string_view control,
+                            std::function<void(int, forms::EventArgs&)> handler) override;
+    void Show() override;
+    void Hide() override;
+    void Unload() override;
+
+    // What a user does and sees.
+    void Click(std::string_view button);
+    bool ElapseTimer(std::string_view timer);  // true when a tick ran
+    bool Visible() const { return visible_; }
+    bool Loaded() const { return loaded_; }
+    // The close button: the runtime unloads the window.
+    void Close() { Unload(); }
+    // The user control's site, to drive its window as the shell would.
+    forms::UserControlSite& SiteOf(std::string_view control);
+    forms::UserControl& UserControlNamed(std::string_view control);
+
+private:
+    template <typename T>
+    using ByName = std::map<std::string, std::unique_ptr<T>, std::less<>>;
+
+    EffectLog& effects_;
+    ByName<SimTextBox> textBoxes_;
+    ByName<SimLabel> labels_;
+    ByName<SimButton> buttons_;
+    ByName<SimCheckBox> checkBoxes_;
+    ByName<SimTimer> timers_;
+    ByName<SimHostedControl> userControls_;
+    bool visible_ = false;
+    bool loaded_ = true;
+};
+
+}  // namespace brenvik::sim

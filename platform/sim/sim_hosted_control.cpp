@@ -1,0 +1,14 @@
+#include "platform/sim/sim_hosted_control.h"
+
+#include "platform/property_bag.h"
+
+namespace brenvik::sim {
+
+SimHostedControl::SimHostedControl(const forms::ControlLayout& row) : control_(row.createUserControl(site_)) {
+    site_.Attach(*control_);
+    forms::MemoryPropertyBag stored(row.storedProperties);
+    control_->LoadProperties(stored);
+    site_.Resize(static_cast<float>(row.width), static_cast<float>(row.height));
+}
+
+}  // namespace brenvik::sim

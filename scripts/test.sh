@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs every test: the host build (simulation) and the Windows build under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+echo "== host build (simulation) =="
+cmake --preset host >/dev/null
+cmake --build --preset host
+ctest --preset host
+
+echo "== Windows build, tests under Wine =="
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+. scripts/xvfb.sh
+export WINEPREFIX=$PWD/build/windows/wineprefix
+# Always a display of its own: the tests click at the tray icon and must not meet a real desktop.
+start_virtual_display
+ctest --preset windows

@@ -1,0 +1,52 @@
+#pragma once
+// Form1 on the headless window, with the backend's Windows underneath: the
+// simulation on Linux, the real registry and real windows under Wine.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/form1.h"
+#include "platform/sim/sim_form.h"
+#include "platform/sim/sim_forms.h"
+#include "tests/app/messenger_settings.h"
+#include "tests/app/recording_win_api.h"
+#include "tests/support/recording_message_box.h"
+#include "tests/support/test_backend.h"
+
+namespace brenvik::testing {
+
+class Form1Test : public ::testing::Test {
+protected:
+    std::unique_ptr<TestBackend> backend = MakeTestBackend();
+    sim::EffectLog log;
+    RecordingWinApi api{backend->Api(), log};
+    RecordingMessageBox messageBox;
+    Platform platform{api, backend->Ansi(), messageBox};
+    MessengerSettings settings{backend->Api()};
+    sim::SimRuntime runtime{log};
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(platform, runtime);
+    sim::SimForm& window = runtime.LoadedForm();
+    Handle player = 0;
+    Handle messenger = 0;
+
+    ~Form1Test() override {
+        form.reset();
+        if (player != 0) backend->DestroyWindow(player);
+        if (messenger != 0) backend->DestroyWindow(messenger);
+    }
+
+    void StartPlayer(const std::string& title) { player = backend->CreateWindowOfClass("Winamp v1.x", title); }
+    void StartMessenger() { messenger = backend->CreateWindowOfClass("YahooBuddyMain", ""); }
+    int CommandsReceived() {
+        int count = 0;
+        for (const auto& m : backend->Received(messenger)) count += m.message == 0x111 && m.wParam == 392 && m.lParam == 0;
+        return count;
+    }
+
+    std::u16string Caption(const char* control) { return window.LabelNamed(control).Caption(); }
+    std::u16string ButtonCaption(const char* control) { return window.ButtonNamed(control).Caption(); }
+    void Type(const char* textBox, const std::u16string& text) { window.TextBoxNamed(textBox).SetText(text); }
+    forms::Timer& Timer1() { return window.TimerNamed("Timer1"); }
+};
+
+}  // namespace brenvik::testing

@@ -1,0 +1,77 @@
+#include "tests/app/messenger_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace brenvik::testing {
+
+namespace {
+constexpr char kPager[] = "Software\\Yahoo\\pager";
+
+std::string ProfileKey(const std::string& userId) {
+    return std::string(kPager) + "\\profiles\\" + userId + "\\Custom Msgs";
+}
+}  // namespace
+
+void MessengerSettings::SetUserId(const std::string& userId) {
+    userId_ = userId;
+    Handle key = 0;
+    ASSERT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, kPager, &key), 0);
+    api_.RegSetValueExA(key, "Yahoo! User ID", 0, win::REG_SZ, reinterpret_cast<const std::uint8_t*>(userId.c_str()),
+                        static_cast<std::uint32_t>(userId.size() + 1));
+    api_.RegCloseKey(key);
+}
+
+void MessengerSettings::CreatePagerKeyOnly() {
+    Handle key = 0;
+    ASSERT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, kPager, &key), 0);
+    api_.RegCloseKey(key);
+}
+
+std::optional<std::string> MessengerSettings::Status(const std::string& userId) const {
+    Handle key = 0;
+    if (api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, ProfileKey(userId).c_str(), 0, win::KEY_READ, &key) != 0)
+        return std::nullopt;
+    std::vector<std::uint8_t> data(1024, 0xAA);
+    std::uint32_t type = 0, size = static_cast<std::uint32_t>(data.size());
+    const LResult code = api_.RegQueryValueExA(key, "5", nullptr, &type, data.data(), &size);
+    api_.RegCloseKey(key);
+    if (code != 0 || type != win::REG_SZ) return std::nullopt;
+    std::string text(data.begin(), data.begin() + size);
+    return text.substr(0, text.find('\0'));
+}
+
+std::optional<std::uint32_t> MessengerSettings::Invisible(const std::string& userId) const {
+    Handle key = 0;
+    if (api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, ProfileKey(userId).c_str(), 0, win::KEY_READ, &key) != 0)
+        return std::nullopt;
+    std::uint32_t value = 0xdeadbeef, type = 0, size = 4;
+    const LResult code =
+        api_.RegQueryValueExA(key, "5_DND", nullptr, &type, reinterpret_cast<std::uint8_t*>(&value), &size);
+    api_.RegCloseKey(key);
+    if (code != 0 || type != win::REG_DWORD || size != 4) return std::nullopt;
+    return value;
+}
+
+bool MessengerSettings::ProfileExists(const std::string& userId) const {
+    Handle key = 0;
+    const std::string path = std::string(kPager) + "\\profiles\\" + userId;
+    if (api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, path.c_str(), 0, win::KEY_READ, &key) != 0) return false;
+    api_.RegCloseKey(key);
+    return true;
+}
+
+void MessengerSettings::Remove() {
+    // Deepest first: a key with sub-keys can't be deleted.
+    for (const std::string& id : {userId_, std::string("Error"), std::string("user1")}) {
+        if (id.empty()) continue;
+        api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, ProfileKey(id).c_str());
+        api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, (std::string(kPager) + "\\profiles\\" + id).c_str());
+    }
+    api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, (std::string(kPager) + "\\profiles").c_str());
+    api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, kPager);
+    api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, "Software\\Yahoo");
+}
+
+}  // namespace brenvik::testing

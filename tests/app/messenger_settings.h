@@ -1,0 +1,31 @@
+#pragma once
+// The messenger's settings in the registry, as a test sets them up and reads back
+// what the program published, through the same Windows functions on both backends.
+#include <optional>
+#include <string>
+
+#include "platform/win_api.h"
+
+namespace brenvik::testing {
+
+class MessengerSettings {
+public:
+    explicit MessengerSettings(WinApi& api) : api_(api) { Remove(); }
+    ~MessengerSettings() { Remove(); }
+
+    // Stores "Yahoo! User ID" under the pager key (ANSI bytes as given).
+    void SetUserId(const std::string& userId);
+    // Creates the pager key with no user ID in it.
+    void CreatePagerKeyOnly();
+    std::optional<std::string> Status(const std::string& userId) const;        // value "5"
+    std::optional<std::uint32_t> Invisible(const std::string& userId) const;   // value "5_DND"
+    bool ProfileExists(const std::string& userId) const;
+
+private:
+    void Remove();
+
+    WinApi& api_;
+    std::string userId_;
+};
+
+}  // namespace brenvik::testing

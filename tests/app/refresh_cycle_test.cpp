@@ -1,0 +1,97 @@
+// The refresh cycle: Start/Stop, the interval, and the captured title.
+#include "app/refresh_interval.h"
+#include "tests/app/form1_fixture.h"
+
+namespace brenvik::testing {
+namespace {
+
+struct IntervalCase {
+    const char16_t* text;
+    std::int32_t milliseconds;
+};
+constexpr IntervalCase kIntervals[] = {
+    {u"3", 3000},     {u"", 3000},      {u"0", 3000},         {u"abc", 3000},  {u"0.4", 3000},
+    {u"0.5", 3000},   {u"2.5", 2000},   {u"3.5", 4000},       {u"1.6", 2000},  {u"10 s", 10000},
+    {u"32", 32000},   {u"33", 33000},   {u"-5", 3000},        {u"  7", 7000},  {u"+4", 4000},
+    {u"1e9", 1000},   {u"0x10", 3000},  {u"99999999", 2147483000},
+    {u"2147483", 2147483000},           {u"2147484", 2147483000},
+};
+
+TEST(RefreshInterval, SecondsRoundHalfToEvenWithDefaultAndLongestInterval) {
+    for (const auto& c : kIntervals) {
+        SCOPED_TRACE(std::string(c.text, c.text + std::char_traits<char16_t>::length(c.text)));
+        EXPECT_EQ(RefreshIntervalMilliseconds(c.text), c.milliseconds);
+    }
+    EXPECT_EQ(RefreshIntervalMilliseconds(std::u16string(5000, u'9')), 2147483000);
+}
+
+using RefreshCycle = Form1Test;
+
+TEST_F(RefreshCycle, StartRunsOneTickBeforeTheTimerIsEnabled) {
+    settings.SetUserId("user1");
+    StartPlayer("Song A");
+    log.Clear();
+    window.Click("Command1");
+    const std::vector<std::string> expected = {
+        "Timer1.Interval 3000", "create Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs",
+        "value 5", "value 5_DND", "Label4.Caption Preview: Song A", "Timer1.Enabled true",
+        "Command1.Caption Stop"};
+    EXPECT_EQ(log.Entries(), expected);
+    EXPECT_TRUE(form->IsRunning());
+}
+
+TEST_F(RefreshCycle, StopRunsNoTickAndStopsTheTimer) {
+    settings.SetUserId("user1");
+    StartPlayer("Song A");
+    window.Click("Command1");
+    backend->DestroyWindow(player);
+    player = 0;
+    log.Clear();
+    window.Click("Command1");
+    const std::vector<std::string> expected = {"Timer1.Enabled false", "Command1.Caption Start"};
+    EXPECT_EQ(log.Entries(), expected);
+    EXPECT_FALSE(window.ElapseTimer("Timer1"));
+}
+
+TEST_F(RefreshCycle, TheIntervalIsFixedAtSwitchOn) {
+    Type("Text2", u"2.5");
+    window.Click("Command1");
+    Type("Text2", u"10");
+    EXPECT_EQ(Timer1().Interval(), 2000);
+    window.Click("Command1");
+    window.Click("Command1");
+    EXPECT_EQ(Timer1().Interval(), 10000);
+}
+
+TEST_F(RefreshCycle, EveryTickReadsThePrefixAsTypedAndPublishesOnlyChanges) {
+    settings.SetUserId("user1");
+    StartMessenger();
+    StartPlayer("Song A");
+    Type("Text1", u"np: ");
+    window.Click("Command1");
+    EXPECT_EQ(settings.Status("user1"), "np: Song A");
+    EXPECT_TRUE(window.ElapseTimer("Timer1"));
+    EXPECT_EQ(CommandsReceived(), 1);  // unchanged
+    Type("Text1", u"");
+    EXPECT_TRUE(window.ElapseTimer("Timer1"));
+    EXPECT_EQ(settings.Status("user1"), "Song A");
+    EXPECT_EQ(CommandsReceived(), 2);
+}
+
+TEST_F(RefreshCycle, ALongTitleIsCapturedAsItsFirst259Bytes) {
+    settings.SetUserId("user1");
+    const std::string title = std::string(250, 'a') + std::string(50, 'b');
+    StartPlayer(title);
+    window.Click("Command1");
+    EXPECT_EQ(settings.Status("user1"), title.substr(0, 259));
+}
+
+TEST_F(RefreshCycle, WithNoPlayerTheStatusIsThePrefixAlone) {
+    settings.SetUserId("user1");
+    Type("Text1", u"idle");
+    window.Click("Command1");
+    EXPECT_EQ(settings.Status("user1"), "idle");
+}
+
+}  // namespace
+}  // namespace brenvik::testing
