@@ -1,0 +1,135 @@
+// Start-up, "Goto Tray", the double click on the icon, "Tutup Aplikasi" and the
+// close button, on the simulated shell (Brenvik.exe itself is driven end to end
+// under Wine in tests/e2e).
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "platform/sim/iconv_codec.h"
+#include "platform/sim/sim_form.h"
+#include "platform/sim/sim_forms.h"
+#include "platform/sim/sim_win_api.h"
+#include "tests/app/messenger_settings.h"
+#include "tests/support/recording_message_box.h"
+
+namespace brenvik::testing {
+namespace {
+
+class WindowCommands : public ::testing::Test {
+protected:
+    sim::SimWinApi api;
+    sim::IconvCodec ansi;
+    RecordingMessageBox messageBox;
+    Platform platform{api, ansi, messageBox};
+    MessengerSettings settings{api};
+    sim::SimRuntime runtime{api.effects};
+    std::unique_ptr<Form1> form;
+
+    sim::SimForm& Window() { return runtime.LoadedForm(); }
+    void Start() {
+        form = std::make_unique<Form1>(platform, runtime);
+        form->LoadAndShow();
+    }
+    // The shell reports a mouse message on the icon to the control's window.
+    void MouseOnIcon(std::uint32_t message) {
+        auto& site = Window().SiteOf("Tray1");
+        Window().UserControlNamed("Tray1").OnWindowMouseMove(0, 0, message * site.TwipsPerPixelX(), 0);
+    }
+    void DoubleClickIcon() {
+        for (std::uint32_t m : {513u, 514u, 515u, 514u}) MouseOnIcon(m);
+    }
+    std::u16string Caption(const char* name) { return Window().LabelNamed(name).Caption(); }
+};
+
+TEST_F(WindowCommands, StartUpPublishesThePlayingTitleOnceWithTheRefreshOff) {
+    settings.SetUserId("user1");
+    api.windows.Create("Winamp v1.x", "Song A");
+    Start();
+    EXPECT_EQ(settings.Status("user1"), "Song A");
+    EXPECT_EQ(Caption("Label4"), u"Preview: Song A");
+    EXPECT_EQ(Window().ButtonNamed("Command1").Caption(), u"Start");
+    EXPECT_FALSE(Window().TimerNamed("Timer1").Enabled());
+    EXPECT_TRUE(Window().Visible());
+    EXPECT_EQ(api.shell.IconCount(), 0u);
+}
+
+TEST_F(WindowCommands, StartUpWithNothingPlayingPublishesNothing) {
+    settings.SetUserId("user1");
+    Start();
+    EXPECT_FALSE(settings.Status("user1").has_value());
+    EXPECT_EQ(Caption("Label4"), u"");
+    EXPECT_TRUE(Window().Visible());
+}
+
+TEST_F(WindowCommands, GotoTrayTradesTheWindowForTheIconAndTheRefreshGoesOn) {
+    settings.SetUserId("user1");
+    const Handle player = api.windows.Create("Winamp v1.x", "Song A");
+    Start();
+    Window().Click("Command1");
+    Window().Click("Command3");
+    EXPECT_FALSE(Window().Visible());
+    ASSERT_EQ(api.shell.IconCount(), 1u);
+    const auto& add = api.shell.Calls().back();
+    EXPECT_EQ(add.message, win::NIM_ADD);
+    EXPECT_EQ(add.Field(12), 7u);  // message, icon and tip
+    EXPECT_EQ(add.Field(20), runtime.ProgramIcon()->Handle());
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&add.record[24])), "Dobel klik untuk menampilkan window");
+
+    api.windows.SetTitle(player, "Song B");
+    EXPECT_TRUE(Window().ElapseTimer("Timer1"));
+    EXPECT_EQ(settings.Status("user1"), "Song B");
+}
+
+TEST_F(WindowCommands, ADoubleClickOnTheIconBringsTheWindowBackAsItWas) {
+    settings.SetUserId("user1");
+    api.windows.Create("Winamp v1.x", "Song A");
+    Start();
+    Window().Click("Command1");
+    Window().Click("Command3");
+    DoubleClickIcon();
+    EXPECT_TRUE(Window().Visible());
+    EXPECT_EQ(api.shell.IconCount(), 0u);
+    EXPECT_EQ(Caption("Label4"), u"Preview: Song A");
+    EXPECT_TRUE(form->IsRunning());
+    EXPECT_EQ(Window().ButtonNamed("Command1").Caption(), u"Stop");
+}
+
+TEST_F(WindowCommands, ARightButtonDoubleClickBringsTheWindowBackToo) {
+    Start();
+    Window().Click("Command3");
+    MouseOnIcon(518);
+    EXPECT_TRUE(Window().Visible());
+    EXPECT_EQ(api.shell.IconCount(), 0u);
+}
+
+TEST_F(WindowCommands, WithoutANotificationAreaGotoTrayKeepsTheWindowShown) {
+    Start();
+    api.shell.SetAvailable(false);
+    Window().Click("Command3");
+    EXPECT_TRUE(Window().Visible());
+    api.shell.SetAvailable(true);  // the shell comes up: the next click goes to the tray
+    Window().Click("Command3");
+    EXPECT_FALSE(Window().Visible());
+    EXPECT_EQ(api.shell.IconCount(), 1u);
+}
+
+TEST_F(WindowCommands, TutupAplikasiEndsTheProgramWithNoIconLeft) {
+    Start();
+    Window().Click("Command1");
+    Window().Click("Command2");
+    EXPECT_TRUE(runtime.Ended());
+    EXPECT_FALSE(Window().Loaded());
+    EXPECT_EQ(api.shell.IconCount(), 0u);
+    EXPECT_FALSE(Window().ElapseTimer("Timer1"));
+}
+
+TEST_F(WindowCommands, TheCloseButtonWhileRunningStopsTheTicksAndLeavesNoIcon) {
+    Start();
+    Window().Click("Command1");
+    Window().Close();
+    EXPECT_FALSE(Window().ElapseTimer("Timer1"));
+    EXPECT_EQ(api.shell.IconCount(), 0u);
+    EXPECT_EQ(api.shell.Calls().back().message, win::NIM_DELETE);  // the control's own end-of-life delete
+}
+
+}  // namespace
+}  // namespace brenvik::testing
