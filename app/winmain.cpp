@@ -1,0 +1,19 @@
+// Brenvik.exe: the real Windows functions and forms runtime, and the main window.
+#include "app/form1.h"
+#include "platform/win32/ansi_codepage.h"
+#include "platform/win32/forms_runtime.h"
+#include "platform/win32/message_box_win32.h"
+#include "platform/win32/win32_api.h"
+
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    brenvik::win32::Win32Api api;
+    brenvik::win32::AnsiCodePage ansi;
+    brenvik::win32::Win32MessageBox messageBox(ansi);
+    const brenvik::Platform platform{api, ansi, messageBox};
+    brenvik::win32::FormsRuntime runtime;
+    brenvik::Form1 form1(platform, runtime);
+    form1.LoadAndShow();
+    return runtime.Run();
+}

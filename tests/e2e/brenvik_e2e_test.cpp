@@ -1,0 +1,255 @@
+// Brenvik.exe end to end under Wine: the real program, the stand-in player and
+// messenger, driven through the program's real controls and its real tray icon.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "tests/e2e/brenvik_window.h"
+#include "tests/e2e/messenger_log.h"
+#include "tests/e2e/process.h"
+#include "tests/e2e/wait.h"
+
+namespace brenvik::e2e {
+namespace {
+
+// Wine's notification area, shown while it holds an icon.
+HWND WineSystemTray() { return FindWindowW(L"__winex11_standalone_tray", L"Wine System Tray"); }
+bool TrayIconShown() {
+    HWND tray = WineSystemTray();
+    return tray != nullptr && IsWindowVisible(tray);
+}
+
+// A double click with the left button on the first icon of Wine's notification area.
+void DoubleClickTrayIcon() {
+    HWND tray = WineSystemTray();
+    RECT client{};
+    GetClientRect(tray, &client);
+    POINT target{GetSystemMetrics(SM_CXSMICON) / 2 + 2, (client.bottom - client.top) / 2};
+    ClientToScreen(tray, &target);
+    SetCursorPos(target.x, target.y);
+    INPUT clicks[4]{};
+    for (int i = 0; i < 4; ++i) {
+        clicks[i].type = INPUT_MOUSE;
+        clicks[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+    SendInput(4, clicks, sizeof(INPUT));
+}
+
+class BrenvikExe : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo");
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        logPath_ = std::wstring(temp) + L"brenvik-e2e-messenger.log";
+        DeleteFileW(logPath_.c_str());
+        messenger_ = std::make_unique<Process>(L"messenger_standin.exe",
+                                               L"--log \"" + logPath_ + L"\" --user-id e2euser");
+        ASSERT_TRUE(WaitFor([] { return FindWindowW(L"YahooBuddyMain", nullptr) != nullptr; }));
+    }
+
+    void TearDown() override {
+        // The close button, so that the program takes its icon away as it ends.
+        if (brenvik_ && !brenvik_->HasEnded()) {
+            if (HWND window = BrenvikWindow::Find()) PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            brenvik_->HasEnded(10000);
+        }
+        brenvik_.reset();
+        player_.reset();
+        messenger_.reset();
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo");
+    }
+
+    void StartPlayer(const std::wstring& title) {
+        player_ = std::make_unique<Process>(L"winamp_standin.exe", L"\"" + title + L"\"");
+        ASSERT_TRUE(WaitFor([] { return FindWindowW(L"Winamp v1.x", nullptr) != nullptr; }));
+    }
+    void SetTitle(const std::wstring& title) { SetWindowTextW(FindWindowW(L"Winamp v1.x", nullptr), title.c_str()); }
+
+    BrenvikWindow StartBrenvik() {
+        brenvik_ = std::make_unique<Process>(L"Brenvik.exe", L"");
+        HWND window = nullptr;
+        const bool shown = WaitFor([&] {
+            window = BrenvikWindow::Find();
+            return window != nullptr && IsWindowVisible(window);
+        });
+        EXPECT_TRUE(shown) << "Brenvik's window did not show";
+        return BrenvikWindow(window);
+    }
+    // Start with the given interval in seconds.
+    BrenvikWindow StartRefreshing(const std::wstring& seconds) {
+        BrenvikWindow window = StartBrenvik();
+        window.Type(Control::Text2, seconds);
+        window.Click(Control::Command1);
+        EXPECT_TRUE(WaitFor([&] { return window.Text(Control::Command1) == L"Stop"; }));
+        return window;
+    }
+
+    std::vector<Publication> Published() const { return ReadMessengerLog(logPath_); }
+    bool WaitForPublications(std::size_t count) {
+        return WaitFor([&] { return Published().size() >= count; });
+    }
+    // A negative check can only wait: long enough for a tick of a 1-second refresh.
+    std::size_t PublicationsAfterAWhile(DWORD milliseconds = 2500) {
+        Sleep(milliseconds);
+        return Published().size();
+    }
+
+    std::unique_ptr<Process> brenvik_;
+
+private:
+    std::wstring logPath_;
+    std::unique_ptr<Process> messenger_;
+    std::unique_ptr<Process> player_;
+};
+
+TEST_F(BrenvikExe, StartUpPublishesThePlayingTitleOnceAndNothingMoreWhileOff) {
+    StartPlayer(L"Artist - Song");
+    BrenvikWindow window = StartBrenvik();
+    ASSERT_TRUE(WaitForPublications(1));
+    EXPECT_EQ(Published()[0].status, "Artist - Song");
+    EXPECT_EQ(Published()[0].invisible, "1");  // "invisible" starts checked
+    EXPECT_EQ(window.Text(Control::Label4), L"Preview: Artist - Song");
+    EXPECT_EQ(window.Text(Control::Command1), L"Start");
+    SetTitle(L"Another Song");
+    EXPECT_EQ(PublicationsAfterAWhile(), 1u);
+}
+
+TEST_F(BrenvikExe, StartUpWithNoPlayerPublishesNothing) {
+    BrenvikWindow window = StartBrenvik();
+    EXPECT_EQ(PublicationsAfterAWhile(1000), 0u);
+    EXPECT_EQ(window.Text(Control::Label4), L"");
+    EXPECT_EQ(window.Text(Control::Command1), L"Start");
+}
+
+TEST_F(BrenvikExe, StartPublishesAtOnceAndThenEveryInterval) {
+    StartPlayer(L"Song 1");
+    BrenvikWindow window = StartBrenvik();
+    ASSERT_TRUE(WaitForPublications(1));  // start-up
+    SetTitle(L"Song 2");
+    window.Type(Control::Text2, L"2.5");  // rounds to 2 seconds
+    window.Click(Control::Command1);
+    ASSERT_TRUE(WaitForPublications(2));
+    EXPECT_EQ(Published()[1].status, "Song 2");
+    // Each tick finds a new title, so each one publishes.
+    for (int song = 3; song <= 5; ++song) {
+        SetTitle(L"Song " + std::to_wstring(song));
+        ASSERT_TRUE(WaitForPublications(song));
+    }
+    const auto published = Published();
+    std::vector<std::uint64_t> gaps;
+    for (std::size_t i = 2; i < published.size(); ++i)
+        gaps.push_back(published[i].milliseconds - published[i - 1].milliseconds);
+    std::sort(gaps.begin(), gaps.end());
+    const std::uint64_t median = gaps[gaps.size() / 2];
+    EXPECT_GE(median, 1700u);  // about 2 s: neither 2.5 s unrounded nor the 3 s default
+    EXPECT_LE(median, 2400u);
+}
+
+TEST_F(BrenvikExe, AnEditedPrefixAndAClearedInvisibleBoxGoOutWithTheNextPublication) {
+    StartPlayer(L"Song");
+    BrenvikWindow window = StartRefreshing(L"1");
+    ASSERT_TRUE(WaitForPublications(1));
+    window.Type(Control::Text1, L"np: ");
+    ASSERT_TRUE(WaitForPublications(2));
+    EXPECT_EQ(Published()[1].status, "np: Song");
+    window.SetChecked(Control::Check1, false);
+    SetTitle(L"Next");
+    ASSERT_TRUE(WaitForPublications(3));
+    EXPECT_EQ(Published()[2].status, "np: Next");
+    EXPECT_EQ(Published()[2].invisible, "0");
+}
+
+TEST_F(BrenvikExe, GotoTrayAndADoubleClickOnTheIconBringTheWindowBackAsItWas) {
+    StartPlayer(L"Song 1");
+    BrenvikWindow window = StartRefreshing(L"1");
+    ASSERT_TRUE(WaitForPublications(1));
+    window.Click(Control::Command3);
+    ASSERT_TRUE(WaitFor([&] { return !window.Visible() && TrayIconShown(); }));
+
+    SetTitle(L"Song 2");  // the refresh goes on in the tray
+    ASSERT_TRUE(WaitForPublications(2));
+    EXPECT_EQ(Published()[1].status, "Song 2");
+
+    DoubleClickTrayIcon();
+    ASSERT_TRUE(WaitFor([&] { return window.Visible(); })) << "the double click did not bring the window back";
+    EXPECT_TRUE(WaitFor([] { return !TrayIconShown(); }));
+    EXPECT_EQ(window.Text(Control::Label4), L"Preview: Song 2");
+    EXPECT_EQ(window.Text(Control::Command1), L"Stop");
+    EXPECT_EQ(window.Text(Control::Text2), L"1");
+}
+
+TEST_F(BrenvikExe, TutupAplikasiEndsTheProgramWithNoIconLeft) {
+    BrenvikWindow window = StartBrenvik();
+    window.Click(Control::Command2);
+    EXPECT_TRUE(brenvik_->HasEnded(10000));
+    EXPECT_TRUE(WaitFor([] { return !TrayIconShown(); }));
+}
+
+TEST_F(BrenvikExe, TheCloseButtonWhileRefreshingEndsTheProgram) {
+    StartPlayer(L"Song 1");
+    BrenvikWindow window = StartRefreshing(L"1");
+    ASSERT_TRUE(WaitForPublications(1));
+    PostMessageW(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(brenvik_->HasEnded(10000));
+    const std::size_t published = Published().size();
+    SetTitle(L"Song 2");
+    EXPECT_EQ(PublicationsAfterAWhile(), published);
+    EXPECT_FALSE(TrayIconShown());
+}
+
+TEST_F(BrenvikExe, TheWindowIsLaidOutAsDesignedAt96Dpi) {
+    BrenvikWindow window = StartBrenvik();
+    RECT client{};
+    GetClientRect(window.Handle(), &client);
+    EXPECT_EQ(client.right, 472);  // 7080 x 1590 twips
+    EXPECT_EQ(client.bottom, 106);
+    const LONG style = GetWindowLongW(window.Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+
+    struct Placed {
+        Control control;
+        const wchar_t* text;
+        RECT pixels;  // twips / 15
+    };
+    const Placed placed[] = {
+        {Control::Text1, L"", {64, 17, 64 + 182, 17 + 19}},
+        {Control::Text2, L"3", {382, 18, 382 + 42, 18 + 19}},
+        {Control::Command1, L"Start", {16, 68, 16 + 105, 68 + 25}},
+        {Control::Command3, L"Goto Tray", {139, 68, 139 + 127, 68 + 25}},
+        {Control::Command2, L"Tutup Aplikasi", {276, 68, 276 + 124, 68 + 24}},
+        {Control::Check1, L"Check1", {262, 21, 262 + 18, 21 + 16}},
+        {Control::Label3, L"detik", {429, 20, 429 + 33, 20 + 18}},
+    };
+    for (const auto& p : placed) {
+        SCOPED_TRACE(static_cast<int>(p.control));
+        RECT r{};
+        GetWindowRect(window.Item(p.control), &r);
+        MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, p.pixels.left);
+        EXPECT_EQ(r.top, p.pixels.top);
+        EXPECT_EQ(r.right, p.pixels.right);
+        EXPECT_EQ(r.bottom, p.pixels.bottom);
+        EXPECT_EQ(window.Text(p.control), p.text);
+    }
+    EXPECT_EQ(window.Text(Control::Label1), L"Prefix:");
+    EXPECT_EQ(window.Text(Control::Label5), L"invisible");
+
+    // Tab walks Text1, Command1, Command3, Text2, Command2, Check1; Text1 has the focus.
+    const Control order[] = {Control::Text1, Control::Command1, Control::Command3,
+                             Control::Text2, Control::Command2, Control::Check1};
+    for (std::size_t i = 0; i < std::size(order); ++i) {
+        HWND next = GetNextDlgTabItem(window.Handle(), window.Item(order[i]), FALSE);
+        EXPECT_EQ(next, window.Item(order[(i + 1) % std::size(order)])) << "after control " << i;
+    }
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window.Handle(), nullptr), &gui);
+    EXPECT_EQ(gui.hwndFocus, window.Item(Control::Text1));
+}
+
+}  // namespace
+}  // namespace brenvik::e2e

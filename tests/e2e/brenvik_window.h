@@ -1,0 +1,43 @@
+#pragma once
+// Brenvik.exe's main window as a user meets it: its controls found by their place
+// in the tab order, read and driven with the messages another program may send.
+#include <string>
+
+#include <windows.h>
+
+namespace brenvik::e2e {
+
+// The controls' identifiers: 100 plus their tab index, as the window makes them.
+enum class Control : int {
+    Text1 = 100, Command1 = 101, Command3 = 102, Label1 = 103, Label2 = 104, Text2 = 105,
+    Label3 = 106, Label4 = 107, Command2 = 108, Check1 = 109, Label5 = 110,
+};
+
+class BrenvikWindow {
+public:
+    // The main window of the running program, or null.
+    static HWND Find() { return FindWindowW(L"BrenvikForm", L"Brenvik"); }
+
+    explicit BrenvikWindow(HWND window) : window_(window) {}
+    HWND Handle() const { return window_; }
+    HWND Item(Control control) const { return GetDlgItem(window_, static_cast<int>(control)); }
+
+    std::wstring Text(Control control) const {
+        wchar_t text[1024] = L"";
+        SendMessageW(Item(control), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    void Type(Control control, const std::wstring& text) const {
+        SendMessageW(Item(control), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    void Click(Control button) const { PostMessageW(Item(button), BM_CLICK, 0, 0); }
+    void SetChecked(Control box, bool checked) const {
+        SendMessageW(Item(box), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    bool Visible() const { return IsWindowVisible(window_) != FALSE; }
+
+private:
+    HWND window_;
+};
+
+}  // namespace brenvik::e2e
