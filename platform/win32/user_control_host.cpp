@@ -1,0 +1,155 @@
+// The program's headers come before <windows.h>, whose macros share their constants' names.
+#include "platform/win32/user_control_host.h"
+
+#include <windows.h>
+
+#include <cmath>
+#include <exception>
+#include <stdexcept>
+
+#include "platform/property_bag.h"
+#include "platform/unseeded_rnd.h"
+
+namespace brenvik::win32 {
+
+namespace {
+constexpr char kWindowClass[] = "BrenvikUserControl";
+
+HWND ToHwnd(Handle h) { return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(h)); }
+Handle FromHwnd(HWND h) { return static_cast<Handle>(reinterpret_cast<ULONG_PTR>(h)); }
+
+// A window is a class: the procedure finds its host in the window's user data,
+// stored from the creation parameters, and no exception leaves it.
+LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* host = reinterpret_cast<UserControlHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_MOUSEMOVE && host) {
+        try {
+            host->MouseMoved(static_cast<std::uint32_t>(wParam),
+                             static_cast<std::uint32_t>(lParam));
+        } catch (const std::exception& e) {
+            // An event handler failed; the message is done with all the same.
+            OutputDebugStringA(e.what());
+        }
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void RegisterControlClass() {
+    static const bool registered = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = ControlWindowProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = kWindowClass;
+        return RegisterClassA(&wc) != 0;
+    }();
+    if (!registered)
+        throw std::runtime_error("The user control's window class could not be registered.");
+}
+}  // namespace
+
+IconPicture::~IconPicture() {
+    if (icon_ != 0) DestroyIcon(reinterpret_cast<HICON>(static_cast<ULONG_PTR>(icon_)));
+}
+
+UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& row,
+                                 EventHandler onEvent)
+    : onEvent_(std::move(onEvent)),
+      twipsPerPixel_(ScreenTwipsPerPixelX()),
+      width_(static_cast<float>(row.width)),
+      height_(static_cast<float>(row.height)) {
+    RegisterControlClass();
+    // Never shown: the control is invisible at run time, yet its window receives the
+    // shell's notifications.
+    HWND window = CreateWindowExA(
+        0, kWindowClass, row.name.c_str(), WS_CHILD, Pixels(static_cast<float>(row.left)),
+        Pixels(static_cast<float>(row.top)), Pixels(width_), Pixels(height_), ToHwnd(hostWindow),
+        nullptr, GetModuleHandleA(nullptr), this);
+    if (!window)
+        throw std::runtime_error("The window of user control " + row.name + " could not be made.");
+    window_ = FromHwnd(window);
+    try {
+        control_ = row.createUserControl(*this);
+        forms::MemoryPropertyBag bag(row.storedProperties);
+        control_->LoadProperties(bag);
+        Resized();  // the control sees the size the layout gave it
+    } catch (...) {
+        // No window is left pointing at a host that was never made.
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        DestroyWindow(window);
+        throw;
+    }
+}
+
+UserControlHost::~UserControlHost() {
+    control_->OnTerminate();
+    control_.reset();
+    HWND window = ToHwnd(window_);
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);  // no message reaches a host that is gone
+    DestroyWindow(window);
+}
+
+std::uint32_t UserControlHost::TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+float UserControlHost::ScreenTwipsPerPixelX() {
+    HDC screen = GetDC(nullptr);
+    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dotsPerInch > 0 ? 1440.0f / static_cast<float>(dotsPerInch) : 15.0f;
+}
+
+void UserControlHost::SetHeight(float twips) {
+    if (twips == height_) return;
+    height_ = twips;
+    Resized();
+}
+
+void UserControlHost::SetWidth(float twips) {
+    if (twips == width_) return;
+    width_ = twips;
+    Resized();
+}
+
+int UserControlHost::Pixels(float twips) const {
+    return static_cast<int>(std::lround(twips / twipsPerPixel_));
+}
+
+void UserControlHost::Resized() {
+    SetWindowPos(ToHwnd(window_), nullptr, 0, 0, Pixels(width_), Pixels(height_),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    control_->OnResize();
+}
+
+void UserControlHost::RaiseEvent(int eventNumber, forms::EventArgs& args) {
+    if (onEvent_) onEvent_(eventNumber, args);
+}
+
+double UserControlHost::Rnd() {
+    // One generator for the whole program, never seeded.
+    static UnseededRnd generator;
+    return generator.Next();
+}
+
+void UserControlHost::MouseMoved(std::uint32_t wParam, std::uint32_t lParam) {
+    if (!control_) return;  // still being made
+    const std::int16_t button = static_cast<std::int16_t>(((wParam & MK_LBUTTON) ? 1 : 0) |
+                                                          ((wParam & MK_RBUTTON) ? 2 : 0) |
+                                                          ((wParam & MK_MBUTTON) ? 4 : 0));
+    const std::int16_t shift =
+        static_cast<std::int16_t>(((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0) |
+                                  (GetKeyState(VK_MENU) < 0 ? 4 : 0));
+    // The position in the control's scale unit, the twip.
+    const float x = static_cast<float>(LOWORD(lParam)) * twipsPerPixel_;
+    const float y = static_cast<float>(HIWORD(lParam)) * twipsPerPixel_;
+    control_->OnWindowMouseMove(button, shift, x, y);
+}
+
+}  // namespace brenvik::win32

@@ -1,0 +1,83 @@
+#pragma once
+// A user control hosted on a real window: the control's own window is a hidden
+// child of the host window (the shell sends the tray icon's notifications there),
+// and this object is the control's site.
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "platform/forms.h"
+#include "platform/win_api.h"
+
+namespace brenvik::win32 {
+
+// A picture of an icon; it owns the icon and destroys it. Handle 0 is the empty picture.
+class IconPicture final : public forms::Picture {
+public:
+    explicit IconPicture(brenvik::Handle icon) : icon_(icon) {}
+    ~IconPicture() override;
+    IconPicture(const IconPicture&) = delete;
+    IconPicture& operator=(const IconPicture&) = delete;
+    std::uint32_t Handle() const override { return icon_; }
+
+private:
+    brenvik::Handle icon_;
+};
+
+class UserControlHost final : public forms::UserControlSite {
+public:
+    using EventHandler = std::function<void(int eventNumber, forms::EventArgs& args)>;
+
+    // Makes the control's window inside `hostWindow`, makes the control by the row's
+    // factory, loads it from the row's stored properties and gives it the row's size
+    // (the control may then set its own). Events go to `onEvent`.
+    UserControlHost(Handle hostWindow, const forms::ControlLayout& row, EventHandler onEvent);
+    // The control's end-of-life hook runs, then its window goes.
+    ~UserControlHost() override;
+    UserControlHost(const UserControlHost&) = delete;
+    UserControlHost& operator=(const UserControlHost&) = delete;
+
+    forms::UserControl& Control() { return *control_; }
+    forms::UserControlSite& Site() { return *this; }
+
+    // The message that a new shell broadcasts to the top-level windows. It reaches
+    // only the host's top-level window, whose procedure hands it on by calling
+    // ShellRestarted on each of its hosts.
+    static std::uint32_t TaskbarCreatedMessage();
+    void ShellRestarted() { control_->OnShellRestarted(); }
+
+    // The screen's twips per pixel: 1440 over its logical dots per inch.
+    static float ScreenTwipsPerPixelX();
+
+    std::uint32_t hWnd() const override { return window_; }
+    bool AmbientUserMode() const override { return true; }
+    // The running host keeps no design-time state that a change would touch.
+    void PropertyChanged(std::u16string_view) override {}
+    forms::PictureRef EmptyPicture() override { return std::make_shared<IconPicture>(0); }
+    float Height() const override { return height_; }
+    float Width() const override { return width_; }
+    void SetHeight(float twips) override;
+    void SetWidth(float twips) override;
+    float ImageHeight() const override { return kImageSize; }
+    float ImageWidth() const override { return kImageSize; }
+    void RaiseEvent(int eventNumber, forms::EventArgs& args) override;
+    float TwipsPerPixelX() const override { return twipsPerPixel_; }
+    double Rnd() override;
+
+    // The window procedure's member half: a mouse move on the control's window.
+    void MouseMoved(std::uint32_t wParam, std::uint32_t lParam);
+
+private:
+    static constexpr float kImageSize = 510;  // Image1: 34 pixels at 15 twips per pixel
+
+    int Pixels(float twips) const;
+    void Resized();
+
+    EventHandler onEvent_;
+    float twipsPerPixel_;
+    float width_, height_;  // twips
+    Handle window_ = 0;
+    std::unique_ptr<forms::UserControl> control_;
+};
+
+}  // namespace brenvik::win32

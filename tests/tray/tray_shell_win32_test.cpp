@@ -1,0 +1,299 @@
+// The tray control hosted on a real window, talking to the real shell: under Wine,
+// its notification area ("Wine System Tray"). The icon is added, changed and
+// removed for real, and a real double click on it reaches the control as DblClick.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+// The program's headers come before <windows.h>, whose macros share their constants' names.
+#include "platform/forms.h"
+#include "platform/win32/ansi_codepage.h"
+#include "platform/win32/user_control_host.h"
+#include "platform/win32/win32_api.h"
+#include "tray/tray.h"
+
+namespace brenvik::testing {
+namespace {
+// The shell's messages under names that <windows.h> leaves alone.
+constexpr std::uint32_t kAdd = win::NIM_ADD;
+constexpr std::uint32_t kModify = win::NIM_MODIFY;
+constexpr std::uint32_t kDelete = win::NIM_DELETE;
+}  // namespace
+}  // namespace brenvik::testing
+
+#include <windows.h>
+// shellapi.h maps the name to its W or A entry; the seam names the function itself.
+#undef Shell_NotifyIcon
+
+namespace brenvik::testing {
+namespace {
+
+// The real Windows functions, with the result of each shell call kept.
+class ShellResultsApi final : public WinApi {
+public:
+    struct Call {
+        std::uint32_t message;
+        bool succeeded;
+    };
+    std::vector<Call> calls;
+
+    bool Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) override {
+        const bool succeeded = real_.Shell_NotifyIcon(message, notifyIconData);
+        calls.push_back({message, succeeded});
+        return succeeded;
+    }
+    Handle FindWindowA(const char* className, const char* windowName) override {
+        return real_.FindWindowA(className, windowName);
+    }
+    int GetWindowTextA(Handle window, char* buffer, int bufferSize) override {
+        return real_.GetWindowTextA(window, buffer, bufferSize);
+    }
+    bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam,
+                      std::int32_t lParam) override {
+        return real_.PostMessageA(window, message, wParam, lParam);
+    }
+    LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options,
+                          std::uint32_t access, Handle* result) override {
+        return real_.RegOpenKeyExA(key, subKey, options, access, result);
+    }
+    LResult RegCreateKeyA(Handle key, const char* subKey, Handle* result) override {
+        return real_.RegCreateKeyA(key, subKey, result);
+    }
+    LResult RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved,
+                             std::uint32_t* type, std::uint8_t* data,
+                             std::uint32_t* dataSize) override {
+        return real_.RegQueryValueExA(key, valueName, reserved, type, data, dataSize);
+    }
+    LResult RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved,
+                           std::uint32_t type, const std::uint8_t* data,
+                           std::uint32_t dataSize) override {
+        return real_.RegSetValueExA(key, valueName, reserved, type, data, dataSize);
+    }
+    LResult RegDeleteKeyA(Handle key, const char* subKey) override {
+        return real_.RegDeleteKeyA(key, subKey);
+    }
+    LResult RegCloseKey(Handle key) override { return real_.RegCloseKey(key); }
+
+private:
+    win32::Win32Api real_;
+};
+
+constexpr char kHostClass[] = "BrenvikTrayTestHost";
+win32::UserControlHost* g_host = nullptr;  // the host window's one user control
+
+// The host's top-level window hands the shell's restart broadcast to its control.
+LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (g_host && message == win32::UserControlHost::TaskbarCreatedMessage()) {
+        g_host->ShellRestarted();
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND ToHwnd(Handle h) { return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(h)); }
+Handle FromHwnd(HWND h) { return static_cast<Handle>(reinterpret_cast<ULONG_PTR>(h)); }
+
+forms::PictureRef ApplicationIcon() {
+    HICON icon = CopyIcon(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)));
+    return std::make_shared<win32::IconPicture>(FromHwnd(reinterpret_cast<HWND>(icon)));
+}
+
+// Delivers this thread's messages until `done` holds or a generous deadline passes.
+template <typename Done>
+bool PumpUntil(Done done, DWORD milliseconds = 30000) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    while (!done()) {
+        if (GetTickCount64() > deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    return true;
+}
+
+struct Raised {
+    int event;
+    std::int16_t button;
+};
+
+class TrayOnWine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = HostWindowProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = kHostClass;
+        RegisterClassA(&wc);  // fails harmlessly when a previous test registered it
+        hostWindow = CreateWindowA(kHostClass, "Brenvik tray test", WS_OVERLAPPEDWINDOW, 0, 0, 300,
+                                   200, nullptr, nullptr, wc.hInstance, nullptr);
+        ASSERT_NE(hostWindow, nullptr);
+
+        forms::ControlLayout row{
+            "Tray1", forms::ControlKind::UserControl, u"", 6045, 915, 4800, 3600, -1};
+        row.createUserControl = [this](forms::UserControlSite& site) {
+            auto control = std::make_unique<Tray>(api, ansi, site);
+            tray = control.get();
+            return control;
+        };
+        row.storedProperties = {{u"icon", ApplicationIcon()}};
+        host = std::make_unique<win32::UserControlHost>(FromHwnd(hostWindow), row,
+                                                        [this](int event, forms::EventArgs& args) {
+                                                            raised.push_back({event, args.button});
+                                                            if (onEvent) onEvent(event);
+                                                        });
+        g_host = host.get();
+    }
+    void TearDown() override {
+        g_host = nullptr;
+        host.reset();
+        if (hostWindow) DestroyWindow(hostWindow);
+    }
+
+    bool WasRaised(int event) const {
+        for (const auto& r : raised)
+            if (r.event == event) return true;
+        return false;
+    }
+
+    ShellResultsApi api;
+    win32::AnsiCodePage ansi;
+    HWND hostWindow = nullptr;
+    std::unique_ptr<win32::UserControlHost> host;
+    Tray* tray = nullptr;
+    std::vector<Raised> raised;
+    std::function<void(int)> onEvent;
+};
+
+TEST_F(TrayOnWine, TheRealShellAddsChangesAndRemovesTheControlsIcon) {
+    tray->SetToolTip(u"Brenvik");
+    tray->SetVisible(true);
+    EXPECT_TRUE(tray->IconShown());
+    tray->SetToolTip(u"Brenvik: another tip");
+    tray->SetIcon(ApplicationIcon());
+    tray->SetIcon(host->EmptyPicture());
+    tray->SetVisible(false);
+    EXPECT_FALSE(tray->IconShown());
+
+    using Call = ShellResultsApi::Call;
+    const std::vector<std::pair<std::uint32_t, bool>> expected = {
+        {kModify, false},  // a tip while hidden: no icon to change
+        {kAdd, true},     {kModify, true}, {kModify, true}, {kModify, true}, {kDelete, true},
+    };
+    ASSERT_EQ(api.calls.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        const Call& call = api.calls[i];
+        EXPECT_EQ(call.message, expected[i].first);
+        EXPECT_EQ(call.succeeded, expected[i].second);
+    }
+}
+
+TEST_F(TrayOnWine, TheControlsWindowIsAHiddenChildSizedToItsImage) {
+    const HWND window = ToHwnd(host->hWnd());
+    EXPECT_EQ(GetParent(window), hostWindow);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(host->Width(), 510);
+    EXPECT_EQ(host->Height(), 510);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const LONG pixels = std::lround(510 / host->TwipsPerPixelX());
+    EXPECT_EQ(rect.right - rect.left, pixels);
+    EXPECT_EQ(rect.bottom - rect.top, pixels);
+}
+
+TEST_F(TrayOnWine, TwipsPerPixelComeFromTheScreensDotsPerInch) {
+    HDC screen = GetDC(nullptr);
+    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(host->TwipsPerPixelX(), 1440.0f / static_cast<float>(dotsPerInch));
+}
+
+TEST_F(TrayOnWine, ACallbackOnTheControlsWindowRaisesItsEvent) {
+    const HWND window = ToHwnd(host->hWnd());
+    SendMessageA(window, WM_MOUSEMOVE, 0x1234, WM_RBUTTONDOWN);
+    SendMessageA(window, WM_MOUSEMOVE, 0x1234, WM_LBUTTONDBLCLK);
+    SendMessageA(window, WM_MOUSEMOVE, 0x1234, WM_MBUTTONUP);
+    ASSERT_EQ(raised.size(), 2u);
+    EXPECT_EQ(raised[0].event, Tray::kMouseDown);
+    EXPECT_EQ(raised[0].button, 2);
+    EXPECT_EQ(raised[1].event, Tray::kDblClick);
+}
+
+TEST_F(TrayOnWine, TaskbarCreatedKeepsTheIconShownWhenTheShellStillHasIt) {
+    tray->SetVisible(true);
+    SendMessageA(hostWindow, win32::UserControlHost::TaskbarCreatedMessage(), 0, 0);
+    EXPECT_TRUE(tray->IconShown());
+    ASSERT_EQ(api.calls.size(), 3u);
+    EXPECT_EQ(api.calls[1].message, kAdd);  // the shell already holds this icon
+    EXPECT_FALSE(api.calls[1].succeeded);
+    EXPECT_EQ(api.calls[2].message, kModify);
+    EXPECT_TRUE(api.calls[2].succeeded);
+}
+
+TEST_F(TrayOnWine, DestroyingTheHostRemovesAShownIcon) {
+    tray->SetVisible(true);
+    g_host = nullptr;
+    host.reset();
+    ASSERT_EQ(api.calls.size(), 2u);
+    EXPECT_EQ(api.calls[1].message, kDelete);
+    EXPECT_TRUE(api.calls[1].succeeded);
+}
+
+TEST_F(TrayOnWine, DestroyingANeverShownControlSendsADeleteThatFindsNothing) {
+    g_host = nullptr;
+    host.reset();
+    ASSERT_EQ(api.calls.size(), 1u);
+    EXPECT_EQ(api.calls[0].message, kDelete);
+    EXPECT_FALSE(api.calls[0].succeeded);
+}
+
+// Wine's notification area, as it shows when no desktop tray is there to embed it.
+HWND WineSystemTray() { return FindWindowA("__winex11_standalone_tray", "Wine System Tray"); }
+
+TEST_F(TrayOnWine, ARealDoubleClickOnTheIconRaisesDblClick) {
+    onEvent = [this](int event) {
+        if (event == Tray::kDblClick) tray->SetVisible(false);  // as Form1 does
+    };
+    tray->SetToolTip(u"Brenvik");
+    tray->SetVisible(true);
+    ASSERT_TRUE(tray->IconShown());
+
+    HWND trayWindow = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        trayWindow = WineSystemTray();
+        return trayWindow != nullptr && IsWindowVisible(trayWindow);
+    })) << "Wine's notification area did not show";
+
+    // Icons sit left to right from the client origin, each in a cell of a small icon
+    // with 2 pixels all round (20 x 20 at 16-pixel small icons): aim at the first
+    // cell's middle.
+    const int cell = GetSystemMetrics(SM_CXSMICON) + 4;
+    POINT target{cell / 2, cell / 2};
+    ClientToScreen(trayWindow, &target);
+    ASSERT_TRUE(SetCursorPos(target.x, target.y));
+
+    INPUT clicks[4]{};
+    for (int i = 0; i < 4; ++i) {
+        clicks[i].type = INPUT_MOUSE;
+        clicks[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+    ASSERT_EQ(SendInput(4, clicks, sizeof(INPUT)), 4u);
+
+    EXPECT_TRUE(PumpUntil([&] { return WasRaised(Tray::kDblClick); })) << "no DblClick arrived";
+    EXPECT_TRUE(WasRaised(Tray::kMouseDown));
+    EXPECT_FALSE(tray->Visible());
+    EXPECT_FALSE(tray->IconShown());
+    ASSERT_FALSE(api.calls.empty());
+    EXPECT_EQ(api.calls.back().message, kDelete);
+    EXPECT_TRUE(api.calls.back().succeeded);
+}
+
+}  // namespace
+}  // namespace brenvik::testing

@@ -1,0 +1,46 @@
+#pragma once
+// The events that Brenvik.Tray raises to its host, numbered in the order declared,
+// and the mouse messages on the icon that raise them.
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "platform/win_api.h"
+
+namespace brenvik {
+
+struct TrayEventInfo {
+    int number;
+    std::string_view name;
+    std::u16string_view description;  // shown by a designer's event list
+};
+
+inline constexpr std::array<TrayEventInfo, 4> kTrayEvents{{
+    {1, "MouseMove", u""},
+    {2, "MouseDown", u""},  // Button: 1 left, 2 right, by reference
+    {3, "MouseUp", u""},    // Button: 1 left, 2 right, by reference
+    {4, "DblClick",
+     u"Viene generato quando si preme e si rilascia due volte in rapida successione un pulsante "
+     u"del "
+     u"mouse su un oggetto."},
+}};
+
+// A mouse message that the shell reports on the icon, the event it raises and the
+// Button it passes (0 for events without one). Middle-button messages raise nothing.
+struct TrayMouseMessage {
+    std::uint32_t message;
+    int event;
+    std::int16_t button;
+};
+
+inline constexpr std::array<TrayMouseMessage, 7> kTrayMouseMessages{{
+    {win::WM_MOUSEMOVE, 1, 0},      // MouseMove
+    {win::WM_MOUSEMOVE + 1, 2, 1},  // WM_LBUTTONDOWN: MouseDown, left
+    {win::WM_MOUSEMOVE + 2, 3, 1},  // WM_LBUTTONUP: MouseUp, left
+    {win::WM_MOUSEMOVE + 3, 4, 0},  // WM_LBUTTONDBLCLK: DblClick
+    {win::WM_MOUSEMOVE + 4, 2, 2},  // WM_RBUTTONDOWN: MouseDown, right
+    {win::WM_MOUSEMOVE + 5, 3, 2},  // WM_RBUTTONUP: MouseUp, right
+    {win::WM_MOUSEMOVE + 6, 4, 0},  // WM_RBUTTONDBLCLK: DblClick
+}};
+
+}  // namespace brenvik
