@@ -9,12 +9,13 @@ namespace brenvik::sim {
 
 class IconvCodec final : public AnsiCodec {
 public:
-    explicit IconvCodec(std::string codePage = "CP1252") : codePage_(std::move(codePage)) {}
+    explicit IconvCodec(std::string codePage = "CP1252");
     std::string ToAnsi(std::u16string_view text) const override;
     std::u16string FromAnsi(std::string_view bytes) const override;
 
 private:
     std::string codePage_;
+    bool is1252_;
 };
 
 }  // namespace brenvik::sim

@@ -1,0 +1,334 @@
+// The registry functions as the program calls them, run against the simulation on
+// Linux and against Wine's registry on Windows: whatever the simulation answers
+// must be what Windows answers.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "tests/support/test_backend.h"
+#include "tests/support/test_key.h"
+
+namespace brenvik::testing {
+namespace {
+
+constexpr std::uint32_t kSeed = 0xdeadbeef;
+constexpr std::uint8_t kFill = 0xA5;
+constexpr LResult ERROR_BAD_PATHNAME = 161;
+constexpr LResult ERROR_KEY_DELETED = 1018;
+
+using Bytes = std::vector<std::uint8_t>;
+
+class RegistryApiTest : public ::testing::Test {
+protected:
+    std::unique_ptr<TestBackend> backend_ = MakeTestBackend();
+    WinApi& api_ = backend_->Api();
+    TestKey key_{api_, "Api", {"A", "A\\B", "Leaf", "Values", "Values\\Child"}};
+
+    Handle Create(const std::string& subKey) {
+        Handle handle = kSeed;
+        EXPECT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, subKey.c_str(), &handle), win::ERROR_SUCCESS) << subKey;
+        return handle;
+    }
+    LResult Open(const std::string& subKey, Handle& handle, std::uint32_t access = win::KEY_READ) {
+        handle = kSeed;
+        return api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, subKey.c_str(), 0, access, &handle);
+    }
+    void Close(Handle handle) { EXPECT_EQ(api_.RegCloseKey(handle), win::ERROR_SUCCESS); }
+    void Set(Handle key, const char* name, std::uint32_t type, const std::string& data, std::uint32_t size) {
+        EXPECT_EQ(api_.RegSetValueExA(key, name, 0, type, reinterpret_cast<const std::uint8_t*>(data.c_str()), size),
+                  win::ERROR_SUCCESS);
+    }
+};
+
+struct Query {
+    LResult code;
+    std::uint32_t type = kSeed;
+    std::uint32_t size;
+    std::array<std::uint8_t, 16> buffer;
+};
+
+// Queries with a buffer of the given size, filled with kFill, and out-values seeded.
+Query QueryInto(WinApi& api, Handle key, const char* name, std::uint32_t room) {
+    Query q{};
+    q.type = kSeed;
+    q.size = room;
+    q.buffer.fill(kFill);
+    q.code = api.RegQueryValueExA(key, name, nullptr, &q.type, q.buffer.data(), &q.size);
+    return q;
+}
+
+TEST_F(RegistryApiTest, ThePredefinedRoots) {
+    constexpr Handle kRoots[] = {win::HKEY_CLASSES_ROOT, win::HKEY_CURRENT_USER,   win::HKEY_LOCAL_MACHINE,
+                                 win::HKEY_USERS,        win::HKEY_CURRENT_CONFIG, win::HKEY_DYN_DATA};
+    for (Handle root : kRoots) {
+        SCOPED_TRACE(root);
+        Handle handle = kSeed;
+        EXPECT_EQ(api_.RegOpenKeyExA(root, "BrenvikNoSuchKey", 0, win::KEY_READ, &handle), win::ERROR_FILE_NOT_FOUND);
+        EXPECT_EQ(handle, 0u);
+        // A root opened by itself is its own handle; created, it gets a new one.
+        ASSERT_EQ(api_.RegOpenKeyExA(root, "", 0, win::KEY_READ, &handle), win::ERROR_SUCCESS);
+        EXPECT_EQ(handle, root);
+        ASSERT_EQ(api_.RegOpenKeyExA(root, nullptr, 0, win::KEY_WRITE, &handle), win::ERROR_SUCCESS);
+        EXPECT_EQ(handle, root);
+        ASSERT_EQ(api_.RegCreateKeyA(root, "", &handle), win::ERROR_SUCCESS);
+        EXPECT_NE(handle, root);
+        Close(handle);
+        EXPECT_EQ(api_.RegCloseKey(root), win::ERROR_SUCCESS);  // a predefined root stays usable
+        EXPECT_EQ(api_.RegDeleteKeyA(root, ""), win::ERROR_ACCESS_DENIED);
+    }
+    Handle handle = kSeed;
+    EXPECT_EQ(api_.RegOpenKeyExA(0x80000007, "", 0, win::KEY_READ, &handle), win::ERROR_INVALID_HANDLE);
+}
+
+TEST_F(RegistryApiTest, PerformanceDataHasNoKeysToOpenOrWrite) {
+    const Handle root = win::HKEY_PERFORMANCE_DATA;
+    Handle handle = kSeed;
+    EXPECT_EQ(api_.RegOpenKeyExA(root, "BrenvikNoSuchKey", 0, win::KEY_READ, &handle), win::ERROR_INVALID_HANDLE);
+    EXPECT_EQ(api_.RegCreateKeyA(root, "", &handle), win::ERROR_INVALID_HANDLE);
+    EXPECT_EQ(api_.RegOpenKeyExA(root, "", 0, win::KEY_READ, &handle), win::ERROR_SUCCESS);
+    EXPECT_EQ(handle, root);
+    const std::uint8_t one = 1;
+    EXPECT_EQ(api_.RegSetValueExA(root, "v", 0, win::REG_BINARY, &one, 1), win::ERROR_INVALID_HANDLE);
+    EXPECT_EQ(api_.RegDeleteKeyA(root, "x"), win::ERROR_INVALID_HANDLE);
+}
+
+TEST_F(RegistryApiTest, AnOrdinaryKeyOpenedByItselfGetsANewHandle) {
+    const Handle key = Create(key_.Path("A"));
+    Handle again = kSeed;
+    ASSERT_EQ(api_.RegOpenKeyExA(key, "", 0, win::KEY_READ, &again), win::ERROR_SUCCESS);
+    EXPECT_NE(again, key);
+    Close(again);
+    ASSERT_EQ(api_.RegCreateKeyA(key, nullptr, &again), win::ERROR_SUCCESS);
+    EXPECT_NE(again, key);
+    Close(again);
+    Close(key);
+}
+
+TEST_F(RegistryApiTest, CreateMakesEveryMissingKeyAndOpensAnExistingOne) {
+    Close(Create(key_.Path("A\\B")));
+    Handle handle;
+    ASSERT_EQ(Open(key_.Path("A"), handle), win::ERROR_SUCCESS);
+    Close(handle);
+    // Names compare without regard to case; creating again opens what is there.
+    ASSERT_EQ(Open("SOFTWARE\\brenviktest\\api\\a\\b", handle), win::ERROR_SUCCESS);
+    Close(handle);
+    Close(Create(key_.Path("a\\b")));
+    Handle child;
+    EXPECT_EQ(api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, key_.Path("A").c_str(), 0, win::KEY_READ, &handle),
+              win::ERROR_SUCCESS);
+    EXPECT_EQ(api_.RegOpenKeyExA(handle, "b", 0, win::KEY_READ, &child), win::ERROR_SUCCESS);
+    Close(child);
+    Close(handle);
+}
+
+TEST_F(RegistryApiTest, OpeningAMissingKeyFailsWithNotFoundAndNoHandle) {
+    Handle handle;
+    EXPECT_EQ(Open(key_.Path("A"), handle), win::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(handle, 0u);
+}
+
+TEST_F(RegistryApiTest, SeparatorsInSubKeyPaths) {
+    Close(Create(key_.Path("A\\B")));
+    Handle handle;
+    // Doubled and trailing separators are skipped; a leading one is a bad path.
+    EXPECT_EQ(Open(key_.Path("A\\\\B"), handle), win::ERROR_SUCCESS);
+    Close(handle);
+    EXPECT_EQ(Open(key_.Path("A\\"), handle), win::ERROR_SUCCESS);
+    Close(handle);
+    EXPECT_EQ(Open("\\" + key_.Path("A"), handle), ERROR_BAD_PATHNAME);
+    // Except below the classes root, where one leading separator is allowed.
+    EXPECT_EQ(api_.RegOpenKeyExA(win::HKEY_CLASSES_ROOT, "\\BrenvikNoSuchKey", 0, win::KEY_READ, &handle),
+              win::ERROR_FILE_NOT_FOUND);
+    handle = kSeed;
+    EXPECT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, ("\\" + key_.Path("A")).c_str(), &handle),
+              ERROR_BAD_PATHNAME);
+}
+
+TEST_F(RegistryApiTest, InvalidAndClosedHandlesGiveInvalidHandle) {
+    const Handle closed = Create(key_.Path("A"));
+    Close(closed);
+    for (Handle bad : {Handle{0}, closed}) {
+        SCOPED_TRACE(bad);
+        Handle handle;
+        EXPECT_EQ(api_.RegOpenKeyExA(bad, "x", 0, win::KEY_READ, &handle), win::ERROR_INVALID_HANDLE);
+        EXPECT_EQ(api_.RegCreateKeyA(bad, "x", &handle), win::ERROR_INVALID_HANDLE);
+        std::uint32_t size = 4;
+        std::uint8_t data[4];
+        EXPECT_EQ(api_.RegQueryValueExA(bad, "x", nullptr, nullptr, data, &size), win::ERROR_INVALID_HANDLE);
+        EXPECT_EQ(api_.RegSetValueExA(bad, "x", 0, win::REG_BINARY, data, 1), win::ERROR_INVALID_HANDLE);
+        EXPECT_EQ(api_.RegDeleteKeyA(bad, "x"), win::ERROR_INVALID_HANDLE);
+        EXPECT_EQ(api_.RegCloseKey(bad), win::ERROR_INVALID_HANDLE);
+    }
+}
+
+TEST_F(RegistryApiTest, AStringCountedWithoutItsNulIsStoredWithIt) {
+    const Handle key = Create(key_.Path("Values"));
+    Set(key, "abc", win::REG_SZ, "abc", 3);  // the NUL follows in memory
+
+    Query q = QueryInto(api_, key, "abc", 100);
+    EXPECT_EQ(q.code, win::ERROR_SUCCESS);
+    EXPECT_EQ(q.type, win::REG_SZ);
+    EXPECT_EQ(q.size, 4u);
+    EXPECT_EQ(std::memcmp(q.buffer.data(), "abc\0", 4), 0);
+    EXPECT_EQ(q.buffer[4], kFill);
+
+    q = QueryInto(api_, key, "abc", 2);
+    EXPECT_EQ(q.code, win::ERROR_MORE_DATA);
+    EXPECT_EQ(q.type, win::REG_SZ);
+    EXPECT_EQ(q.size, 4u);
+    EXPECT_EQ(q.buffer[0], kFill);
+    Close(key);
+}
+
+TEST_F(RegistryApiTest, AStringWithoutANulInMemoryGetsOneOnlyInTheReadersBuffer) {
+    const Handle key = Create(key_.Path("Values"));
+    Set(key, "abc", win::REG_SZ, "abcX", 3);
+
+    Query q = QueryInto(api_, key, "abc", 100);
+    EXPECT_EQ(q.code, win::ERROR_SUCCESS);
+    EXPECT_EQ(q.size, 3u);
+    EXPECT_EQ(std::memcmp(q.buffer.data(), "abc\0", 4), 0);
+
+    q = QueryInto(api_, key, "abc", 3);  // no room for a NUL: none is written
+    EXPECT_EQ(q.code, win::ERROR_SUCCESS);
+    EXPECT_EQ(q.size, 3u);
+    EXPECT_EQ(q.buffer[3], kFill);
+    Close(key);
+}
+
+TEST_F(RegistryApiTest, AnEmptyStringHasNoBytes) {
+    const Handle key = Create(key_.Path("Values"));
+    Set(key, "empty", win::REG_SZ, "", 0);
+    const Query q = QueryInto(api_, key, "empty", 10);
+    EXPECT_EQ(q.code, win::ERROR_SUCCESS);
+    EXPECT_EQ(q.type, win::REG_SZ);
+    EXPECT_EQ(q.size, 0u);
+    EXPECT_EQ(q.buffer[0], kFill);
+    Close(key);
+}
+
+TEST_F(RegistryApiTest, ANullBufferAsksForTheSize) {
+    const Handle key = Create(key_.Path("Values"));
+    Set(key, "abc", win::REG_SZ, "abc", 3);
+    Set(key, "bin", win::REG_BINARY, "\x01\x02\x03\x04\x05", 5);
+    for (const char* name : {"abc", "bin"}) {
+        SCOPED_TRACE(name);
+        std::uint32_t type = kSeed;
+        std::uint32_t size = kSeed;
+        EXPECT_EQ(api_.RegQueryValueExA(key, name, nullptr, &type, nullptr, &size), win::ERROR_SUCCESS);
+        EXPECT_EQ(size, std::string(name) == "abc" ? 4u : 5u);
+        EXPECT_EQ(type, std::string(name) == "abc" ? win::REG_SZ : win::REG_BINARY);
+    }
+    Close(key);
+}
+
+TEST_F(RegistryApiTest, NonStringValuesAreCopiedWholeOrNotAtAll) {
+    const Handle key = Create(key_.Path("Values"));
+    Set(key, "short", win::REG_BINARY, "\x01\x02", 2);
+    Set(key, "long", win::REG_BINARY, "\x01\x02\x03\x04\x05", 5);
+
+    Query q = QueryInto(api_, key, "short", 4);
+    EXPECT_EQ(q.code, win::ERROR_SUCCESS);
+    EXPECT_EQ(q.type, win::REG_BINARY);
+    EXPECT_EQ(q.size, 2u);
+    EXPECT_EQ(q.buffer[1], 2);
+    EXPECT_EQ(q.buffer[2], kFill);
+
+    q = QueryInto(api_, key, "long", 4);
+    EXPECT_EQ(q.code, win::ERROR_MORE_DATA);
+    EXPECT_EQ(q.type, win::REG_BINARY);
+    EXPECT_EQ(q.size, 5u);
+    EXPECT_EQ(q.buffer[0], kFill);
+    Close(key);
+}
+
+TEST_F(RegistryApiTest, AMissingValueIsNotFoundAndHasNoType) {
+    const Handle key = Create(key_.Path("Values"));
+    const Query q = QueryInto(api_, key, "missing", 4);
+    EXPECT_EQ(q.code, win::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(q.type, 0u);
+    EXPECT_EQ(q.size, 4u);
+    EXPECT_EQ(q.buffer[0], kFill);
+    std::uint32_t size = kSeed;
+    EXPECT_EQ(api_.RegQueryValueExA(key, "missing", nullptr, nullptr, nullptr, &size), win::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(size, 0u);
+    Close(key);
+}
+
+TEST_F(RegistryApiTest, ValueNamesIgnoreCaseAndTheEmptyNameIsTheDefaultValue) {
+    const Handle key = Create(key_.Path("Values"));
+    Set(key, "Name", win::REG_BINARY, "\x01", 1);
+    Set(key, "NAME", win::REG_BINARY, "\x02", 1);
+    Set(key, "", win::REG_BINARY, "\x03", 1);
+    EXPECT_EQ(api_.RegSetValueExA(key, "none", 0, win::REG_BINARY, nullptr, 0), win::ERROR_SUCCESS);
+    EXPECT_EQ(QueryInto(api_, key, "none", 4).size, 0u);
+    EXPECT_EQ(QueryInto(api_, key, "name", 4).buffer[0], 2);
+    EXPECT_EQ(QueryInto(api_, key, nullptr, 4).buffer[0], 3);
+    Close(key);
+}
+
+TEST_F(RegistryApiTest, BadParametersToAQuery) {
+    const Handle key = Create(key_.Path("Values"));
+    Set(key, "v", win::REG_BINARY, "\x01", 1);
+    std::uint8_t data[4];
+    std::uint32_t size = 4;
+    std::uint32_t reserved = 0;
+    EXPECT_EQ(api_.RegQueryValueExA(key, "v", nullptr, nullptr, data, nullptr), win::ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(api_.RegQueryValueExA(key, "v", &reserved, nullptr, data, &size), win::ERROR_INVALID_PARAMETER);
+    Close(key);
+}
+
+TEST_F(RegistryApiTest, AHandleAllowsOnlyWhatItWasOpenedFor) {
+    Close(Create(key_.Path("Values")));
+    Handle reader;
+    Handle writer;
+    ASSERT_EQ(Open(key_.Path("Values"), reader, win::KEY_READ), win::ERROR_SUCCESS);
+    ASSERT_EQ(Open(key_.Path("Values"), writer, win::KEY_WRITE), win::ERROR_SUCCESS);
+    const std::uint8_t one = 1;
+    EXPECT_EQ(api_.RegSetValueExA(reader, "v", 0, win::REG_BINARY, &one, 1), win::ERROR_ACCESS_DENIED);
+    EXPECT_EQ(api_.RegSetValueExA(writer, "v", 0, win::REG_BINARY, &one, 1), win::ERROR_SUCCESS);
+    EXPECT_EQ(QueryInto(api_, writer, "v", 4).code, win::ERROR_ACCESS_DENIED);
+    EXPECT_EQ(QueryInto(api_, reader, "v", 4).code, win::ERROR_SUCCESS);
+    Handle child;
+    EXPECT_EQ(api_.RegCreateKeyA(reader, "Child", &child), win::ERROR_SUCCESS);
+    Close(child);
+    Close(reader);
+    Close(writer);
+}
+
+TEST_F(RegistryApiTest, DeletingKeys) {
+    Close(Create(key_.Path("A\\B")));
+    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("A").c_str()), win::ERROR_ACCESS_DENIED);
+    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("Leaf").c_str()), win::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("a\\b").c_str()), win::ERROR_SUCCESS);
+    Handle handle;
+    EXPECT_EQ(Open(key_.Path("A\\B"), handle), win::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(Open(key_.Path("A"), handle), win::ERROR_SUCCESS);
+    Close(handle);
+}
+
+TEST_F(RegistryApiTest, AKeyCanDeleteItselfButOnlyByName) {
+    const Handle key = Create(key_.Path("Leaf"));
+    EXPECT_EQ(api_.RegDeleteKeyA(key, nullptr), win::ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(api_.RegDeleteKeyA(key, ""), win::ERROR_SUCCESS);
+    Handle handle;
+    EXPECT_EQ(Open(key_.Path("Leaf"), handle), win::ERROR_FILE_NOT_FOUND);
+    Close(key);
+}
+
+TEST_F(RegistryApiTest, AHandleToADeletedKeyOnlyCloses) {
+    Handle leaf = Create(key_.Path("Leaf"));
+    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("Leaf").c_str()), win::ERROR_SUCCESS);
+    const std::uint8_t one = 1;
+    EXPECT_EQ(api_.RegSetValueExA(leaf, "v", 0, win::REG_BINARY, &one, 1), ERROR_KEY_DELETED);
+    EXPECT_EQ(QueryInto(api_, leaf, "v", 4).code, ERROR_KEY_DELETED);
+    Handle child;
+    EXPECT_EQ(api_.RegCreateKeyA(leaf, "Child", &child), ERROR_KEY_DELETED);
+    Close(leaf);
+}
+
+}  // namespace
+}  // namespace brenvik::testing

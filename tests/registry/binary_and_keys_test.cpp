@@ -1,0 +1,109 @@
+// Binary values, key creation and key deletion.
+#include "tests/registry/reg_routine_fixture.h"
+
+namespace brenvik::registry {
+namespace {
+
+using testing::RegistryCall;
+
+const AccessorResult kError{u"Error"};
+
+TEST_F(RegRoutineTest, BinaryValuesGoThereAndBack) {
+    const std::u16string kTexts[] = {u"\x01\x02\u00FF", u"a", u"", u"caf\u00E9 \u20AC\0z"};
+    for (const std::u16string& text : kTexts) {
+        SCOPED_TRACE(::testing::PrintToString(text));
+        std::u16string entry = u"bin";
+        EXPECT_EQ(reg_.SetBinaryValue(Path(u"Values"), entry, text), AccessorResult{});
+        const Stored stored = Read("Values", "bin");
+        EXPECT_EQ(stored.type, win::REG_BINARY);
+        EXPECT_EQ(stored.bytes, backend_->Ansi().ToAnsi(text));
+        EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), AccessorResult{text});
+    }
+}
+
+TEST_F(RegRoutineTest, TheBytes01_02_FF) {
+    std::u16string entry = u"bin";
+    reg_.SetBinaryValue(Path(u"Values"), entry, u"\x01\x02\u00FF");
+    EXPECT_EQ(Read("Values", "bin").bytes, "\x01\x02\xFF");
+}
+
+TEST_F(RegRoutineTest, BinaryReadsProbeTheSizeFirst) {
+    Put("Values", "one", win::REG_BINARY, "\x7F");
+    Put("Values", "none", win::REG_BINARY, "");
+    Put("Values", "long", win::REG_BINARY, std::string(300, 'b'));
+    std::u16string entry = u"one";
+    EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), AccessorResult{u"\x7F"});
+    ASSERT_EQ(api_.Calls().size(), 4u);  // open, probe, read, close
+    EXPECT_EQ(api_.Calls()[2], (RegistryCall{"RegQueryValueExA", api_.Calls()[2].key, "one"}));
+    entry = u"none";
+    EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), AccessorResult{u""});
+    entry = u"long";
+    EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), AccessorResult{std::u16string(300, u'b')});
+}
+
+TEST_F(RegRoutineTest, ABinaryReadOfAStringKeepsItsNul) {
+    Put("Values", "text", win::REG_SZ, std::string("abc\0", 4));
+    std::u16string entry = u"text";
+    EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), AccessorResult{std::u16string(u"abc\0", 4)});
+}
+
+TEST_F(RegRoutineTest, ABinaryReadOfAMissingKeyOrValueIsError) {
+    std::u16string entry = u"bin";
+    EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), kError);
+    Put("Values", "other", win::REG_BINARY, "x");
+    EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), kError);
+}
+
+TEST_F(RegRoutineTest, CreateKeyMakesEveryMissingKeyAndLeavesAnExistingOneAlone) {
+    EXPECT_EQ(reg_.CreateKey(Path(u"New\\Deep\\Er")), AccessorResult{});
+    EXPECT_TRUE(KeyExists("New\\Deep\\Er"));
+    Put("New\\Deep", "kept", win::REG_BINARY, "k");
+    EXPECT_EQ(reg_.CreateKey(Path(u"New\\Deep")), AccessorResult{});
+    EXPECT_EQ(Read("New\\Deep", "kept").bytes, "k");
+    EXPECT_TRUE(KeyExists("New\\Deep\\Er"));
+}
+
+TEST_F(RegRoutineTest, DeleteKeyRemovesAKeyWithoutSubKeys) {
+    reg_.CreateKey(Path(u"Parent\\Child"));
+    Put("Parent\\Child", "v", win::REG_BINARY, "v");
+    EXPECT_EQ(reg_.DeleteKey(Path(u"Parent")), AccessorResult{});
+    EXPECT_TRUE(KeyExists("Parent"));  // the registry keeps a key that has sub-keys
+    EXPECT_EQ(reg_.DeleteKey(Path(u"Parent\\Child")), AccessorResult{});
+    EXPECT_FALSE(KeyExists("Parent\\Child"));
+    EXPECT_EQ(reg_.DeleteKey(Path(u"Parent")), AccessorResult{});
+    EXPECT_FALSE(KeyExists("Parent"));
+}
+
+TEST_F(RegRoutineTest, DeleteKeyOfAMissingKeyOnlyTriesToOpenIt) {
+    EXPECT_EQ(reg_.DeleteKey(Path(u"New")), AccessorResult{});
+    ASSERT_EQ(api_.Calls().size(), 1u);
+    EXPECT_EQ(api_.Calls()[0].function, "RegOpenKeyExA");
+}
+
+TEST_F(RegRoutineTest, EveryFailurePathClosesWhatItOpened) {
+    Put("Values", "long", win::REG_SZ, std::string(300, 'x'));
+    Put("Values", "five", win::REG_BINARY, "12345");
+    Put("Parent\\Child", "v", win::REG_BINARY, "v");
+    const std::u16string kBadPath = u"HKEY_CURRENT_USER\\\\Software\\BrenvikTest\\RegRoutine\\Values";
+    for (const std::u16string& path : {Path(u"Values"), Path(u"New"), kBadPath}) {
+        for (const char16_t* name : {u"long", u"five", u"missing"}) {
+            std::u16string entry = name;
+            reg_.GetStringValue(path, entry);
+            reg_.GetDWORDValue(path, entry);
+            reg_.GetBinaryValue(path, entry);
+            EXPECT_EQ(api_.OpenKeys(), 0);
+        }
+    }
+    std::u16string entry = u"v";
+    reg_.SetStringValue(kBadPath, entry, u"x");
+    reg_.SetDWORDValue(kBadPath, entry, 1);
+    reg_.SetBinaryValue(kBadPath, entry, u"x");
+    reg_.CreateKey(kBadPath);
+    reg_.DeleteKey(kBadPath);
+    reg_.DeleteKey(Path(u"Parent"));
+    reg_.DeleteKey(Path(u"New"));
+    EXPECT_EQ(api_.OpenKeys(), 0);
+}
+
+}  // namespace
+}  // namespace brenvik::registry

@@ -1,0 +1,84 @@
+#pragma once
+// Wraps a backend's Windows functions and keeps account of the registry calls made
+// through it: which function, on which key, with which name, and how many keys were
+// left open. Works on the simulation and on the real registry alike.
+#include <string>
+#include <vector>
+
+#include "platform/win_api.h"
+
+namespace brenvik::testing {
+
+struct RegistryCall {
+    std::string function;
+    Handle key;        // the key handle the call was given
+    std::string name;  // the sub-key or value name, "" for a close
+    bool operator==(const RegistryCall&) const = default;
+};
+
+class CountingWinApi final : public WinApi {
+public:
+    explicit CountingWinApi(WinApi& inner) : inner_(inner) {}
+
+    // Keys opened or created and not yet closed.
+    int OpenKeys() const { return openKeys_; }
+    const std::vector<RegistryCall>& Calls() const { return calls_; }
+    void ClearCalls() { calls_.clear(); }
+
+    Handle FindWindowA(const char* className, const char* windowName) override {
+        return inner_.FindWindowA(className, windowName);
+    }
+    int GetWindowTextA(Handle window, char* buffer, int bufferSize) override {
+        return inner_.GetWindowTextA(window, buffer, bufferSize);
+    }
+    bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam, std::int32_t lParam) override {
+        return inner_.PostMessageA(window, message, wParam, lParam);
+    }
+    LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options, std::uint32_t access,
+                          Handle* result) override {
+        Record("RegOpenKeyExA", key, subKey);
+        return Opened(inner_.RegOpenKeyExA(key, subKey, options, access, result));
+    }
+    LResult RegCreateKeyA(Handle key, const char* subKey, Handle* result) override {
+        Record("RegCreateKeyA", key, subKey);
+        return Opened(inner_.RegCreateKeyA(key, subKey, result));
+    }
+    LResult RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
+                             std::uint8_t* data, std::uint32_t* dataSize) override {
+        Record("RegQueryValueExA", key, valueName);
+        return inner_.RegQueryValueExA(key, valueName, reserved, type, data, dataSize);
+    }
+    LResult RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
+                           const std::uint8_t* data, std::uint32_t dataSize) override {
+        Record("RegSetValueExA", key, valueName);
+        return inner_.RegSetValueExA(key, valueName, reserved, type, data, dataSize);
+    }
+    LResult RegDeleteKeyA(Handle key, const char* subKey) override {
+        Record("RegDeleteKeyA", key, subKey);
+        return inner_.RegDeleteKeyA(key, subKey);
+    }
+    LResult RegCloseKey(Handle key) override {
+        Record("RegCloseKey", key, nullptr);
+        const LResult code = inner_.RegCloseKey(key);
+        if (code == win::ERROR_SUCCESS) --openKeys_;
+        return code;
+    }
+    bool Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) override {
+        return inner_.Shell_NotifyIcon(message, notifyIconData);
+    }
+
+private:
+    void Record(const char* function, Handle key, const char* name) {
+        calls_.push_back({function, key, name != nullptr ? name : ""});
+    }
+    LResult Opened(LResult code) {
+        if (code == win::ERROR_SUCCESS) ++openKeys_;
+        return code;
+    }
+
+    WinApi& inner_;
+    int openKeys_ = 0;
+    std::vector<RegistryCall> calls_;
+};
+
+}  // namespace brenvik::testing
