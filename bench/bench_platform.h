@@ -1,0 +1,34 @@
+#pragma once
+// The simulated Windows and headless window that the benchmarks run the program on:
+// a messenger user "user1" in the registry, the player and the messenger running.
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/sim/iconv_codec.h"
+#include "platform/sim/sim_win_api.h"
+
+namespace brenvik::bench {
+
+// A message box that answers at once.
+class SilentMessageBox final : public MessageBoxService {
+public:
+    void Show(const std::u16string&) override {}
+};
+
+struct BenchPlatform {
+    BenchPlatform() {
+        Handle pager = 0;
+        api.RegCreateKeyA(win::HKEY_CURRENT_USER, "Software\\Yahoo\\pager", &pager);
+        const std::string user = "user1";
+        api.RegSetValueExA(pager, "Yahoo! User ID", 0, win::REG_SZ, reinterpret_cast<const std::uint8_t*>(user.c_str()),
+                           static_cast<std::uint32_t>(user.size() + 1));
+        api.RegCloseKey(pager);
+    }
+
+    sim::SimWinApi api;
+    sim::IconvCodec ansi;
+    SilentMessageBox messageBox;
+    Platform platform{api, ansi, messageBox};
+};
+
+}  // namespace brenvik::bench

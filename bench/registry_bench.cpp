@@ -1,0 +1,31 @@
+// The key path's way through RegRoutine: a path refused for its format (the message
+// box answers at once) and a valid one, read through a fresh object per publication
+// as SetBrenvik does.
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_platform.h"
+#include "registry/reg_routine.h"
+
+namespace brenvik::bench {
+namespace {
+
+void ReadUserId(benchmark::State& state, const std::u16string& path) {
+    BenchPlatform on;
+    for (auto _ : state) {
+        registry::RegRoutine accessor(on.platform);
+        std::u16string entry = u"Yahoo! User ID";
+        benchmark::DoNotOptimize(accessor.GetStringValue(path, entry));
+    }
+}
+
+void BM_ReadOnRefusedPath(benchmark::State& state) { ReadUserId(state, u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\"); }
+BENCHMARK(BM_ReadOnRefusedPath);
+
+void BM_ReadOnUnknownRoot(benchmark::State& state) { ReadUserId(state, u"HKEY_CURRENT_USEr\\Software\\Yahoo\\pager"); }
+BENCHMARK(BM_ReadOnUnknownRoot);
+
+void BM_ReadOnValidPath(benchmark::State& state) { ReadUserId(state, u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager"); }
+BENCHMARK(BM_ReadOnValidPath);
+
+}  // namespace
+}  // namespace brenvik::bench

@@ -1,0 +1,81 @@
+// RegRoutine's operations in any order, on paths and value names drawn from a small
+// vocabulary (so they meet the same keys again), with registry calls made to fail
+// with the codes Windows gives: no operation leaves a key open, the writes always
+// give the empty result, and the reads a value or "Error" whenever the path names a root.
+#include <array>
+#include <string_view>
+
+#include "fuzz/fuzz_text.h"
+#include "platform/sim/iconv_codec.h"
+#include "platform/sim/sim_win_api.h"
+#include "registry/reg_routine.h"
+#include "tests/support/recording_message_box.h"
+
+namespace brenvik::fuzz {
+namespace {
+
+constexpr std::array<std::u16string_view, 5> kRoots{u"HKEY_CURRENT_USER", u"HKEY_LOCAL_MACHINE",
+                                                    u"HKEY_PERFORMANCE_DATA", u"HKEY_Current_User", u"hkey_users"};
+constexpr std::array<std::u16string_view, 7> kNames{u"Software", u"Yahoo", u"pager", u"SOFTWARE", u"", u"x y", u"\u00e9"};
+constexpr std::array<std::u16string_view, 5> kEntries{u"", u"5", u"5_DND", u"Yahoo! User ID", u"\u00e9"};
+constexpr std::array<brenvik::LResult, 8> kCodes{2, 5, 6, 87, 234, 1009, 1013, 1450};
+// Every function but RegCloseKey: a close made to fail leaves its key open by design.
+constexpr std::array<brenvik::sim::RegFunction, 5> kFailing{
+    brenvik::sim::RegFunction::OpenKeyEx, brenvik::sim::RegFunction::CreateKey, brenvik::sim::RegFunction::QueryValueEx,
+    brenvik::sim::RegFunction::SetValueEx, brenvik::sim::RegFunction::DeleteKey};
+
+template <typename T, std::size_t N>
+T Pick(FuzzedDataProvider& input, const std::array<T, N>& from) {
+    return from[input.ConsumeIntegralInRange<std::size_t>(0, N - 1)];
+}
+
+std::u16string KeyPath(FuzzedDataProvider& input) {
+    std::u16string path(Pick(input, kRoots));
+    const int depth = input.ConsumeIntegralInRange(0, 4);
+    for (int i = 0; i < depth; ++i) path.append(u"\\").append(Pick(input, kNames));
+    if (input.ConsumeIntegralInRange(0, 15) == 0) path += u'\\';  // malformed
+    return path;
+}
+
+}  // namespace
+}  // namespace brenvik::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace brenvik;
+    using namespace brenvik::fuzz;
+    FuzzedDataProvider input(data, size);
+    sim::SimWinApi api;
+    static const sim::IconvCodec ansi;
+    testing::RecordingMessageBox messageBox;
+    Platform platform{api, ansi, messageBox};
+    auto reg = std::make_unique<registry::RegRoutine>(platform);
+
+    for (int step = 0; step < 64 && input.remaining_bytes() > 0; ++step) {
+        if (input.ConsumeIntegralInRange(0, 7) == 0)
+            api.registry.FailCall(Pick(input, kFailing), Pick(input, kCodes), input.ConsumeIntegralInRange(0, 3));
+        if (input.ConsumeIntegralInRange(0, 15) == 0) api.registry.ClearFaults();
+        if (input.ConsumeIntegralInRange(0, 15) == 0) reg = std::make_unique<registry::RegRoutine>(platform);
+
+        const std::u16string path = KeyPath(input);
+        std::u16string entry(Pick(input, kEntries));
+        const bool reachesRoot = !path.ends_with(u'\\') && reg->GetMainKeyHandle(path.substr(0, path.find(u'\\'))) != 0;
+        registry::AccessorResult result;
+        bool read = false;
+        switch (input.ConsumeIntegralInRange(0, 7)) {
+            case 0: read = true; result = reg->GetStringValue(path, entry); break;
+            case 1: result = reg->SetStringValue(path, entry, ShortText(input, 300)); break;
+            case 2: read = true; result = reg->GetDWORDValue(path, entry); break;
+            case 3: result = reg->SetDWORDValue(path, entry, input.ConsumeIntegral<std::int32_t>()); break;
+            case 4: read = true; result = reg->GetBinaryValue(path, entry); break;
+            case 5: result = reg->SetBinaryValue(path, entry, ShortText(input, 300)); break;
+            case 6: result = reg->CreateKey(path); break;
+            case 7: result = reg->DeleteKey(path); break;
+        }
+        Expect(api.registry.OpenKeyCount() == 0, "no key is left open");
+        if (read && reachesRoot)
+            Expect(!std::holds_alternative<std::monostate>(result), "a read on a root gives a value or Error");
+        else
+            Expect(std::holds_alternative<std::monostate>(result), "writes and refused paths give the empty result");
+    }
+    return 0;
+}

@@ -1,0 +1,208 @@
+// A publication while the registry fails: each registry call of SetBrenvik, one
+// occurrence at a time, fails with each code Windows gives for that function. The
+// program must not crash, must hand every key it got back to RegCloseKey, must write
+// nowhere but the user's "Custom Msgs" key, and must end as documented: a failed
+// user-ID read publishes nothing (the next tick tries again); failed writes are not
+// examined, so the post, the preview and LastStatus follow as usual.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "app/form1.h"
+#include "platform/sim/iconv_codec.h"
+#include "platform/sim/sim_form.h"
+#include "platform/sim/sim_forms.h"
+#include "platform/sim/sim_win_api.h"
+#include "tests/app/messenger_settings.h"
+#include "tests/support/recording_message_box.h"
+
+namespace brenvik::testing {
+namespace {
+
+using sim::RegFunction;
+
+constexpr char kProfileKey[] = "HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs";
+
+// The codes each function answers with on Windows when it fails.
+struct FunctionCodes {
+    RegFunction function;
+    const char* name;
+    LResult codes[9];  // 0 ends a shorter list
+};
+constexpr FunctionCodes kFailures[] = {
+    {RegFunction::OpenKeyEx, "RegOpenKeyExA", {2, 5, 6, 87, 161, 1010, 1011, 1018, 1450}},
+    {RegFunction::CreateKey, "RegCreateKeyA", {5, 6, 87, 161, 1009, 1010, 1013, 1018, 1450}},
+    {RegFunction::QueryValueEx, "RegQueryValueExA", {2, 5, 6, 87, 234, 1009, 1012, 1018, 1450}},
+    {RegFunction::SetValueEx, "RegSetValueExA", {5, 6, 87, 998, 1009, 1013, 1018, 1450, 0}},
+    {RegFunction::CloseKey, "RegCloseKey", {6, 1450, 0}},
+};
+
+// A publication calls, in order: open, query, close (the user ID); open, [create],
+// set, close (value "5"); open, set, close (value "5_DND"). The profile key is
+// created by the first publication only.
+struct Scenario {
+    const char* name;
+    bool profileExists;
+    int calls[6];  // by RegFunction: open, create, query, set, delete, close
+};
+constexpr Scenario kScenarios[] = {
+    {"first publication, profile key missing", false, {3, 1, 1, 2, 0, 3}},
+    {"later publication, profile key there", true, {3, 0, 1, 2, 0, 3}},
+};
+
+// Keeps the handles that open and create gave out until they are handed to RegCloseKey.
+class HandleLedger final : public WinApi {
+public:
+    explicit HandleLedger(WinApi& inner) : inner_(inner) {}
+    std::set<Handle> notGivenBack;
+
+    Handle FindWindowA(const char* className, const char* windowName) override {
+        return inner_.FindWindowA(className, windowName);
+    }
+    int GetWindowTextA(Handle window, char* buffer, int bufferSize) override {
+        return inner_.GetWindowTextA(window, buffer, bufferSize);
+    }
+    bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam, std::int32_t lParam) override {
+        return inner_.PostMessageA(window, message, wParam, lParam);
+    }
+    LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options, std::uint32_t access,
+                          Handle* result) override {
+        return Kept(inner_.RegOpenKeyExA(key, subKey, options, access, result), result);
+    }
+    LResult RegCreateKeyA(Handle key, const char* subKey, Handle* result) override {
+        return Kept(inner_.RegCreateKeyA(key, subKey, result), result);
+    }
+    LResult RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
+                             std::uint8_t* data, std::uint32_t* dataSize) override {
+        return inner_.RegQueryValueExA(key, valueName, reserved, type, data, dataSize);
+    }
+    LResult RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
+                           const std::uint8_t* data, std::uint32_t dataSize) override {
+        return inner_.RegSetValueExA(key, valueName, reserved, type, data, dataSize);
+    }
+    LResult RegDeleteKeyA(Handle key, const char* subKey) override { return inner_.RegDeleteKeyA(key, subKey); }
+    LResult RegCloseKey(Handle key) override {
+        notGivenBack.erase(key);
+        return inner_.RegCloseKey(key);
+    }
+    bool Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) override {
+        return inner_.Shell_NotifyIcon(message, notifyIconData);
+    }
+
+private:
+    LResult Kept(LResult code, const Handle* result) {
+        if (code == win::ERROR_SUCCESS) notGivenBack.insert(*result);
+        return code;
+    }
+    WinApi& inner_;
+};
+
+// Form1 on a fresh simulated Windows with the messenger running for user1.
+struct Publisher {
+    explicit Publisher(const Scenario& scenario) {
+        settings.SetUserId("user1");
+        messenger = api.windows.Create("YahooBuddyMain", "");
+        if (scenario.profileExists) form->SetBrenvik(u"old");
+        api.effects.Clear();
+    }
+
+    int Posts() const { return static_cast<int>(api.windows.Posted(messenger).size()); }
+    std::u16string Preview() { return runtime.LoadedForm().LabelNamed("Label4").Caption(); }
+
+    sim::SimWinApi api;
+    HandleLedger ledger{api};
+    sim::IconvCodec ansi;
+    RecordingMessageBox messageBox;
+    Platform platform{ledger, ansi, messageBox};
+    MessengerSettings settings{api};
+    sim::SimRuntime runtime{api.effects};
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(platform, runtime);
+    Handle messenger = 0;
+};
+
+// The registry changes of the publication, from the simulation's effect log: only
+// the profile key may be created and only its two values written.
+void ExpectWritesOnlyToTheProfile(const sim::EffectLog& effects) {
+    for (const std::string& effect : effects.Entries()) {
+        SCOPED_TRACE(effect);
+        if (effect.starts_with("RegCreateKeyA ")) {
+            EXPECT_EQ(effect, std::string("RegCreateKeyA ") + kProfileKey);
+        } else if (effect.starts_with("RegSetValueExA ")) {
+            EXPECT_TRUE(effect == std::string("RegSetValueExA ") + kProfileKey + " 5" ||
+                        effect == std::string("RegSetValueExA ") + kProfileKey + " 5_DND");
+        } else {
+            EXPECT_FALSE(effect.starts_with("Reg"));
+        }
+    }
+}
+
+TEST(PublicationFaults, TheCallCountsOfAPublicationAreTheOnesTheCasesCover) {
+    for (const Scenario& scenario : kScenarios) {
+        SCOPED_TRACE(scenario.name);
+        Publisher publisher(scenario);
+        const auto& registry = publisher.api.registry;
+        std::size_t before[6];
+        for (int f = 0; f < 6; ++f) before[f] = registry.CallCount(static_cast<RegFunction>(f));
+        publisher.form->SetBrenvik(u"abc");
+        for (int f = 0; f < 6; ++f)
+            EXPECT_EQ(registry.CallCount(static_cast<RegFunction>(f)) - before[f],
+                      static_cast<std::size_t>(scenario.calls[f]))
+                << "function " << f;
+        EXPECT_EQ(publisher.settings.Status("user1"), "abc");
+    }
+}
+
+TEST(PublicationFaults, EachFailingCallEndsAsDocumentedWithNoKeyLeftOpen) {
+    int cases = 0;
+    for (const Scenario& scenario : kScenarios) {
+        for (const FunctionCodes& failing : kFailures) {
+            const int occurrences = scenario.calls[static_cast<int>(failing.function)];
+            for (int nth = 1; nth <= occurrences; ++nth) {
+                for (LResult code : failing.codes) {
+                    if (code == 0) break;
+                    SCOPED_TRACE(std::string(scenario.name) + ": " + failing.name + " call " + std::to_string(nth) +
+                                 " fails with " + std::to_string(code));
+                    ++cases;
+                    Publisher publisher(scenario);
+                    const std::u16string statusBefore = publisher.form->PublishedStatus();
+                    const std::u16string previewBefore = publisher.Preview();
+                    const int postsBefore = publisher.Posts();
+
+                    publisher.api.registry.FailCall(failing.function, code, static_cast<std::size_t>(nth));
+                    publisher.form->SetBrenvik(u"abc");
+
+                    EXPECT_TRUE(publisher.ledger.notGivenBack.empty()) << "a key was never handed to RegCloseKey";
+                    // A close that fails keeps its key: that one is the registry's, not the program's.
+                    EXPECT_EQ(publisher.api.registry.OpenKeyCount(),
+                              failing.function == RegFunction::CloseKey ? 1u : 0u);
+                    ExpectWritesOnlyToTheProfile(publisher.api.effects);
+                    EXPECT_TRUE(publisher.messageBox.prompts.empty());
+
+                    // The user ID is read by the first open and the first query.
+                    const bool userIdLost = nth == 1 && (failing.function == RegFunction::OpenKeyEx ||
+                                                         failing.function == RegFunction::QueryValueEx);
+                    if (userIdLost) {
+                        EXPECT_EQ(publisher.form->PublishedStatus(), statusBefore);
+                        EXPECT_EQ(publisher.Preview(), previewBefore);
+                        EXPECT_EQ(publisher.Posts(), postsBefore);
+                        // Nothing is held against the text: the next tick publishes it.
+                        publisher.api.registry.ClearFaults();
+                        publisher.form->SetBrenvik(u"abc");
+                        EXPECT_EQ(publisher.settings.Status("user1"), "abc");
+                    } else {
+                        EXPECT_EQ(publisher.form->PublishedStatus(), u"abc");
+                        EXPECT_EQ(publisher.Preview(), u"Preview: abc");
+                        EXPECT_EQ(publisher.Posts(), postsBefore + 1);
+                    }
+                    EXPECT_EQ(publisher.api.registry.OpenKeyCount(),
+                              failing.function == RegFunction::CloseKey ? 1u : 0u);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(cases, 67 + 58);  // every occurrence of every function, with each of its codes
+}
+
+}  // namespace
+}  // namespace brenvik::testing
