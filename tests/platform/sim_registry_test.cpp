@@ -114,7 +114,7 @@ TEST_F(SimRegistryTest, FailsEveryCallOfAFunctionUntilCleared) {
     const std::uint8_t one = 1;
     for (int i = 0; i < 3; ++i) EXPECT_EQ(registry_.RegSetValueExA(key, "v", 0, win::REG_BINARY, &one, 1), 1013);
     EXPECT_FALSE(registry_.FindValue("HKEY_CURRENT_USER\\A", "v").has_value());
-    EXPECT_TRUE(api_.effects.Entries().size() == 1);  // the create only
+    EXPECT_EQ(api_.effects.Entries().size(), 1u);  // the create only
     registry_.ClearFaults();
     EXPECT_EQ(registry_.RegSetValueExA(key, "v", 0, win::REG_BINARY, &one, 1), win::ERROR_SUCCESS);
     EXPECT_EQ(registry_.RegCloseKey(key), win::ERROR_SUCCESS);
