@@ -3,7 +3,6 @@
 // makes its value call and closes the key before it returns, on every path.
 #include "registry/reg_routine.h"
 
-#include <algorithm>
 
 #include "platform/text.h"
 
@@ -151,11 +150,10 @@ AccessorResult RegRoutine::CreateKey(std::u16string SubKey) {
 AccessorResult RegRoutine::SetStringValue(std::u16string SubKey, std::u16string& Entry, const std::u16string& Value) {
     SplitKeyPath(SubKey, RootHandle);
     if (RootHandle == 0 || !OpenOrCreateKey(SubKey)) return {};
-    // The size is the character count, without the NUL that follows the text in
-    // memory; it never reaches past the converted bytes.
+    // The size is that of the text's bytes, without the NUL that follows them in
+    // memory. Counting characters instead would cut a double-byte text short.
     const std::string data = platform_.ansi.ToAnsi(Value);
-    const auto size = static_cast<std::uint32_t>(std::min(Value.size(), data.size()));
-    SetValue(Entry, win::REG_SZ, Bytes(data), size);
+    SetValue(Entry, win::REG_SZ, Bytes(data), static_cast<std::uint32_t>(data.size()));
     CloseKey();
     return {};
 }

@@ -41,6 +41,13 @@ TEST_F(RegRoutineCp932Test, AStringReadEndsBeforeTheNulThatTheByteCountKeeps) {
     EXPECT_EQ(reg_.GetStringValue(kPath, entry), AccessorResult{u"\u65E5\u672C"});
 }
 
+TEST_F(RegRoutineCp932Test, AStringOfDoubleByteCharactersIsStoredWhole) {
+    std::u16string entry = u"text";
+    reg_.SetStringValue(kPath, entry, u"a\u65E5\u672C");
+    EXPECT_EQ(Stored("text"), (std::vector<std::uint8_t>{'a', 0x93, 0xFA, 0x96, 0x7B, 0}));  // kept with a NUL, as Windows keeps strings
+    EXPECT_EQ(reg_.GetStringValue(kPath, entry), AccessorResult{u"a\u65E5\u672C"});
+}
+
 TEST_F(RegRoutineCp932Test, ADoubleByteCharacterKeepsBothBytesInABinaryValue) {
     std::u16string entry = u"bin";
     reg_.SetBinaryValue(kPath, entry, u"a\u65E5\u672C");
