@@ -1,0 +1,143 @@
+// The program's headers come before <windows.h>, whose macros share their constants' names.
+#include "platform/win32/forms_controls.h"
+
+#include <stdexcept>
+
+#include "platform/win32/forms_twips.h"
+
+#include <windows.h>
+
+namespace brenvik::win32 {
+
+namespace {
+// Program texts are UTF-16, as Windows' own wide strings are.
+const wchar_t* Wide(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+// The labels' tab indices are kept by the layout but skipped by the keyboard.
+bool TakesFocus(forms::ControlKind kind) {
+    return kind == forms::ControlKind::TextBox || kind == forms::ControlKind::CommandButton ||
+           kind == forms::ControlKind::CheckBox;
+}
+}  // namespace
+
+ChildControl::ChildControl(const wchar_t* windowClass, unsigned long style,
+                           unsigned long extendedStyle, const forms::ControlLayout& row,
+                           const ControlPlacement& placement) {
+    const auto pixels = [&](int twips) { return TwipsToPixels(twips, placement.dpi); };
+    style |= WS_CHILD | WS_VISIBLE | (TakesFocus(row.kind) ? WS_TABSTOP : 0);
+    window_ =
+        ::CreateWindowExW(extendedStyle, windowClass, Wide(row.caption), style, pixels(row.left),
+                          pixels(row.top), pixels(row.width), pixels(row.height), placement.parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)),
+                          ::GetModuleHandleW(nullptr), nullptr);
+    if (window_ == nullptr)
+        throw std::runtime_error("The window of control " + row.name + " could not be made.");
+    ::SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(placement.font), FALSE);
+}
+
+void ChildControl::OnCommand(unsigned, const HandlerRunner&) {}
+
+std::u16string ChildControl::OwnText() const {
+    if (window_ == nullptr) return {};
+    std::u16string text(static_cast<std::size_t>(::GetWindowTextLengthW(window_)) + 1, u'\0');
+    const int copied = ::GetWindowTextW(window_, reinterpret_cast<wchar_t*>(text.data()),
+                                        static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void ChildControl::SetOwnText(const std::u16string& text) {
+    if (window_ != nullptr) ::SetWindowTextW(window_, Wide(text));
+}
+
+Win32TextBox::Win32TextBox(const forms::ControlLayout& row, const ControlPlacement& placement)
+    : ChildControl(L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, row, placement) {
+    ::SendMessageW(window_, EM_SETLIMITTEXT, 0, 0);  // 0: as long as the system allows
+}
+
+Win32Label::Win32Label(const forms::ControlLayout& row, const ControlPlacement& placement)
+    : ChildControl(L"STATIC", SS_LEFT | SS_NOPREFIX, 0, row, placement),
+      autoSize_(row.autoSize),
+      font_(placement.font) {
+    FitToCaption();
+}
+
+void Win32Label::SetCaption(const std::u16string& caption) {
+    SetOwnText(caption);
+    FitToCaption();
+}
+
+void Win32Label::FitToCaption() {
+    if (!autoSize_ || window_ == nullptr) return;
+    const std::u16string caption = OwnText();
+    HDC dc = ::GetDC(window_);
+    HGDIOBJ previous = ::SelectObject(dc, font_);
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, Wide(caption), static_cast<int>(caption.size()), &extent);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);  // an empty caption keeps the height of a line
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(window_, dc);
+    ::SetWindowPos(window_, nullptr, 0, 0, extent.cx, metrics.tmHeight,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Win32Button::Win32Button(const forms::ControlLayout& row, const ControlPlacement& placement)
+    : ChildControl(L"BUTTON", BS_PUSHBUTTON, 0, row, placement) {}
+
+void Win32Button::OnCommand(unsigned notification, const HandlerRunner& run) {
+    if (notification == BN_CLICKED && click_) run(click_);
+}
+
+Win32CheckBox::Win32CheckBox(const forms::ControlLayout& row, const ControlPlacement& placement)
+    : ChildControl(L"BUTTON", BS_AUTOCHECKBOX, 0, row, placement) {
+    SetValue(row.value);
+}
+
+int Win32CheckBox::Value() const {
+    if (window_ == nullptr) return 0;
+    return ::SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+void Win32CheckBox::SetValue(int value) {
+    if (window_ != nullptr)
+        ::SendMessageW(window_, BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+Win32Timer::Win32Timer(const forms::ControlLayout& row, HWND__* owner, unsigned id)
+    : owner_(owner), id_(id), interval_(row.value), enabled_(row.enabled) {
+    Apply();
+}
+
+void Win32Timer::SetInterval(std::int32_t milliseconds) {
+    interval_ = milliseconds;
+    Apply();
+}
+
+void Win32Timer::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    Apply();
+}
+
+void Win32Timer::Elapsed(const HandlerRunner& run) {
+    if (Running() && tick_) run(tick_);
+}
+
+void Win32Timer::Detach() {
+    if (owner_ != nullptr) ::KillTimer(owner_, id_);
+    owner_ = nullptr;
+}
+
+void Win32Timer::Apply() {
+    if (owner_ == nullptr) return;
+    if (Running()) {
+        // SetTimer on a running timer replaces its interval and starts counting afresh.
+        ::SetTimer(owner_, id_, static_cast<UINT>(interval_), nullptr);
+    } else {
+        ::KillTimer(owner_, id_);
+    }
+}
+
+}  // namespace brenvik::win32

@@ -1,0 +1,125 @@
+// The program's headers come before <windows.h>, whose macros share their constants' names.
+#include "platform/win32/forms_runtime.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/win32/forms_twips.h"
+#include "platform/win32/forms_window.h"
+#include "platform/win32/user_control_host.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace brenvik::win32 {
+
+namespace {
+constexpr WORD kProgramIconId = 1;
+
+HICON LoadProgramIcon(int size) {
+    return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                           MAKEINTRESOURCEW(kProgramIconId), IMAGE_ICON, size, size,
+                                           LR_DEFAULTCOLOR));
+}
+
+// The system's message font, as dialogs and message boxes show it; the stock GUI
+// font where the system can't tell.
+HFONT MessageFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return nullptr;
+    return ::CreateFontIndirectW(&metrics.lfMessageFont);
+}
+}  // namespace
+
+FormsRuntime::FormsRuntime() : dpi_(ScreenDpi()) {
+    // Buttons, edit boxes and check boxes of common controls 6, in the visual style.
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&classes);
+    font_ = MessageFont();
+    ownsFont_ = font_ != nullptr;
+    if (!ownsFont_) font_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    HICON icon = LoadProgramIcon(32);
+    programIcon_ =
+        std::make_shared<IconPicture>(static_cast<Handle>(reinterpret_cast<ULONG_PTR>(icon)));
+    smallIcon_ = LoadProgramIcon(::GetSystemMetrics(SM_CXSMICON));
+}
+
+FormsRuntime::~FormsRuntime() {
+    if (smallIcon_ != nullptr) ::DestroyIcon(smallIcon_);
+    if (ownsFont_) ::DeleteObject(font_);
+    // No quit request is left behind for whatever runs on this thread next.
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
+std::unique_ptr<forms::Form> FormsRuntime::LoadForm(const forms::FormLayout& layout) {
+    return std::make_unique<FormWindow>(*this, layout);
+}
+
+forms::PictureRef FormsRuntime::ProgramIcon() { return programIcon_; }
+
+void FormsRuntime::End() {
+    const std::vector<FormWindow*> loaded = loaded_;
+    for (FormWindow* form : loaded) form->Unload();
+    Quit();
+}
+
+int FormsRuntime::Run() {
+    MSG message{};
+    while (!ended_ && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        Dispatch(message);
+        RethrowFailure();
+    }
+    ended_ = true;
+    return static_cast<int>(message.wParam);
+}
+
+bool FormsRuntime::RunPending() {
+    MSG message;
+    while (!ended_ && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            ended_ = true;
+            break;
+        }
+        Dispatch(message);
+        RethrowFailure();
+    }
+    return !ended_;
+}
+
+void FormsRuntime::Dispatch(tagMSG& message) {
+    for (FormWindow* form : loaded_) {
+        if (::IsDialogMessageW(form->Window(), &message)) return;
+    }
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+}
+
+void FormsRuntime::FormLoaded(FormWindow& form) { loaded_.push_back(&form); }
+
+// The program ends with its last window.
+void FormsRuntime::FormUnloaded(FormWindow& form) {
+    loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), &form), loaded_.end());
+    if (loaded_.empty()) Quit();
+}
+
+void FormsRuntime::HandlerFailed(std::exception_ptr failure) {
+    if (!failure_) failure_ = failure;
+}
+
+void FormsRuntime::RethrowFailure() {
+    if (!failure_) return;
+    ended_ = true;
+    std::rethrow_exception(std::exchange(failure_, nullptr));
+}
+
+void FormsRuntime::Quit() {
+    if (quitPosted_) return;
+    quitPosted_ = true;
+    ::PostQuitMessage(0);
+}
+
+}  // namespace brenvik::win32

@@ -1,0 +1,65 @@
+#pragma once
+// The forms runtime over real windows: it loads forms from their layout tables,
+// gives the program its icon, and runs the message loop with the dialog keyboard
+// (Tab and Shift+Tab walk the tab order).
+#include <exception>
+#include <memory>
+#include <vector>
+
+#include "platform/forms.h"
+
+struct HFONT__;
+struct HICON__;
+struct tagMSG;
+
+namespace brenvik::win32 {
+
+class FormWindow;
+
+class FormsRuntime final : public forms::Runtime {
+public:
+    FormsRuntime();
+    ~FormsRuntime() override;
+    FormsRuntime(const FormsRuntime&) = delete;
+    FormsRuntime& operator=(const FormsRuntime&) = delete;
+
+    std::unique_ptr<forms::Form> LoadForm(const forms::FormLayout& layout) override;
+    // Icon 1 of the program file, 32 x 32; an empty picture when the file has none.
+    forms::PictureRef ProgramIcon() override;
+    // Unloads every form still loaded (their user controls end) and ends the loop.
+    void End() override;
+
+    // The message loop. It ends when the last form is unloaded or End is called and
+    // returns the program's exit code. An error that escapes one of the program's
+    // event handlers ends the loop and is thrown again from here.
+    int Run();
+    // Handles the messages already waiting, as Run would, then returns; false once
+    // the program has ended. Tests drive the runtime with it.
+    bool RunPending();
+
+    // What the forms share.
+    int Dpi() const { return dpi_; }
+    HFONT__* Font() const { return font_; }
+    HICON__* SmallIcon() const { return smallIcon_; }
+    void FormLoaded(FormWindow& form);
+    void FormUnloaded(FormWindow& form);
+    void HandlerFailed(std::exception_ptr failure);
+
+private:
+    // Hands one message to the dialog keyboard of the form it concerns, or dispatches it.
+    void Dispatch(tagMSG& message);
+    void RethrowFailure();
+    void Quit();
+
+    int dpi_;
+    HFONT__* font_;
+    bool ownsFont_;
+    forms::PictureRef programIcon_;
+    HICON__* smallIcon_;
+    std::vector<FormWindow*> loaded_;
+    bool quitPosted_ = false;
+    bool ended_ = false;
+    std::exception_ptr failure_;
+};
+
+}  // namespace brenvik::win32

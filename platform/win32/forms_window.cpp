@@ -1,0 +1,291 @@
+// The program's headers come before <windows.h>, whose macros share their constants' names.
+#include "platform/win32/forms_window.h"
+
+#include <algorithm>
+#include <set>
+#include <stdexcept>
+#include <vector>
+
+#include "platform/win32/forms_runtime.h"
+#include "platform/win32/forms_twips.h"
+#include "platform/win32/user_control_host.h"
+
+#include <windows.h>
+
+namespace brenvik::win32 {
+
+namespace {
+constexpr wchar_t kFormClass[] = L"BrenvikForm";
+// Fixed single border with a close button only: no sizing frame, no minimize or
+// maximize box.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// A control's identifier is 100 plus its tab index, clear of IDOK and IDCANCEL, which
+// the dialog keyboard sends for Enter and Escape: no button is the default or the
+// cancel button. Controls without a tab index (or with one taken) come after them.
+constexpr int kFirstControlId = 100;
+
+// A window is a class: the procedure finds its form in the window's user data,
+// stored from the creation parameters, and no exception leaves it.
+LRESULT CALLBACK FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* form = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (form == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
+    return form->OnMessage(window, message, wParam, lParam);
+}
+
+void RegisterFormClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = FormProcedure;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kFormClass;
+        return ::RegisterClassExW(&wc) != 0;
+    }();
+    if (!registered)
+        throw std::runtime_error("The window class of the forms could not be registered.");
+}
+
+UINT TaskbarCreated() { return UserControlHost::TaskbarCreatedMessage(); }
+
+template <typename Map>
+auto& Find(Map& map, std::string_view name, const char* kind) {
+    const auto it = map.find(name);
+    if (it == map.end())
+        throw std::out_of_range("The form has no " + std::string(kind) + " named " +
+                                std::string(name) + ".");
+    return *it->second;
+}
+
+// Rows with a tab index in its order, the others after them in layout order.
+std::vector<const forms::ControlLayout*> InTabOrder(const forms::FormLayout& layout) {
+    std::vector<const forms::ControlLayout*> rows;
+    for (const auto& row : layout.controls) rows.push_back(&row);
+    std::stable_sort(rows.begin(), rows.end(), [](const auto* a, const auto* b) {
+        const bool aHas = a->tabIndex >= 0, bHas = b->tabIndex >= 0;
+        if (aHas != bHas) return aHas;
+        return aHas && a->tabIndex < b->tabIndex;
+    });
+    return rows;
+}
+
+// Each row's control identifier, in the order of `rows`.
+std::vector<int> ControlIds(const std::vector<const forms::ControlLayout*>& rows) {
+    int spare = kFirstControlId;
+    for (const auto* row : rows) spare = std::max(spare, kFirstControlId + row->tabIndex + 1);
+    std::set<int> taken;
+    std::vector<int> ids;
+    for (const auto* row : rows) {
+        const int byTabIndex = kFirstControlId + row->tabIndex;
+        ids.push_back(row->tabIndex >= 0 && !taken.contains(byTabIndex) ? byTabIndex : spare++);
+        taken.insert(ids.back());
+    }
+    return ids;
+}
+}  // namespace
+
+FormWindow::FormWindow(FormsRuntime& runtime, const forms::FormLayout& layout) : runtime_(runtime) {
+    RegisterFormClass();
+    CreateWindowAndControls(layout);
+}
+
+FormWindow::~FormWindow() { Unload(); }
+
+void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
+    const int dpi = runtime_.Dpi();
+    RECT frame{0, 0, TwipsToPixels(layout.clientWidth, dpi),
+               TwipsToPixels(layout.clientHeight, dpi)};
+    ::AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
+    const std::wstring caption(layout.caption.begin(), layout.caption.end());
+    HWND window =
+        ::CreateWindowExW(0, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                          frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                          ::GetModuleHandleW(nullptr), this);
+    if (window == nullptr) throw std::runtime_error("The form's window could not be made.");
+    window_ = window;
+    runtime_.FormLoaded(*this);
+    ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(runtime_.SmallIcon()));
+    ::SendMessageW(window, WM_SETICON, ICON_BIG,
+                   static_cast<LPARAM>(runtime_.ProgramIcon()->Handle()));
+    try {
+        const auto rows = InTabOrder(layout);
+        const auto ids = ControlIds(rows);
+        for (std::size_t i = 0; i < rows.size(); ++i) CreateControl(*rows[i], ids[i]);
+    } catch (...) {
+        Unload();
+        throw;
+    }
+    // The first control in tab order that takes the focus has it when the window shows.
+    HWND first = ::GetNextDlgTabItem(window, nullptr, FALSE);
+    focus_ = first != nullptr && ::IsChild(window, first) ? first : nullptr;
+}
+
+void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
+    const ControlPlacement placement{window_, id, runtime_.Dpi(), runtime_.Font()};
+    auto keep = [&](auto& map, auto control) {
+        byId_[id] = control.get();
+        map.emplace(row.name, std::move(control));
+    };
+    switch (row.kind) {
+        case forms::ControlKind::TextBox:
+            keep(textBoxes_, std::make_unique<Win32TextBox>(row, placement));
+            break;
+        case forms::ControlKind::Label:
+            keep(labels_, std::make_unique<Win32Label>(row, placement));
+            break;
+        case forms::ControlKind::CommandButton:
+            keep(buttons_, std::make_unique<Win32Button>(row, placement));
+            break;
+        case forms::ControlKind::CheckBox:
+            keep(checkBoxes_, std::make_unique<Win32CheckBox>(row, placement));
+            break;
+        case forms::ControlKind::Timer:
+            timers_.emplace(row.name,
+                            std::make_unique<Win32Timer>(row, window_, static_cast<unsigned>(id)));
+            break;
+        case forms::ControlKind::UserControl: {
+            const Handle host = static_cast<Handle>(reinterpret_cast<ULONG_PTR>(window_));
+            userControls_.emplace(
+                row.name,
+                std::make_unique<UserControlHost>(
+                    host, row, [this, name = row.name](int eventNumber, forms::EventArgs& args) {
+                        RaiseUserControlEvent(name, eventNumber, args);
+                    }));
+            break;
+        }
+    }
+}
+
+forms::TextBox& FormWindow::TextBoxNamed(std::string_view name) {
+    return Find(textBoxes_, name, "text box");
+}
+forms::Label& FormWindow::LabelNamed(std::string_view name) { return Find(labels_, name, "label"); }
+forms::CommandButton& FormWindow::ButtonNamed(std::string_view name) {
+    return Find(buttons_, name, "command button");
+}
+forms::CheckBox& FormWindow::CheckBoxNamed(std::string_view name) {
+    return Find(checkBoxes_, name, "check box");
+}
+forms::Timer& FormWindow::TimerNamed(std::string_view name) { return Find(timers_, name, "timer"); }
+
+void FormWindow::OnUserControlEvent(std::string_view control,
+                                    std::function<void(int, forms::EventArgs&)> handler) {
+    Find(userControls_, control, "user control");
+    userControlHandlers_.insert_or_assign(std::string(control), std::move(handler));
+}
+
+void FormWindow::Show() {
+    if (window_ == nullptr) return;
+    ::ShowWindow(window_, SW_SHOW);
+    ::SetForegroundWindow(window_);
+}
+
+void FormWindow::Hide() {
+    if (window_ != nullptr) ::ShowWindow(window_, SW_HIDE);
+}
+
+void FormWindow::Unload() {
+    if (window_ != nullptr) ::DestroyWindow(window_);
+}
+
+// The program's handlers run one at a time, each to its end. An event that comes
+// while one runs (a tick while a handler waits on a message box) is dropped. An
+// error that escapes a handler goes to the runtime, which ends the program with it.
+void FormWindow::RunHandler(const std::function<void()>& handler) {
+    if (handling_) return;
+    handling_ = true;
+    try {
+        handler();
+    } catch (...) {
+        runtime_.HandlerFailed(std::current_exception());
+    }
+    handling_ = false;
+}
+
+void FormWindow::RaiseUserControlEvent(const std::string& control, int eventNumber,
+                                       forms::EventArgs& args) {
+    const auto it = userControlHandlers_.find(control);
+    if (it == userControlHandlers_.end()) return;
+    const EventHandler handler = it->second;  // a handler may replace itself
+    RunHandler([&] { handler(eventNumber, args); });
+}
+
+std::intptr_t FormWindow::OnMessage(HWND__* window, unsigned message, std::uintptr_t wParam,
+                                    std::intptr_t lParam) {
+    const HandlerRunner run = [this](const std::function<void()>& handler) { RunHandler(handler); };
+    try {
+        switch (message) {
+            case WM_COMMAND:
+                if (lParam != 0) {
+                    const auto it = byId_.find(LOWORD(wParam));
+                    if (it != byId_.end()) it->second->OnCommand(HIWORD(wParam), run);
+                }
+                return 0;
+            case WM_TIMER:
+                for (auto& [name, timer] : timers_) {
+                    if (timer->Id() == wParam) timer->Elapsed(run);
+                }
+                return 0;
+            case WM_ACTIVATE:
+                OnActivate(LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0);
+                return 0;
+            case WM_SETFOCUS:
+                if (focus_ != nullptr) ::SetFocus(focus_);
+                return 0;
+            case WM_CLOSE:
+                Unload();
+                return 0;
+            case WM_DESTROY:
+                OnDestroy();
+                return 0;
+            case WM_NCDESTROY:
+                OnFinalDestroy();
+                break;
+            default:
+                // The shell restarted: every tray icon is gone and must be added again.
+                if (message == TaskbarCreated()) {
+                    for (auto& [name, host] : userControls_) host->ShellRestarted();
+                    return 0;
+                }
+                break;
+        }
+    } catch (...) {
+        runtime_.HandlerFailed(std::current_exception());
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Like a dialog, the window gives the focus back to the control that had it.
+void FormWindow::OnActivate(bool active) {
+    if (!active) {
+        HWND focused = ::GetFocus();
+        if (focused != nullptr && ::IsChild(window_, focused)) focus_ = focused;
+    } else if (focus_ != nullptr) {
+        ::SetFocus(focus_);
+    }
+}
+
+// The controls are still there: each user control ends (its end-of-life hook runs
+// and its window goes) before the window itself.
+void FormWindow::OnDestroy() {
+    for (auto& [name, timer] : timers_) timer->Detach();
+    userControls_.clear();
+}
+
+void FormWindow::OnFinalDestroy() {
+    ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    for (auto& [id, control] : byId_) control->Detach();
+    byId_.clear();
+    focus_ = nullptr;
+    window_ = nullptr;
+    runtime_.FormUnloaded(*this);
+}
+
+}  // namespace brenvik::win32

@@ -1,0 +1,84 @@
+#pragma once
+// A form on a real top-level window: fixed single border, close button only, its
+// client area and controls laid out in twips, its controls found by name. The
+// window procedure routes WM_COMMAND and WM_TIMER to the control they concern and
+// runs the program's handlers one at a time.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/forms.h"
+#include "platform/win32/forms_controls.h"
+
+struct HWND__;
+
+namespace brenvik::win32 {
+
+class FormsRuntime;
+class UserControlHost;
+
+class FormWindow final : public forms::Form {
+public:
+    // Makes the window, hidden, and its controls in tab order, so that the keyboard
+    // walks them in that order.
+    FormWindow(FormsRuntime& runtime, const forms::FormLayout& layout);
+    ~FormWindow() override;
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    forms::TextBox& TextBoxNamed(std::string_view name) override;
+    forms::Label& LabelNamed(std::string_view name) override;
+    forms::CommandButton& ButtonNamed(std::string_view name) override;
+    forms::CheckBox& CheckBoxNamed(std::string_view name) override;
+    forms::Timer& TimerNamed(std::string_view name) override;
+    void OnUserControlEvent(
+        std::string_view control,
+        std::function<void(int eventNumber, forms::EventArgs& args)> handler) override;
+
+    // Shows the window and brings it to the front (as when it comes back from the tray).
+    void Show() override;
+    void Hide() override;
+    // The window closes: user controls end, timers stop, the window goes. Showing or
+    // hiding an unloaded form does nothing.
+    void Unload() override;
+
+    // The top-level window; null once the form is unloaded.
+    HWND__* Window() const { return window_; }
+
+    // The window procedure's member half.
+    std::intptr_t OnMessage(HWND__* window, unsigned message, std::uintptr_t wParam,
+                            std::intptr_t lParam);
+
+private:
+    template <typename T>
+    using ByName = std::map<std::string, std::unique_ptr<T>, std::less<>>;
+    using EventHandler = std::function<void(int eventNumber, forms::EventArgs& args)>;
+
+    void CreateWindowAndControls(const forms::FormLayout& layout);
+    void CreateControl(const forms::ControlLayout& row, int id);
+    // Runs one of the program's event handlers; see the definition for nesting.
+    void RunHandler(const std::function<void()>& handler);
+    void RaiseUserControlEvent(const std::string& control, int eventNumber, forms::EventArgs& args);
+    void OnActivate(bool active);
+    void OnDestroy();
+    void OnFinalDestroy();
+
+    FormsRuntime& runtime_;
+    HWND__* window_ = nullptr;
+    HWND__* focus_ = nullptr;  // the control to focus when the window is next activated
+    bool handling_ = false;    // one of the program's handlers is running
+
+    ByName<Win32TextBox> textBoxes_;
+    ByName<Win32Label> labels_;
+    ByName<Win32Button> buttons_;
+    ByName<Win32CheckBox> checkBoxes_;
+    ByName<Win32Timer> timers_;
+    ByName<UserControlHost> userControls_;
+    std::map<std::string, EventHandler, std::less<>> userControlHandlers_;
+    std::map<int, ChildControl*> byId_;  // WM_COMMAND's control identifier
+};
+
+}  // namespace brenvik::win32

@@ -1,0 +1,234 @@
+// Form1's controls as real USER controls: classes, styles, places, texts, the tab
+// order and the keyboard, labels that fit their text, the check box and clicks.
+#include "tests/forms/form_fixture.h"
+
+namespace brenvik::testing {
+namespace {
+
+using forms::ControlKind;
+
+struct ControlCase {
+    const char* name;
+    int tabIndex;  // the control's identifier is 100 plus its tab index
+    ControlKind kind;
+    const wchar_t* windowClass;
+    const wchar_t* text;
+    RECT rect;  // pixels at 96 dpi; for a label that fits its text, only the corner
+    bool fitsText;
+    LONG typeStyle;  // SS_LEFT, BS_PUSHBUTTON or BS_AUTOCHECKBOX; 0 for an edit box
+    bool tabStop;
+};
+
+// clang-format off
+constexpr ControlCase kControls[] = {
+    {"Label1",   3,  ControlKind::Label,         L"Static", L"Prefix:",        {23, 20, 0, 0},     true,  SS_LEFT,         false},
+    {"Text1",    0,  ControlKind::TextBox,       L"Edit",   L"",               {64, 17, 246, 36},  false, 0,               true},
+    {"Label2",   4,  ControlKind::Label,         L"Static", L"Refresh",        {334, 20, 0, 0},    true,  SS_LEFT,         false},
+    {"Text2",    5,  ControlKind::TextBox,       L"Edit",   L"3",              {382, 18, 424, 37}, false, 0,               true},
+    {"Label3",   6,  ControlKind::Label,         L"Static", L"detik",          {429, 20, 462, 38}, false, SS_LEFT,         false},
+    {"Check1",   9,  ControlKind::CheckBox,      L"Button", L"Check1",         {262, 21, 280, 37}, false, BS_AUTOCHECKBOX, true},
+    {"Label5",   10, ControlKind::Label,         L"Static", L"invisible",      {282, 21, 0, 0},    true,  SS_LEFT,         false},
+    {"Label4",   7,  ControlKind::Label,         L"Static", L"",               {23, 46, 0, 0},     true,  SS_LEFT,         false},
+    {"Command1", 1,  ControlKind::CommandButton, L"Button", L"",               {16, 68, 121, 93},  false, BS_PUSHBUTTON,   true},
+    {"Command3", 2,  ControlKind::CommandButton, L"Button", L"Goto Tray",      {139, 68, 266, 93}, false, BS_PUSHBUTTON,   true},
+    {"Command2", 8,  ControlKind::CommandButton, L"Button", L"Tutup Aplikasi", {276, 68, 400, 92}, false, BS_PUSHBUTTON,   true},
+};
+// clang-format on
+
+SIZE TextExtent(HWND control, const std::wstring& text) {
+    HDC dc = GetDC(control);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return {extent.cx, metrics.tmHeight};
+}
+
+void PressKey(HWND window, WPARAM key) {
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+TEST_F(Form1Window, MakesEachControlAsAStandardControlInItsPlace) {
+    ASSERT_EQ(win32::ScreenDpi(), 96) << "the pixel figures below are for 96 dpi";
+    for (const auto& c : kControls) {
+        SCOPED_TRACE(c.name);
+        HWND control = Control(c.kind, c.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(GetParent(control), Main());
+        EXPECT_EQ(GetDlgCtrlID(control), 100 + c.tabIndex);
+        EXPECT_EQ(_wcsicmp(ClassOf(control).c_str(), c.windowClass), 0) << ClassOf(control);
+        EXPECT_EQ(TextOf(control), c.text);
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
+                  runtime_.Font());
+
+        const LONG style = GetWindowLongW(control, GWL_STYLE);
+        EXPECT_TRUE(style & WS_VISIBLE);
+        EXPECT_EQ((style & WS_TABSTOP) != 0, c.tabStop);
+        if (c.kind == ControlKind::TextBox) {
+            EXPECT_TRUE(style & ES_AUTOHSCROLL);
+            EXPECT_EQ(style & ES_MULTILINE, 0);
+        } else if (c.kind == ControlKind::Label) {
+            EXPECT_EQ(style & SS_TYPEMASK, c.typeStyle);
+            EXPECT_TRUE(style & SS_NOPREFIX);
+        } else {
+            EXPECT_EQ(style & BS_TYPEMASK, c.typeStyle);
+        }
+
+        const RECT rect = ClientRectIn(Main(), control);
+        EXPECT_EQ(rect.left, c.rect.left);
+        EXPECT_EQ(rect.top, c.rect.top);
+        if (c.fitsText) {
+            const SIZE extent = TextExtent(control, c.text);
+            EXPECT_EQ(rect.right - rect.left, extent.cx);
+            EXPECT_EQ(rect.bottom - rect.top, extent.cy);
+        } else {
+            EXPECT_EQ(rect.right, c.rect.right);
+            EXPECT_EQ(rect.bottom, c.rect.bottom);
+        }
+    }
+}
+
+TEST_F(Form1Window, CheckBoxStartsCheckedAndReadsItsState) {
+    HWND check1 = Control(ControlKind::CheckBox, "Check1");
+    forms::CheckBox& box = form_->CheckBoxNamed("Check1");
+    EXPECT_EQ(SendMessageW(check1, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(box.Value(), 1);
+    box.SetValue(0);
+    EXPECT_EQ(SendMessageW(check1, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(box.Value(), 0);
+    SendMessageW(check1, BM_SETCHECK, BST_CHECKED, 0);  // as a click leaves it
+    EXPECT_EQ(box.Value(), 1);
+}
+
+TEST_F(Form1Window, TabOrderIsTheFocusableControlsByTabIndex) {
+    const std::pair<ControlKind, const char*> order[] = {
+        {ControlKind::TextBox, "Text1"},          {ControlKind::CommandButton, "Command1"},
+        {ControlKind::CommandButton, "Command3"}, {ControlKind::TextBox, "Text2"},
+        {ControlKind::CommandButton, "Command2"}, {ControlKind::CheckBox, "Check1"},
+    };
+    constexpr int n = std::size(order);
+    for (int i = 0; i < n; ++i) {
+        SCOPED_TRACE(order[i].second);
+        HWND at = Control(order[i].first, order[i].second);
+        const auto& next = order[(i + 1) % n];
+        const auto& previous = order[(i + n - 1) % n];
+        EXPECT_EQ(GetNextDlgTabItem(Main(), at, FALSE), Control(next.first, next.second));
+        EXPECT_EQ(GetNextDlgTabItem(Main(), at, TRUE), Control(previous.first, previous.second));
+    }
+}
+
+TEST_F(Form1Window, FirstShowFocusesText1AndTabWalksOnThroughTheKeyboard) {
+    form_->Show();
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Text1(); }))
+        << "focus on " << ClassOf(GetFocus());
+    const std::pair<ControlKind, const char*> then[] = {
+        {ControlKind::CommandButton, "Command1"}, {ControlKind::CommandButton, "Command3"},
+        {ControlKind::TextBox, "Text2"},          {ControlKind::CommandButton, "Command2"},
+        {ControlKind::CheckBox, "Check1"},        {ControlKind::TextBox, "Text1"},
+    };
+    for (const auto& [kind, name] : then) {
+        SCOPED_TRACE(name);
+        PressKey(GetFocus(), VK_TAB);
+        EXPECT_TRUE(PumpUntil([&] { return GetFocus() == Control(kind, name); }));
+        // As in a dialog, a push button shows as the default one only while it has the
+        // focus (Enter then presses it); none does while the focus is elsewhere.
+        for (const char* button : {"Command1", "Command2", "Command3"}) {
+            const LONG style =
+                GetWindowLongW(Control(ControlKind::CommandButton, button), GWL_STYLE);
+            const LONG expected =
+                std::string_view(button) == name ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+            EXPECT_EQ(style & BS_TYPEMASK, expected) << button << " with the focus on " << name;
+        }
+    }
+}
+
+TEST_F(Form1Window, EnterAndEscapeClickNoButtonFromATextBox) {
+    int clicks = 0;
+    for (const char* button : {"Command1", "Command2", "Command3"})
+        form_->ButtonNamed(button).OnClick([&] { ++clicks; });
+    form_->Show();
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Text1(); }));
+    for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+        SCOPED_TRACE(key);
+        PressKey(Text1(), key);
+        runtime_.RunPending();
+        EXPECT_EQ(clicks, 0);
+        EXPECT_TRUE(IsWindow(Main()));
+    }
+}
+
+TEST_F(Form1Window, EnterPressesTheButtonThatHasTheFocus) {
+    int command1 = 0;
+    form_->ButtonNamed("Command1").OnClick([&] { ++command1; });
+    form_->Show();
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Text1(); }));
+    PressKey(Text1(), VK_TAB);
+    ASSERT_TRUE(
+        PumpUntil([&] { return GetFocus() == Control(ControlKind::CommandButton, "Command1"); }));
+    PressKey(GetFocus(), VK_RETURN);
+    EXPECT_TRUE(PumpUntil([&] { return command1 == 1; }));
+}
+
+TEST_F(Form1Window, ButtonClickRunsItsHandlerOnce) {
+    int command3 = 0, command1 = 0;
+    form_->ButtonNamed("Command3").OnClick([&] { ++command3; });
+    form_->ButtonNamed("Command1").OnClick([&] { ++command1; });
+    form_->Show();
+    runtime_.RunPending();
+    SendMessageW(Control(ControlKind::CommandButton, "Command3"), BM_CLICK, 0, 0);
+    EXPECT_EQ(command3, 1);
+    EXPECT_EQ(command1, 0);
+}
+
+TEST_F(Form1Window, CaptionsAndTextsAreUtf16) {
+    const std::u16string text = u"Zo\u00eb \u266b \u6771\u4eac";
+    forms::TextBox& text2 = form_->TextBoxNamed("Text2");
+    text2.SetText(text);
+    EXPECT_EQ(TextOf(Control(ControlKind::TextBox, "Text2")), L"Zo\u00eb \u266b \u6771\u4eac");
+    SendMessageW(Control(ControlKind::TextBox, "Text2"), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"\u00e9t\u00e9"));
+    EXPECT_EQ(text2.Text(), u"\u00e9t\u00e9");
+
+    form_->ButtonNamed("Command1").SetCaption(u"Stop \u2713");
+    EXPECT_EQ(TextOf(Control(ControlKind::CommandButton, "Command1")), L"Stop \u2713");
+    EXPECT_EQ(form_->ButtonNamed("Command1").Caption(), u"Stop \u2713");
+}
+
+TEST_F(Form1Window, TextBoxTakesTextOfAnyLength) {
+    HWND text1 = Text1();
+    const std::wstring typed(40000, L'x');  // beyond an edit box's default 30,000
+    SendMessageW(text1, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(typed.c_str()));
+    EXPECT_EQ(form_->TextBoxNamed("Text1").Text().size(), typed.size());
+}
+
+TEST_F(Form1Window, LabelThatFitsItsTextGrowsWithItsCaption) {
+    HWND label4 = Control(ControlKind::Label, "Label4");
+    forms::Label& preview = form_->LabelNamed("Label4");
+    const std::wstring captions[] = {L"Preview: a", L"Preview: a title",
+                                     L"Preview: a title long enough to pass the window's right "
+                                     L"edge: Artist - Album - Track 12 - Title (Live)"};
+    LONG width = ClientRectIn(Main(), label4).right - ClientRectIn(Main(), label4).left;
+    for (const auto& caption : captions) {
+        SCOPED_TRACE(std::string(caption.begin(), caption.end()));
+        preview.SetCaption(std::u16string(caption.begin(), caption.end()));
+        const RECT rect = ClientRectIn(Main(), label4);
+        const SIZE extent = TextExtent(label4, caption);
+        EXPECT_GT(rect.right - rect.left, width);
+        EXPECT_EQ(rect.right - rect.left, extent.cx);
+        EXPECT_EQ(rect.bottom - rect.top, extent.cy) << "one line";
+        EXPECT_EQ(rect.left, 23) << "it grows to the right";
+        EXPECT_EQ(TextOf(label4), caption);
+        width = rect.right - rect.left;
+    }
+    RECT client{};
+    GetClientRect(Main(), &client);
+    EXPECT_GT(ClientRectIn(Main(), label4).right, client.right);
+}
+
+}  // namespace
+}  // namespace brenvik::testing

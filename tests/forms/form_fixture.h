@@ -1,0 +1,121 @@
+#pragma once
+// Form1's layout loaded by the real forms runtime, with a user control that records
+// what its host does to it in place of the tray icon.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/form1_layout.h"
+#include "platform/win32/forms_controls.h"
+#include "platform/win32/forms_runtime.h"
+#include "platform/win32/forms_twips.h"
+#include "platform/win32/forms_window.h"
+
+#include <windows.h>
+
+namespace brenvik::testing {
+
+// What the hosted control saw; it outlives the control, which its host destroys.
+struct HostedControlLog {
+    int terminated = 0;
+    int shellRestarted = 0;
+    forms::PictureRef storedIcon;
+    forms::UserControlSite* site = nullptr;
+};
+
+class RecordingControl final : public forms::UserControl {
+public:
+    RecordingControl(forms::UserControlSite& site, HostedControlLog& log) : site_(site), log_(log) {
+        log.site = &site;
+    }
+    void InitDefaults() override {}
+    void LoadProperties(forms::PropertyBag& bag) override {
+        const auto icon = bag.ReadProperty(u"Icon", std::monostate{});
+        if (const auto* picture = std::get_if<forms::PictureRef>(&icon)) log_.storedIcon = *picture;
+    }
+    void SaveProperties(forms::PropertyBag&) override {}
+    void OnResize() override {}
+    void OnTerminate() override { ++log_.terminated; }
+    // Any mouse move raises event 4 with Button 1.
+    void OnWindowMouseMove(std::int16_t, std::int16_t, float, float) override {
+        forms::EventArgs args{1};
+        site_.RaiseEvent(4, args);
+    }
+    void OnShellRestarted() override { ++log_.shellRestarted; }
+
+private:
+    forms::UserControlSite& site_;
+    HostedControlLog& log_;
+};
+
+inline HWND WindowOf(auto& control) { return dynamic_cast<win32::ChildControl&>(control).Window(); }
+
+inline std::wstring TextOf(HWND window) {
+    wchar_t buffer[256];
+    std::fill(std::begin(buffer), std::end(buffer), L'\x2A2A');
+    const int length = GetWindowTextW(window, buffer, 256);
+    return std::wstring(buffer, length > 0 ? length : 0);
+}
+
+inline std::wstring ClassOf(HWND window) {
+    wchar_t buffer[64]{};
+    GetClassNameW(window, buffer, 64);
+    return buffer;
+}
+
+inline RECT ClientRectIn(HWND parent, HWND child) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+class Form1Window : public ::testing::Test {
+protected:
+    Form1Window()
+        : form_(runtime_.LoadForm(Form1Layout(runtime_.ProgramIcon(),
+                                              [this](forms::UserControlSite& site) {
+                                                  return std::make_unique<RecordingControl>(site,
+                                                                                            log_);
+                                              }))),
+          window_(dynamic_cast<win32::FormWindow&>(*form_)) {}
+
+    HWND Main() const { return window_.Window(); }
+    HWND Control(forms::ControlKind kind, std::string_view name) {
+        switch (kind) {
+            case forms::ControlKind::TextBox:
+                return WindowOf(form_->TextBoxNamed(name));
+            case forms::ControlKind::Label:
+                return WindowOf(form_->LabelNamed(name));
+            case forms::ControlKind::CommandButton:
+                return WindowOf(form_->ButtonNamed(name));
+            case forms::ControlKind::CheckBox:
+                return WindowOf(form_->CheckBoxNamed(name));
+            default:
+                return nullptr;
+        }
+    }
+    HWND Text1() { return Control(forms::ControlKind::TextBox, "Text1"); }
+
+    // Handles waiting messages until `done` holds; false if it doesn't within a long
+    // while (a hung test, not a slow one).
+    bool PumpUntil(const std::function<bool()>& done) {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > giveUp) return false;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            runtime_.RunPending();
+        }
+        return true;
+    }
+
+    HostedControlLog log_;
+    win32::FormsRuntime runtime_;
+    std::unique_ptr<forms::Form> form_;
+    win32::FormWindow& window_;
+};
+
+}  // namespace brenvik::testing

@@ -1,0 +1,90 @@
+// Form1's own window: its frame, caption, icons and client area.
+#include "tests/forms/form_fixture.h"
+
+#include <cstdlib>
+
+namespace brenvik::testing {
+namespace {
+
+TEST_F(Form1Window, IsAPlainTopLevelWindowWithAFixedBorderAndACloseButtonOnly) {
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(Main(), GWL_STYLE));
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    for (const DWORD absent : {DWORD{WS_THICKFRAME}, DWORD{WS_MAXIMIZEBOX}, DWORD{WS_MINIMIZEBOX},
+                               DWORD{WS_CHILD}, DWORD{WS_POPUP}}) {
+        SCOPED_TRACE(absent);
+        EXPECT_EQ(style & absent, 0);
+    }
+    // A taskbar button while shown: no owner, not a tool window.
+    EXPECT_EQ(GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    EXPECT_EQ(GetWindow(Main(), GW_OWNER), nullptr);
+    EXPECT_EQ(GetMenu(Main()), nullptr);
+    EXPECT_EQ(TextOf(Main()), L"Brenvik");
+    EXPECT_FALSE(IsWindowVisible(Main())) << "a form is loaded hidden";
+}
+
+SIZE IconSize(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return {0, 0};
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return {bitmap.bmWidth, bitmap.bmHeight};
+}
+
+TEST_F(Form1Window, ShowsTheProgramIconAsItsBigAndSmallIcon) {
+    const auto programIcon = runtime_.ProgramIcon();
+    ASSERT_NE(programIcon->Handle(), 0u) << "icon 1 of the program file";
+    const auto big = reinterpret_cast<HICON>(SendMessageW(Main(), WM_GETICON, ICON_BIG, 0));
+    EXPECT_EQ(reinterpret_cast<ULONG_PTR>(big), programIcon->Handle());
+    EXPECT_EQ(IconSize(big).cx, 32);
+    EXPECT_EQ(IconSize(big).cy, 32);
+    const auto small = reinterpret_cast<HICON>(SendMessageW(Main(), WM_GETICON, ICON_SMALL, 0));
+    ASSERT_NE(small, nullptr);
+    EXPECT_EQ(IconSize(small).cx, GetSystemMetrics(SM_CXSMICON));
+    // The tray icon gets the very same picture.
+    ASSERT_NE(log_.storedIcon, nullptr);
+    EXPECT_EQ(log_.storedIcon->Handle(), programIcon->Handle());
+}
+
+// Run at 96 dots per inch by default; the 120 dpi run sets BRENVIK_TEST_DPI in a
+// Wine prefix whose registry says 120.
+class ScreenDpi : public Form1Window {};
+
+struct DpiCase {
+    int dpi;
+    int clientWidth, clientHeight;  // 7080 x 1590 twips
+    RECT text1;                     // 960, 255, 2730 x 285 twips
+};
+constexpr DpiCase kDpiCases[] = {
+    {96, 472, 106, {64, 17, 64 + 182, 17 + 19}},
+    {120, 590, 133, {80, 21, 80 + 228, 21 + 24}},  // 132.5, 227.5 and 23.75 pixels round up
+};
+
+TEST_F(ScreenDpi, TurnsTheLayoutsTwipsIntoPixelsAtTheScreensDpi) {
+    const char* wanted = std::getenv("BRENVIK_TEST_DPI");
+    const int dpi = wanted != nullptr ? std::atoi(wanted) : 96;
+    ASSERT_EQ(win32::ScreenDpi(), dpi);
+    const DpiCase* expected = nullptr;
+    for (const auto& c : kDpiCases) {
+        if (c.dpi == dpi) expected = &c;
+    }
+    ASSERT_NE(expected, nullptr) << "no expected sizes for " << dpi << " dpi";
+
+    RECT client{};
+    GetClientRect(Main(), &client);
+    EXPECT_EQ(client.right, expected->clientWidth);
+    EXPECT_EQ(client.bottom, expected->clientHeight);
+    const RECT text1 = ClientRectIn(Main(), Text1());
+    EXPECT_EQ(text1.left, expected->text1.left);
+    EXPECT_EQ(text1.top, expected->text1.top);
+    EXPECT_EQ(text1.right, expected->text1.right);
+    EXPECT_EQ(text1.bottom, expected->text1.bottom);
+    // The tray control's mouse positions come in twips at the same scale.
+    ASSERT_NE(log_.site, nullptr);
+    EXPECT_EQ(log_.site->TwipsPerPixelX(), 1440.0f / static_cast<float>(dpi));
+}
+
+}  // namespace
+}  // namespace brenvik::testing

@@ -1,0 +1,130 @@
+// Showing, hiding, unloading and ending; the hosted user control's life and events;
+// handlers that run one at a time and errors that escape them.
+#include <stdexcept>
+
+#include "tests/forms/form_fixture.h"
+
+namespace brenvik::testing {
+namespace {
+
+TEST_F(Form1Window, HideAndShowKeepTheWindowLoaded) {
+    form_->Show();
+    EXPECT_TRUE(IsWindowVisible(Main()));
+    form_->TextBoxNamed("Text1").SetText(u"kept");
+    form_->Hide();
+    EXPECT_FALSE(IsWindowVisible(Main()));
+    EXPECT_TRUE(runtime_.RunPending()) << "a hidden window keeps the program going";
+    form_->Show();
+    EXPECT_TRUE(IsWindowVisible(Main()));
+    EXPECT_EQ(form_->TextBoxNamed("Text1").Text(), u"kept");
+}
+
+struct EndingCase {
+    const char* name;
+    void (*end)(forms::Form& form, forms::Runtime& runtime, HWND window);
+};
+constexpr EndingCase kEndings[] = {
+    {"Unload", [](forms::Form& form, forms::Runtime&, HWND) { form.Unload(); }},
+    {"CloseMessage",
+     [](forms::Form&, forms::Runtime&, HWND window) { SendMessageW(window, WM_CLOSE, 0, 0); }},
+    {"CloseButton", [](forms::Form&, forms::Runtime&,
+                       HWND window) { SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    {"End", [](forms::Form&, forms::Runtime& runtime, HWND) { runtime.End(); }},
+};
+
+class Endings : public Form1Window, public ::testing::WithParamInterface<EndingCase> {};
+
+TEST_P(Endings, DestroyTheWindowEndTheUserControlAndEndTheProgram) {
+    form_->Show();
+    runtime_.RunPending();
+    HWND main = Main();
+    ASSERT_NE(log_.site, nullptr);
+    HWND controlWindow = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(log_.site->hWnd()));
+    ASSERT_TRUE(IsWindow(controlWindow));
+
+    GetParam().end(*form_, runtime_, main);
+
+    EXPECT_FALSE(IsWindow(main));
+    EXPECT_FALSE(IsWindow(controlWindow));
+    EXPECT_EQ(log_.terminated, 1);
+    EXPECT_EQ(Main(), nullptr);
+    EXPECT_FALSE(runtime_.RunPending()) << "the only window is gone";
+    // The controls outlive their windows: reads are empty, writes and calls do nothing.
+    EXPECT_EQ(form_->TextBoxNamed("Text2").Text(), u"");
+    form_->LabelNamed("Label4").SetCaption(u"Preview: x");
+    form_->CheckBoxNamed("Check1").SetValue(0);
+    form_->TimerNamed("Timer1").SetEnabled(true);
+    form_->Show();
+    form_->Unload();
+    EXPECT_EQ(log_.terminated, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Form1, Endings, ::testing::ValuesIn(kEndings),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form1Window, RunReturnsWhenTheLastWindowCloses) {
+    form_->Show();
+    PostMessageW(Main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(runtime_.Run(), 0);
+    EXPECT_EQ(log_.terminated, 1);
+}
+
+TEST_F(Form1Window, AnErrorThatEscapesAHandlerEndsTheLoopAndIsThrownFromRun) {
+    form_->ButtonNamed("Command2").OnClick([] { throw std::runtime_error("handler failed"); });
+    form_->Show();
+    runtime_.RunPending();
+    PostMessageW(Control(forms::ControlKind::CommandButton, "Command2"), BM_CLICK, 0, 0);
+    EXPECT_THROW(runtime_.Run(), std::runtime_error);
+    EXPECT_TRUE(IsWindow(Main())) << "the window goes with its form";
+}
+
+TEST_F(Form1Window, UserControlHasAHiddenChildWindowAndItsStoredIcon) {
+    ASSERT_NE(log_.site, nullptr);
+    HWND controlWindow = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(log_.site->hWnd()));
+    EXPECT_EQ(GetParent(controlWindow), Main());
+    form_->Show();
+    EXPECT_FALSE(IsWindowVisible(controlWindow));
+    ASSERT_NE(log_.storedIcon, nullptr);
+    EXPECT_EQ(log_.storedIcon->Handle(), runtime_.ProgramIcon()->Handle());
+}
+
+TEST_F(Form1Window, UserControlEventsReachTheFormsHandler) {
+    std::vector<std::pair<int, int>> raised;  // event number, Button
+    form_->OnUserControlEvent("Tray1", [&](int event, forms::EventArgs& args) {
+        raised.emplace_back(event, args.button);
+    });
+    HWND controlWindow = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(log_.site->hWnd()));
+    SendMessageW(controlWindow, WM_MOUSEMOVE, 0, MAKELPARAM(515, 0));
+    ASSERT_EQ(raised.size(), 1u);
+    EXPECT_EQ(raised[0], std::make_pair(4, 1));
+}
+
+TEST_F(Form1Window, EventsRaisedWhileAHandlerRunsAreDropped) {
+    int raised = 0;
+    form_->OnUserControlEvent("Tray1", [&](int, forms::EventArgs&) { ++raised; });
+    HWND controlWindow = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(log_.site->hWnd()));
+    form_->ButtonNamed("Command3").OnClick([&] {
+        SendMessageW(controlWindow, WM_MOUSEMOVE, 0, MAKELPARAM(515, 0));
+    });
+    form_->Show();
+    runtime_.RunPending();
+    SendMessageW(Control(forms::ControlKind::CommandButton, "Command3"), BM_CLICK, 0, 0);
+    EXPECT_EQ(raised, 0);
+    SendMessageW(controlWindow, WM_MOUSEMOVE, 0, MAKELPARAM(515, 0));
+    EXPECT_EQ(raised, 1) << "and run again once the handler has ended";
+}
+
+TEST_F(Form1Window, ShellRestartReachesTheUserControl) {
+    SendMessageW(Main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_EQ(log_.shellRestarted, 1);
+}
+
+TEST_F(Form1Window, AskingForAControlOfTheWrongKindIsAnError) {
+    EXPECT_THROW(form_->TextBoxNamed("Label1"), std::out_of_range);
+    EXPECT_THROW(form_->TimerNamed("Timer2"), std::out_of_range);
+    EXPECT_THROW(form_->OnUserControlEvent("Text1", [](int, forms::EventArgs&) {}),
+                 std::out_of_range);
+}
+
+}  // namespace
+}  // namespace brenvik::testing

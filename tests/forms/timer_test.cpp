@@ -1,0 +1,102 @@
+// Timers: real window timers that tick exactly while enabled with a positive interval.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/win32/forms_runtime.h"
+
+#include <windows.h>
+
+namespace brenvik::testing {
+namespace {
+
+using forms::ControlKind;
+
+class Timers : public ::testing::Test {
+protected:
+    Timers() {
+        forms::FormLayout layout{u"Timers", 3000, 1500, {}};
+        // name, kind, caption, left, top, width, height, tab index, fits text, interval, enabled
+        layout.controls.push_back(
+            {"Reference", ControlKind::Timer, u"", 0, 0, 0, 0, -1, false, 10, true});
+        layout.controls.push_back(
+            {"Disabled", ControlKind::Timer, u"", 0, 0, 0, 0, -1, false, 10, false});
+        layout.controls.push_back(
+            {"NoInterval", ControlKind::Timer, u"", 0, 0, 0, 0, -1, false, 0, true});
+        layout.controls.push_back(
+            {"Slow", ControlKind::Timer, u"", 0, 0, 0, 0, -1, false, 3600000, true});
+        form_ = runtime_.LoadForm(layout);
+        for (const char* name : {"Reference", "Disabled", "NoInterval", "Slow"}) {
+            form_->TimerNamed(name).OnTimer([this, name] { ++ticks_[name]; });
+        }
+    }
+
+    // Handles messages until the reference timer has ticked `count` more times: each
+    // other timer has had that long to tick.
+    void WaitForReferenceTicks(int count) {
+        const int until = ticks_["Reference"] + count;
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (ticks_["Reference"] < until) {
+            ASSERT_LT(std::chrono::steady_clock::now(), giveUp)
+                << "the reference timer stopped ticking";
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            runtime_.RunPending();
+        }
+    }
+
+    win32::FormsRuntime runtime_;
+    std::unique_ptr<forms::Form> form_;
+    std::map<std::string, int> ticks_;
+};
+
+TEST_F(Timers, TickOnlyWhileEnabledWithAPositiveInterval) {
+    WaitForReferenceTicks(5);
+    EXPECT_EQ(ticks_["Disabled"], 0);
+    EXPECT_EQ(ticks_["NoInterval"], 0);
+    EXPECT_EQ(ticks_["Slow"], 0);
+}
+
+TEST_F(Timers, EnablingStartsTicksAndDisablingStopsThem) {
+    forms::Timer& timer = form_->TimerNamed("Disabled");
+    timer.SetEnabled(true);
+    EXPECT_TRUE(timer.Enabled());
+    WaitForReferenceTicks(5);
+    EXPECT_GT(ticks_["Disabled"], 0);
+
+    timer.SetEnabled(false);
+    const int before = ticks_["Disabled"];
+    WaitForReferenceTicks(5);
+    EXPECT_EQ(ticks_["Disabled"], before) << "not even a tick queued before it stopped";
+}
+
+TEST_F(Timers, ANewIntervalTakesEffectAtOnce) {
+    forms::Timer& slow = form_->TimerNamed("Slow");
+    slow.SetInterval(10);
+    EXPECT_EQ(slow.Interval(), 10);
+    WaitForReferenceTicks(5);
+    EXPECT_GT(ticks_["Slow"], 0) << "the hour-long count restarted with the new interval";
+
+    forms::Timer& none = form_->TimerNamed("NoInterval");
+    none.SetInterval(10);
+    WaitForReferenceTicks(5);
+    EXPECT_GT(ticks_["NoInterval"], 0);
+    none.SetInterval(0);
+    const int before = ticks_["NoInterval"];
+    WaitForReferenceTicks(5);
+    EXPECT_EQ(ticks_["NoInterval"], before);
+}
+
+TEST_F(Timers, NegativeIntervalDeliversNoTicks) {
+    forms::Timer& timer = form_->TimerNamed("Disabled");
+    timer.SetInterval(-1000);
+    timer.SetEnabled(true);
+    WaitForReferenceTicks(5);
+    EXPECT_EQ(ticks_["Disabled"], 0);
+}
+
+}  // namespace
+}  // namespace brenvik::testing

@@ -1,0 +1,202 @@
+// The stand-ins, run as separate programs: the player's title can be set in every
+// advertised way, and the messenger logs custom status 5 at each command 392.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+namespace {
+
+std::wstring BesideThisProgram(const std::wstring& name) {
+    wchar_t path[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring dir(path);
+    return dir.substr(0, dir.find_last_of(L"\\/") + 1) + name;
+}
+
+std::wstring TempPath(const wchar_t* name) {
+    wchar_t dir[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, dir);
+    return std::wstring(dir) + name;
+}
+
+// Waits for `done`, giving up after a long while (a hung test, not a slow one).
+bool WaitUntil(const std::function<bool()>& done) {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > giveUp) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+// One stand-in process, ended when the test ends.
+class StandIn {
+public:
+    StandIn(const std::wstring& program, const std::wstring& arguments,
+            const wchar_t* windowClass) {
+        std::wstring commandLine = L"\"" + BesideThisProgram(program) + L"\" " + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &startup, &process_))
+            return;
+        WaitUntil([&] { return (window_ = FindWindowW(windowClass, nullptr)) != nullptr; });
+    }
+    ~StandIn() {
+        if (window_ != nullptr) PostMessageW(window_, WM_CLOSE, 0, 0);
+        if (process_.hProcess != nullptr) {
+            if (WaitForSingleObject(process_.hProcess, 20000) != WAIT_OBJECT_0)
+                TerminateProcess(process_.hProcess, 1);
+            CloseHandle(process_.hProcess);
+            CloseHandle(process_.hThread);
+        }
+    }
+    HWND Window() const { return window_; }
+    bool Exited() const { return WaitForSingleObject(process_.hProcess, 20000) == WAIT_OBJECT_0; }
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+std::string TitleOf(HWND window) {
+    char buffer[260];
+    std::fill(std::begin(buffer), std::end(buffer), '\x2A');
+    const int length = GetWindowTextA(window, buffer, sizeof buffer);
+    return std::string(buffer, length > 0 ? length : 0);
+}
+
+void WriteFile(const std::wstring& path, const std::string& content) {
+    std::ofstream(path.c_str(), std::ios::binary | std::ios::trunc) << content;
+}
+
+TEST(PlayerStandIn, ShowsTheTitleFromItsCommandLine) {
+    StandIn player(L"winamp_standin.exe", L"\"Artist - Song\"", L"Winamp v1.x");
+    ASSERT_NE(player.Window(), nullptr);
+    EXPECT_EQ(TitleOf(player.Window()), "Artist - Song");
+}
+
+TEST(PlayerStandIn, CyclesThroughItsTitles) {
+    StandIn player(L"winamp_standin.exe", L"--interval 20 One Two Three", L"Winamp v1.x");
+    ASSERT_NE(player.Window(), nullptr);
+    for (const char* title : {"Two", "Three", "One", "Two"}) {
+        SCOPED_TRACE(title);
+        EXPECT_TRUE(WaitUntil([&] { return TitleOf(player.Window()) == title; }));
+    }
+}
+
+TEST(PlayerStandIn, FollowsTheFirstLineOfItsTitleFile) {
+    const std::wstring file = TempPath(L"brenvik_player_title.txt");
+    WriteFile(file, "First\r\nignored");
+    StandIn player(L"winamp_standin.exe", L"--title-file \"" + file + L"\"", L"Winamp v1.x");
+    ASSERT_NE(player.Window(), nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return TitleOf(player.Window()) == "First"; }));
+    WriteFile(file, "Caf\xc3\xa9 - Second");  // UTF-8; read back in the ANSI code page
+    EXPECT_TRUE(WaitUntil([&] {
+        wchar_t title[64]{};
+        GetWindowTextW(player.Window(), title, 64);
+        return std::wstring(title) == L"Caf\u00e9 - Second";
+    }));
+    DeleteFileW(file.c_str());
+}
+
+TEST(PlayerStandIn, TakesATitleSentByAnotherProgram) {
+    StandIn player(L"winamp_standin.exe", L"Before", L"Winamp v1.x");
+    ASSERT_NE(player.Window(), nullptr);
+    SendMessageA(player.Window(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("After"));
+    EXPECT_EQ(TitleOf(player.Window()), "After");
+}
+
+// The messenger's settings in the test prefix's registry, removed before and after.
+class MessengerStandIn : public ::testing::Test {
+protected:
+    static constexpr wchar_t kPager[] = L"Software\\Yahoo\\pager";
+    static constexpr wchar_t kProfile[] =
+        L"Software\\Yahoo\\pager\\profiles\\standin_tester\\Custom Msgs";
+
+    void SetUp() override {
+        CleanUp();
+        log_ = TempPath(L"brenvik_messenger.log");
+        DeleteFileW(log_.c_str());
+    }
+    void TearDown() override {
+        CleanUp();
+        DeleteFileW(log_.c_str());
+    }
+    static void CleanUp() {
+        RegDeleteKeyW(HKEY_CURRENT_USER, kProfile);
+        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Yahoo\\pager\\profiles\\standin_tester");
+        HKEY pager = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, kPager, 0, KEY_WRITE, &pager) == ERROR_SUCCESS) {
+            RegDeleteValueW(pager, L"Yahoo! User ID");
+            RegCloseKey(pager);
+        }
+    }
+    static void WriteStatus(const std::wstring& text, DWORD dnd) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kProfile, 0, nullptr, 0, KEY_WRITE, nullptr,
+                                  &key, nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExW(key, L"5", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+        RegSetValueExW(key, L"5_DND", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dnd),
+                       sizeof dnd);
+        RegCloseKey(key);
+    }
+    std::vector<std::string> LogLines() const {
+        std::ifstream file(log_.c_str(), std::ios::binary);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(file, line);) lines.push_back(line);
+        return lines;
+    }
+    // "<ms>\t<5_DND>\t<5>" without its time.
+    static std::string WithoutTime(const std::string& line) {
+        return line.substr(line.find('\t') + 1);
+    }
+
+    std::wstring log_;
+};
+
+TEST_F(MessengerStandIn, LogsStatusFiveOfTheCurrentUserAtEachCommand392) {
+    StandIn messenger(L"messenger_standin.exe", L"--log \"" + log_ + L"\" --user-id standin_tester",
+                      L"YahooBuddyMain");
+    ASSERT_NE(messenger.Window(), nullptr);
+    EXPECT_TRUE(LogLines().empty()) << "made empty at start";
+
+    WriteStatus(L"Now: Caf\u00e9", 1);
+    PostMessageW(messenger.Window(), WM_COMMAND, 392, 0);
+    ASSERT_TRUE(WaitUntil([&] { return LogLines().size() == 1; }));
+    EXPECT_EQ(WithoutTime(LogLines()[0]), "1\tNow: Caf\xc3\xa9");
+    EXPECT_GT(std::stoull(LogLines()[0].substr(0, LogLines()[0].find('\t'))), 1600000000000ull)
+        << "ms since 1970";
+
+    PostMessageW(messenger.Window(), WM_COMMAND, 393, 0);  // another command: not logged
+    WriteStatus(L"Second", 0);
+    PostMessageW(messenger.Window(), WM_COMMAND, 392, 0);
+    ASSERT_TRUE(WaitUntil([&] { return LogLines().size() == 2; }));
+    EXPECT_EQ(WithoutTime(LogLines()[1]), "0\tSecond");
+}
+
+TEST_F(MessengerStandIn, LogsValuesThatCannotBeReadAsMissing) {
+    StandIn messenger(L"messenger_standin.exe", L"--log \"" + log_ + L"\"", L"YahooBuddyMain");
+    ASSERT_NE(messenger.Window(), nullptr);
+    PostMessageW(messenger.Window(), WM_COMMAND, 392, 0);
+    ASSERT_TRUE(WaitUntil([&] { return LogLines().size() == 1; }));
+    EXPECT_EQ(WithoutTime(LogLines()[0]), "(missing)\t(missing)");
+}
+
+TEST_F(MessengerStandIn, EndsWhenItsWindowCloses) {
+    StandIn messenger(L"messenger_standin.exe", L"--log \"" + log_ + L"\"", L"YahooBuddyMain");
+    ASSERT_NE(messenger.Window(), nullptr);
+    PostMessageW(messenger.Window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(messenger.Exited());
+}
+
+}  // namespace
