@@ -3,6 +3,7 @@
 // as SetBrenvik does.
 #include <benchmark/benchmark.h>
 
+#include "bench/allocation_counter.h"
 #include "bench/bench_platform.h"
 #include "registry/reg_routine.h"
 
@@ -11,11 +12,15 @@ namespace {
 
 void ReadUserId(benchmark::State& state, const std::u16string& path) {
     BenchPlatform on;
+    const std::size_t news = NewCount(), calls = on.api.registry.CallCount();
     for (auto _ : state) {
         registry::RegRoutine accessor(on.platform);
         std::u16string entry = u"Yahoo! User ID";
         benchmark::DoNotOptimize(accessor.GetStringValue(path, entry));
     }
+    state.counters["new/op"] = benchmark::Counter(double(NewCount() - news), benchmark::Counter::kAvgIterations);
+    state.counters["regcalls/op"] =
+        benchmark::Counter(double(on.api.registry.CallCount() - calls), benchmark::Counter::kAvgIterations);
 }
 
 void BM_ReadOnRefusedPath(benchmark::State& state) { ReadUserId(state, u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\"); }

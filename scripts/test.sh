@@ -9,6 +9,14 @@ cmake --preset host >/dev/null
 cmake --build --preset host
 ctest --preset host
 
+echo "== host build under AddressSanitizer and UndefinedBehaviorSanitizer =="
+cmake --preset host-sanitize >/dev/null
+cmake --build --preset host-sanitize
+ctest --preset host-sanitize
+
+echo "== fuzz targets, each from its seed corpus =="
+scripts/fuzz.sh
+
 echo "== Windows build, tests under Wine =="
 cmake --preset windows >/dev/null
 cmake --build --preset windows
