@@ -251,6 +251,17 @@ LResult SimRegistry::RegDeleteKeyA(Handle key, const char* subKey) {
     return win::ERROR_SUCCESS;
 }
 
+void SimRegistry::DeleteTree(std::string_view path) {
+    const std::shared_ptr<Key> found = FindPath(path);
+    if (!found || found->isRoot) return;
+    const auto markDeleted = [](auto& self, Key& key) -> void {
+        key.deleted = true;
+        for (auto& child : key.children) self(self, *child);
+    };
+    markDeleted(markDeleted, *found);
+    std::erase(found->parent.lock()->children, found);
+}
+
 LResult SimRegistry::RegCloseKey(Handle key) {
     if (auto fault = Enter(RegFunction::CloseKey)) return *fault;
     if (key == 0) return win::ERROR_INVALID_HANDLE;

@@ -22,7 +22,7 @@ protected:
     RecordingWinApi api{backend->Api(), log};
     RecordingMessageBox messageBox;
     Platform platform{api, backend->Ansi(), messageBox};
-    MessengerSettings settings{backend->Api()};
+    MessengerSettings settings{backend->Api(), [this](const std::string& key) { backend->DeleteRegistryTree(key); }};
     sim::SimRuntime runtime{log};
     std::unique_ptr<Form1> form = std::make_unique<Form1>(platform, runtime);
     sim::SimForm& window = runtime.LoadedForm();

@@ -15,7 +15,6 @@ std::string ProfileKey(const std::string& userId) {
 }  // namespace
 
 void MessengerSettings::SetUserId(const std::string& userId) {
-    userId_ = userId;
     Handle key = 0;
     ASSERT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, kPager, &key), 0);
     api_.RegSetValueExA(key, "Yahoo! User ID", 0, win::REG_SZ, reinterpret_cast<const std::uint8_t*>(userId.c_str()),
@@ -60,18 +59,6 @@ bool MessengerSettings::ProfileExists(const std::string& userId) const {
     if (api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, path.c_str(), 0, win::KEY_READ, &key) != 0) return false;
     api_.RegCloseKey(key);
     return true;
-}
-
-void MessengerSettings::Remove() {
-    // Deepest first: a key with sub-keys can't be deleted.
-    for (const std::string& id : {userId_, std::string("Error"), std::string("user1")}) {
-        if (id.empty()) continue;
-        api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, ProfileKey(id).c_str());
-        api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, (std::string(kPager) + "\\profiles\\" + id).c_str());
-    }
-    api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, (std::string(kPager) + "\\profiles").c_str());
-    api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, kPager);
-    api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, "Software\\Yahoo");
 }
 
 }  // namespace brenvik::testing

@@ -1,6 +1,7 @@
 #pragma once
 // The messenger's settings in the registry, as a test sets them up and reads back
 // what the program published, through the same Windows functions on both backends.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -10,8 +11,12 @@ namespace brenvik::testing {
 
 class MessengerSettings {
 public:
-    explicit MessengerSettings(WinApi& api) : api_(api) { Remove(); }
-    ~MessengerSettings() { Remove(); }
+    // `deleteTree` removes a key under HKEY_CURRENT_USER with everything in it.
+    using TreeRemover = std::function<void(const std::string& subKey)>;
+    MessengerSettings(WinApi& api, TreeRemover deleteTree) : api_(api), deleteTree_(std::move(deleteTree)) {
+        deleteTree_("Software\\Yahoo");
+    }
+    ~MessengerSettings() { deleteTree_("Software\\Yahoo"); }
 
     // Stores "Yahoo! User ID" under the pager key (ANSI bytes as given).
     void SetUserId(const std::string& userId);
@@ -22,10 +27,8 @@ public:
     bool ProfileExists(const std::string& userId) const;
 
 private:
-    void Remove();
-
     WinApi& api_;
-    std::string userId_;
+    TreeRemover deleteTree_;
 };
 
 }  // namespace brenvik::testing

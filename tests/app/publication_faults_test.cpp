@@ -115,7 +115,7 @@ struct Publisher {
     sim::IconvCodec ansi;
     RecordingMessageBox messageBox;
     Platform platform{ledger, ansi, messageBox};
-    MessengerSettings settings{api};
+    MessengerSettings settings{api, [this](const std::string& key) { api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key); }};
     sim::SimRuntime runtime{api.effects};
     std::unique_ptr<Form1> form = std::make_unique<Form1>(platform, runtime);
     Handle messenger = 0;

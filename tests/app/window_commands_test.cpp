@@ -20,7 +20,7 @@ protected:
     sim::IconvCodec ansi;
     RecordingMessageBox messageBox;
     Platform platform{api, ansi, messageBox};
-    MessengerSettings settings{api};
+    MessengerSettings settings{api, [this](const std::string& key) { api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key); }};
     sim::SimRuntime runtime{api.effects};
     std::unique_ptr<Form1> form;
 

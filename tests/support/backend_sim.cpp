@@ -10,6 +10,9 @@ public:
     WinApi& Api() override { return api_; }
     const AnsiCodec& Ansi() override { return codec_; }
     bool IsSimulation() const override { return true; }
+    void DeleteRegistryTree(const std::string& subKey) override {
+        api_.registry.DeleteTree("HKEY_CURRENT_USER\\" + subKey);
+    }
 
     Handle CreateWindowOfClass(const std::string& className, const std::string& title) override {
         return api_.windows.Create(className, title);

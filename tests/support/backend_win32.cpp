@@ -28,6 +28,9 @@ public:
     WinApi& Api() override { return api_; }
     const AnsiCodec& Ansi() override { return codec_; }
     bool IsSimulation() const override { return false; }
+    void DeleteRegistryTree(const std::string& subKey) override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, subKey.c_str());
+    }
 
     Handle CreateWindowOfClass(const std::string& className, const std::string& title) override {
         WNDCLASSA wc{};

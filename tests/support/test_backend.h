@@ -23,6 +23,9 @@ public:
     virtual WinApi& Api() = 0;
     virtual const AnsiCodec& Ansi() = 0;
     virtual bool IsSimulation() const = 0;
+    // Removes a key under HKEY_CURRENT_USER with everything in it, so that a test
+    // starts from a registry without what an earlier program left there.
+    virtual void DeleteRegistryTree(const std::string& subKey) = 0;
 
     // Top-level windows of the test's own, found by class like any other window.
     virtual Handle CreateWindowOfClass(const std::string& className, const std::string& title) = 0;
