@@ -18,10 +18,10 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 # Every Wine process of the demo must see the virtual display, the first one included.
-. scripts/xvfb.sh
+. scripts/wine-session.sh
 export WINEPREFIX=$PWD/build/windows/wineprefix-demo
 start_virtual_display
-cmake/wine-prefix.sh "$WINEPREFIX"
+start_wine_session
 # No window manager runs on the virtual display: Wine draws the window frames itself.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 

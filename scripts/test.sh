@@ -20,8 +20,9 @@ scripts/fuzz.sh
 echo "== Windows build, tests under Wine =="
 cmake --preset windows >/dev/null
 cmake --build --preset windows
-. scripts/xvfb.sh
-export WINEPREFIX=$PWD/build/windows/wineprefix
+. scripts/wine-session.sh
+export WINEPREFIX=$PWD/build/windows/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Always a display of its own: the tests click at the tray icon and must not meet a real desktop.
 start_virtual_display
+start_wine_session
 ctest --preset windows
