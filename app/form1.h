@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/title_capture.h"
 #include "platform/forms.h"
 #include "platform/platform.h"
 
@@ -30,7 +31,7 @@ public:
     void Timer1_Timer();
     void Tray1_DblClick();
 
-    void SetBrenvik(std::u16string Teks);
+    void SetBrenvik(const std::u16string& Teks);
 
     bool IsRunning() const { return Running; }
     const std::u16string& PublishedStatus() const { return LastStatus; }
@@ -49,6 +50,8 @@ private:
 
     bool Running = false;      // the periodic refresh is on
     std::u16string LastStatus;  // the status text last published
+    NowPlaying nowPlaying_;
+    std::u16string statusText_;  // built anew at each tick, in the same storage
 };
 
 }  // namespace brenvik

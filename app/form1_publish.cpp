@@ -15,7 +15,7 @@ bool NamesAProfile(const std::u16string& userId) {
 }
 }  // namespace
 
-void Form1::SetBrenvik(std::u16string Teks) {
+void Form1::SetBrenvik(const std::u16string& Teks) {
     if (Teks == LastStatus) return;  // unchanged: no registry access, no post
 
     registry::RegRoutine accessor(platform_);

@@ -1,7 +1,6 @@
 // The refresh cycle: Start/Stop and the tick that captures the now-playing title.
 #include "app/form1.h"
 #include "app/refresh_interval.h"
-#include "app/title_capture.h"
 
 namespace brenvik {
 
@@ -16,7 +15,9 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Timer1_Timer() {
-    SetBrenvik(Text1.Text() + CaptureNowPlaying(platform_.api, platform_.ansi));
+    const std::u16string& title = nowPlaying_.Capture(platform_.api, platform_.ansi);
+    statusText_.assign(Text1.Text()).append(title);
+    SetBrenvik(statusText_);
 }
 
 }  // namespace brenvik

@@ -1,21 +1,32 @@
 #include "app/title_capture.h"
 
 #include <algorithm>
-#include <array>
 
 namespace brenvik {
 
-std::u16string CaptureNowPlaying(WinApi& api, const AnsiCodec& ansi) {
+namespace {
+// The title bytes before the first NUL, or none when the player isn't running or the
+// read failed. The buffer starts as spaces, so a read that writes nothing leaves no NUL.
+std::string_view ReadTitle(WinApi& api, std::array<char, 260>& buffer) {
     const Handle player = api.FindWindowA("Winamp v1.x", nullptr);
     if (player == 0) return {};
-    // The buffer holds 259 title bytes and the NUL. It starts as spaces, so a read
-    // that writes nothing leaves no NUL: that read failed, and the title is empty.
-    std::array<char, 260> buffer;
     buffer.fill(' ');
     api.GetWindowTextA(player, buffer.data(), static_cast<int>(buffer.size()));  // length unused: the NUL ends the title
     const auto end = std::find(buffer.begin(), buffer.end(), '\0');
     if (end == buffer.end()) return {};
-    return ansi.FromAnsi(std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.begin())));
+    return {buffer.data(), static_cast<std::size_t>(end - buffer.begin())};
+}
+}  // namespace
+
+const std::u16string& NowPlaying::Capture(WinApi& api, const AnsiCodec& ansi) {
+    std::array<char, 260> buffer;
+    const std::string_view title = ReadTitle(api, buffer);
+    // The same song as last time needs no conversion: the common tick allocates nothing.
+    if (title != std::string_view(lastBytes_.data(), lastLength_)) {
+        lastLength_ = title.copy(lastBytes_.data(), title.size());
+        title_ = ansi.FromAnsi(title);
+    }
+    return title_;
 }
 
 }  // namespace brenvik

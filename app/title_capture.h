@@ -1,5 +1,7 @@
 #pragma once
 // The now-playing text: the title of the player's main window.
+#include <array>
+#include <cstddef>
 #include <string>
 
 #include "platform/ansi.h"
@@ -8,7 +10,17 @@
 namespace brenvik {
 
 // The title of the window of class "Winamp v1.x", read into a 260-byte buffer and
-// cut at its first NUL; empty when the player isn't running or the read fails.
-std::u16string CaptureNowPlaying(WinApi& api, const AnsiCodec& ansi);
+// cut at its first NUL; empty when the player isn't running or the read fails. The
+// bytes are converted only when they differ from the last capture's.
+class NowPlaying {
+public:
+    // Valid until the next capture.
+    const std::u16string& Capture(WinApi& api, const AnsiCodec& ansi);
+
+private:
+    std::array<char, 259> lastBytes_{};
+    std::size_t lastLength_ = 0;
+    std::u16string title_;
+};
 
 }  // namespace brenvik

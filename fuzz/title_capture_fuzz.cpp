@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sim::SimWinApi api;
     api.windows.Create("Other class", "not this one");
     if (playing) api.windows.Create("Winamp v1.x", title);
-    const std::u16string captured = CaptureNowPlaying(api, ansi);
+    NowPlaying nowPlaying;
+    const std::u16string captured = nowPlaying.Capture(api, ansi);
 
     if (!playing) {
         Expect(captured.empty(), "no player, no title");

@@ -16,7 +16,8 @@ namespace brenvik::forms {
 class TextBox {
 public:
     virtual ~TextBox() = default;
-    virtual std::u16string Text() const = 0;
+    // The text as it stands; valid until the next call on the control.
+    virtual const std::u16string& Text() const = 0;
     virtual void SetText(const std::u16string& text) = 0;
 };
 

@@ -14,7 +14,7 @@ std::string Narrow(const std::u16string& text);  // for the log: UTF-8
 class SimTextBox final : public forms::TextBox {
 public:
     explicit SimTextBox(std::u16string text) : text_(std::move(text)) {}
-    std::u16string Text() const override { return text_; }
+    const std::u16string& Text() const override { return text_; }
     void SetText(const std::u16string& text) override { text_ = text; }
 
 private:

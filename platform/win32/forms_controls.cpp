@@ -40,12 +40,20 @@ ChildControl::ChildControl(const wchar_t* windowClass, unsigned long style,
 void ChildControl::OnCommand(unsigned, const HandlerRunner&) {}
 
 std::u16string ChildControl::OwnText() const {
-    if (window_ == nullptr) return {};
-    std::u16string text(static_cast<std::size_t>(::GetWindowTextLengthW(window_)) + 1, u'\0');
-    const int copied = ::GetWindowTextW(window_, reinterpret_cast<wchar_t*>(text.data()),
-                                        static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    std::u16string text;
+    ReadOwnText(text);
     return text;
+}
+
+void ChildControl::ReadOwnText(std::u16string& into) const {
+    if (window_ == nullptr) {
+        into.clear();
+        return;
+    }
+    into.resize(static_cast<std::size_t>(::GetWindowTextLengthW(window_)) + 1);
+    const int copied = ::GetWindowTextW(window_, reinterpret_cast<wchar_t*>(into.data()),
+                                        static_cast<int>(into.size()));
+    into.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
 }
 
 void ChildControl::SetOwnText(const std::u16string& text) {
@@ -55,6 +63,11 @@ void ChildControl::SetOwnText(const std::u16string& text) {
 Win32TextBox::Win32TextBox(const forms::ControlLayout& row, const ControlPlacement& placement)
     : ChildControl(L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, row, placement) {
     ::SendMessageW(window_, EM_SETLIMITTEXT, 0, 0);  // 0: as long as the system allows
+}
+
+const std::u16string& Win32TextBox::Text() const {
+    ReadOwnText(text_);
+    return text_;
 }
 
 Win32Label::Win32Label(const forms::ControlLayout& row, const ControlPlacement& placement)

@@ -42,6 +42,7 @@ protected:
     ChildControl(const wchar_t* windowClass, unsigned long style, unsigned long extendedStyle,
                  const forms::ControlLayout& row, const ControlPlacement& placement);
     std::u16string OwnText() const;  // the window's text
+    void ReadOwnText(std::u16string& into) const;  // the same, into storage that is kept
     void SetOwnText(const std::u16string& text);
 
     HWND__* window_;
@@ -50,8 +51,12 @@ protected:
 class Win32TextBox final : public forms::TextBox, public ChildControl {
 public:
     Win32TextBox(const forms::ControlLayout& row, const ControlPlacement& placement);
-    std::u16string Text() const override { return OwnText(); }
+    // Read at every refresh tick: the text lands in storage kept between reads.
+    const std::u16string& Text() const override;
     void SetText(const std::u16string& text) override { SetOwnText(text); }
+
+private:
+    mutable std::u16string text_;
 };
 
 class Win32Label final : public forms::Label, public ChildControl {

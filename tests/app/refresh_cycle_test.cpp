@@ -78,6 +78,20 @@ TEST_F(RefreshCycle, EveryTickReadsThePrefixAsTypedAndPublishesOnlyChanges) {
     EXPECT_EQ(CommandsReceived(), 2);
 }
 
+TEST_F(RefreshCycle, ANewTitleOfTheSameLengthIsPublished) {
+    settings.SetUserId("user1");
+    StartPlayer("Song 1");
+    window.Click("Command1");
+    backend->DestroyWindow(player);
+    StartPlayer("Song 2");
+    EXPECT_TRUE(window.ElapseTimer("Timer1"));
+    EXPECT_EQ(settings.Status("user1"), "Song 2");
+    backend->DestroyWindow(player);
+    player = 0;
+    EXPECT_TRUE(window.ElapseTimer("Timer1"));
+    EXPECT_EQ(settings.Status("user1"), "");  // the player closed: the prefix alone
+}
+
 TEST_F(RefreshCycle, ALongTitleIsCapturedAsItsFirst259Bytes) {
     settings.SetUserId("user1");
     const std::string title = std::string(250, 'a') + std::string(50, 'b');
