@@ -64,5 +64,9 @@ TEST(TipField, ACutNeverSplitsASurrogatePair) {
     EXPECT_EQ(FieldOf(tip), Padded(std::string(62, 'x')));
 }
 
+TEST(TipField, AShortTipEndingInHalfAPairIsKeptAsTheCodePageGivesIt) {
+    EXPECT_EQ(FieldOf(u"ab\xD83D"), Padded("ab?"));
+}
+
 }  // namespace
 }  // namespace brenvik::testing
