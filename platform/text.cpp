@@ -1,7 +1,6 @@
 #include "platform/text.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace brenvik::text {
 
@@ -13,16 +12,29 @@ bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 double NumberFromText(std::u16string_view text) {
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
-    // Gather the number's characters and let strtod do the exact decimal conversion
-    // (the program never changes the C locale, so the point is ".").
-    std::string number;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) number += static_cast<char>(text[i++]);
-    for (; i < text.size() && IsDigit(text[i]); ++i) number += static_cast<char>(text[i]);
-    if (i < text.size() && text[i] == u'.') {
-        number += '.';
-        for (++i; i < text.size() && IsDigit(text[i]); ++i) number += static_cast<char>(text[i]);
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+    // The value is digits x 10^scale. Digits beyond the 19th only move the scale (of
+    // the whole part) or are dropped (of the fraction): a double holds fewer anyway.
+    constexpr std::uint64_t kRoomForADigit = 1'000'000'000'000'000'000ull;
+    std::uint64_t digits = 0;
+    int scale = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        if (digits < kRoomForADigit) digits = digits * 10 + (text[i] - u'0');
+        else ++scale;
     }
-    return std::strtod(number.c_str(), nullptr);  // 0 when nothing was gathered
+    if (i < text.size() && text[i] == u'.') {
+        for (++i; i < text.size() && IsDigit(text[i]); ++i) {
+            if (digits < kRoomForADigit) {
+                digits = digits * 10 + (text[i] - u'0');
+                --scale;
+            }
+        }
+    }
+    // One correctly rounded operation: a half such as 2.5 comes out exact.
+    double value = static_cast<double>(digits);
+    if (digits != 0 && scale != 0) value = scale > 0 ? value * std::pow(10.0, scale) : value / std::pow(10.0, -scale);
+    return negative ? -value : value;
 }
 
 double RoundHalfEven(double value) {
