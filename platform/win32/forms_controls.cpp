@@ -95,6 +95,9 @@ void Win32Label::FitToCaption() {
     ::ReleaseDC(window_, dc);
     ::SetWindowPos(window_, nullptr, 0, 0, extent.cx, metrics.tmHeight,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The new text was first drawn at the old size, cut and wrapped there: draw it
+    // again whole, not just in the part that the new size uncovered.
+    ::InvalidateRect(window_, nullptr, TRUE);
 }
 
 Win32Button::Win32Button(const forms::ControlLayout& row, const ControlPlacement& placement)
