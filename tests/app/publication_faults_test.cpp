@@ -15,6 +15,7 @@
 #include "platform/sim/sim_forms.h"
 #include "platform/sim/sim_win_api.h"
 #include "tests/app/messenger_settings.h"
+#include "tests/support/forwarding_win_api.h"
 #include "tests/support/recording_message_box.h"
 
 namespace brenvik::testing {
@@ -52,20 +53,11 @@ constexpr Scenario kScenarios[] = {
 };
 
 // Keeps the handles that open and create gave out until they are handed to RegCloseKey.
-class HandleLedger final : public WinApi {
+class HandleLedger final : public ForwardingWinApi {
 public:
-    explicit HandleLedger(WinApi& inner) : inner_(inner) {}
+    using ForwardingWinApi::ForwardingWinApi;
     std::set<Handle> notGivenBack;
 
-    Handle FindWindowA(const char* className, const char* windowName) override {
-        return inner_.FindWindowA(className, windowName);
-    }
-    int GetWindowTextA(Handle window, char* buffer, int bufferSize) override {
-        return inner_.GetWindowTextA(window, buffer, bufferSize);
-    }
-    bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam, std::int32_t lParam) override {
-        return inner_.PostMessageA(window, message, wParam, lParam);
-    }
     LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options, std::uint32_t access,
                           Handle* result) override {
         return Kept(inner_.RegOpenKeyExA(key, subKey, options, access, result), result);
@@ -73,21 +65,9 @@ public:
     LResult RegCreateKeyA(Handle key, const char* subKey, Handle* result) override {
         return Kept(inner_.RegCreateKeyA(key, subKey, result), result);
     }
-    LResult RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
-                             std::uint8_t* data, std::uint32_t* dataSize) override {
-        return inner_.RegQueryValueExA(key, valueName, reserved, type, data, dataSize);
-    }
-    LResult RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
-                           const std::uint8_t* data, std::uint32_t dataSize) override {
-        return inner_.RegSetValueExA(key, valueName, reserved, type, data, dataSize);
-    }
-    LResult RegDeleteKeyA(Handle key, const char* subKey) override { return inner_.RegDeleteKeyA(key, subKey); }
     LResult RegCloseKey(Handle key) override {
         notGivenBack.erase(key);
         return inner_.RegCloseKey(key);
-    }
-    bool Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) override {
-        return inner_.Shell_NotifyIcon(message, notifyIconData);
     }
 
 private:
@@ -95,7 +75,6 @@ private:
         if (code == win::ERROR_SUCCESS) notGivenBack.insert(*result);
         return code;
     }
-    WinApi& inner_;
 };
 
 // Form1 on a fresh simulated Windows with the messenger running for user1.

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "platform/sim/effect_log.h"
-#include "platform/win_api.h"
+#include "tests/support/forwarding_win_api.h"
 
 namespace brenvik::testing {
 
-class RecordingWinApi final : public WinApi {
+class RecordingWinApi final : public ForwardingWinApi {
 public:
-    RecordingWinApi(WinApi& inner, sim::EffectLog& log) : inner_(inner), log_(log) {}
+    RecordingWinApi(WinApi& inner, sim::EffectLog& log) : ForwardingWinApi(inner), log_(log) {}
 
     int registryCalls = 0;
     int windowSearches = 0;
@@ -19,9 +19,6 @@ public:
     Handle FindWindowA(const char* className, const char* windowName) override {
         ++windowSearches;
         return inner_.FindWindowA(className, windowName);
-    }
-    int GetWindowTextA(Handle window, char* buffer, int bufferSize) override {
-        return inner_.GetWindowTextA(window, buffer, bufferSize);
     }
     bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam, std::int32_t lParam) override {
         log_.Record("post " + std::to_string(message) + " " + std::to_string(wParam) + " " + std::to_string(lParam));
@@ -56,12 +53,7 @@ public:
         ++registryCalls;
         return inner_.RegCloseKey(key);
     }
-    bool Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) override {
-        return inner_.Shell_NotifyIcon(message, notifyIconData);
-    }
-
 private:
-    WinApi& inner_;
     sim::EffectLog& log_;
 };
 

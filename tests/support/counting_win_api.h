@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win_api.h"
+#include "tests/support/forwarding_win_api.h"
 
 namespace brenvik::testing {
 
@@ -16,24 +16,15 @@ struct RegistryCall {
     bool operator==(const RegistryCall&) const = default;
 };
 
-class CountingWinApi final : public WinApi {
+class CountingWinApi final : public ForwardingWinApi {
 public:
-    explicit CountingWinApi(WinApi& inner) : inner_(inner) {}
+    using ForwardingWinApi::ForwardingWinApi;
 
     // Keys opened or created and not yet closed.
     int OpenKeys() const { return openKeys_; }
     const std::vector<RegistryCall>& Calls() const { return calls_; }
     void ClearCalls() { calls_.clear(); }
 
-    Handle FindWindowA(const char* className, const char* windowName) override {
-        return inner_.FindWindowA(className, windowName);
-    }
-    int GetWindowTextA(Handle window, char* buffer, int bufferSize) override {
-        return inner_.GetWindowTextA(window, buffer, bufferSize);
-    }
-    bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam, std::int32_t lParam) override {
-        return inner_.PostMessageA(window, message, wParam, lParam);
-    }
     LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options, std::uint32_t access,
                           Handle* result) override {
         Record("RegOpenKeyExA", key, subKey);
@@ -63,10 +54,6 @@ public:
         if (code == win::ERROR_SUCCESS) --openKeys_;
         return code;
     }
-    bool Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) override {
-        return inner_.Shell_NotifyIcon(message, notifyIconData);
-    }
-
 private:
     void Record(const char* function, Handle key, const char* name) {
         calls_.push_back({function, key, name != nullptr ? name : ""});
@@ -76,7 +63,6 @@ private:
         return code;
     }
 
-    WinApi& inner_;
     int openKeys_ = 0;
     std::vector<RegistryCall> calls_;
 };

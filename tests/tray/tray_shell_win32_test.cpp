@@ -14,6 +14,7 @@
 #include "platform/win32/ansi_codepage.h"
 #include "platform/win32/user_control_host.h"
 #include "platform/win32/win32_api.h"
+#include "tests/support/forwarding_win_api.h"
 #include "tray/tray.h"
 
 namespace brenvik::testing {
@@ -32,9 +33,10 @@ constexpr std::uint32_t kDelete = win::NIM_DELETE;
 namespace brenvik::testing {
 namespace {
 
-// The real Windows functions, with the result of each shell call kept.
-class ShellResultsApi final : public WinApi {
+// Windows functions that keep the result of each shell call.
+class ShellResultsApi final : public ForwardingWinApi {
 public:
+    using ForwardingWinApi::ForwardingWinApi;
     struct Call {
         std::uint32_t message;
         bool succeeded;
@@ -42,44 +44,10 @@ public:
     std::vector<Call> calls;
 
     bool Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) override {
-        const bool succeeded = real_.Shell_NotifyIcon(message, notifyIconData);
+        const bool succeeded = inner_.Shell_NotifyIcon(message, notifyIconData);
         calls.push_back({message, succeeded});
         return succeeded;
     }
-    Handle FindWindowA(const char* className, const char* windowName) override {
-        return real_.FindWindowA(className, windowName);
-    }
-    int GetWindowTextA(Handle window, char* buffer, int bufferSize) override {
-        return real_.GetWindowTextA(window, buffer, bufferSize);
-    }
-    bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam,
-                      std::int32_t lParam) override {
-        return real_.PostMessageA(window, message, wParam, lParam);
-    }
-    LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options,
-                          std::uint32_t access, Handle* result) override {
-        return real_.RegOpenKeyExA(key, subKey, options, access, result);
-    }
-    LResult RegCreateKeyA(Handle key, const char* subKey, Handle* result) override {
-        return real_.RegCreateKeyA(key, subKey, result);
-    }
-    LResult RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved,
-                             std::uint32_t* type, std::uint8_t* data,
-                             std::uint32_t* dataSize) override {
-        return real_.RegQueryValueExA(key, valueName, reserved, type, data, dataSize);
-    }
-    LResult RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved,
-                           std::uint32_t type, const std::uint8_t* data,
-                           std::uint32_t dataSize) override {
-        return real_.RegSetValueExA(key, valueName, reserved, type, data, dataSize);
-    }
-    LResult RegDeleteKeyA(Handle key, const char* subKey) override {
-        return real_.RegDeleteKeyA(key, subKey);
-    }
-    LResult RegCloseKey(Handle key) override { return real_.RegCloseKey(key); }
-
-private:
-    win32::Win32Api real_;
 };
 
 constexpr char kHostClass[] = "BrenvikTrayTestHost";
@@ -162,7 +130,8 @@ protected:
         return false;
     }
 
-    ShellResultsApi api;
+    win32::Win32Api realApi;
+    ShellResultsApi api{realApi};
     win32::AnsiCodePage ansi;
     HWND hostWindow = nullptr;
     std::unique_ptr<win32::UserControlHost> host;
