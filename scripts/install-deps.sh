@@ -2,7 +2,7 @@
 # Installs what Brenvik's builds and tests need on Debian 12, skipping what is there.
 set -euo pipefail
 
-packages=(cmake g++ make googletest g++-mingw-w64-i686 wine wine32 fonts-wine xvfb xdotool imagemagick x11-utils
+packages=(cmake g++ make googletest g++-mingw-w64-i686 wine wine32 fonts-wine xvfb xauth xdotool imagemagick x11-utils
           clang libclang-rt-14-dev libbenchmark-dev)  # fuzzing (libFuzzer) and benchmarks
 
 missing=()
