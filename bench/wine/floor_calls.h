@@ -1,0 +1,21 @@
+#pragma once
+// The floors the program's ticks are measured against: the Windows calls a tick
+// can't do without, made directly through the real functions.
+#include <string_view>
+
+#include "platform/win_api.h"
+
+namespace brenvik::winbench {
+
+constexpr char kUserId[] = "benchuser";
+constexpr char kPagerKey[] = "Software\\Yahoo\\pager";
+constexpr char kCustomMessagesKey[] = "Software\\Yahoo\\pager\\profiles\\benchuser\\Custom Msgs";
+
+// What an unchanged tick needs: find the player and read its title.
+void ReadPlayerTitle(WinApi& api, char (&title)[260]);
+
+// What a publication needs: read the user ID; write "5" and "5_DND", each with its
+// own open and close of the user's key; find the messenger and post it command 392.
+void PublishDirectly(WinApi& api, std::string_view status);
+
+}  // namespace brenvik::winbench

@@ -1,0 +1,160 @@
+// A publishing tick under Wine: every tick finds a new status text (the prefix in
+// Text1 alternates between two values, typed into the real edit control) and
+// publishes it, against its floor: the same registry calls, the messenger's window
+// found and command 392 posted, all made directly through the real functions.
+// The messenger is a window of this process; its queue is drained outside the timed
+// sections, after every iteration of both loops.
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "registry/reg_routine.h"
+#include "bench/wine/running_form1.h"
+#include "bench/wine/report.h"  // <windows.h>, after the program's headers
+
+namespace brenvik::winbench {
+namespace {
+
+constexpr int kIterations = 200;
+constexpr int kRounds = 21;
+constexpr wchar_t kTitle[] = L"12. Some Artist - A Song Title - Winamp";
+constexpr const wchar_t* kPrefixes[] = {L"Listening to: ", L"Now playing: "};
+
+// A window of class "YahooBuddyMain" that counts the custom status commands it gets.
+class MessengerWindow {
+public:
+    MessengerWindow() {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = Procedure;
+        windowClass.hInstance = ::GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"YahooBuddyMain";
+        ::RegisterClassW(&windowClass);
+        window_ = ::CreateWindowExW(0, L"YahooBuddyMain", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                    nullptr, windowClass.hInstance, nullptr);
+        if (window_ == nullptr) throw std::runtime_error("can't make the messenger's window");
+    }
+    ~MessengerWindow() { ::DestroyWindow(window_); }
+    MessengerWindow(const MessengerWindow&) = delete;
+    MessengerWindow& operator=(const MessengerWindow&) = delete;
+
+    static long Commands() { return commands_; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_COMMAND && wParam == 392) ++commands_;
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    static inline long commands_ = 0;
+    HWND window_;
+};
+
+std::string Ansi(const std::wstring& text) { return std::string(text.begin(), text.end()); }  // ASCII texts
+
+int Run() {
+    RunningForm1 running(kTitle, kPrefixes[1]);
+    MessengerWindow messenger;
+    const std::string statuses[] = {Ansi(kPrefixes[0] + std::wstring(kTitle)), Ansi(kPrefixes[1] + std::wstring(kTitle))};
+
+    // One round of each loop; ns per publication.
+    const auto ticks = [&] {
+        double nanoseconds = 0;
+        for (int i = 0; i < kIterations; ++i) {
+            ::SetWindowTextW(running.Text1(), kPrefixes[i % 2]);  // unlike the last one: it goes out
+            running.Pump();
+            nanoseconds += NanosecondsOf([&] { running.Form().Timer1_Timer(); });
+        }
+        running.Pump();
+        return nanoseconds / kIterations;
+    };
+    const auto floors = [&] {
+        double nanoseconds = 0;
+        for (int i = 0; i < kIterations; ++i) {
+            running.Pump();
+            nanoseconds += NanosecondsOf([&] { PublishDirectly(running.Api(), statuses[i % 2]); });
+        }
+        running.Pump();
+        return nanoseconds / kIterations;
+    };
+    ticks();  // anything made on first use is made now
+    floors();
+
+    Measured program{"Form1::Timer1_Timer, publishing", {}};
+    Measured floor{"floor: 9 registry calls, FindWindowA, PostMessageA (Win32Api)", {}};
+    const long commandsBefore = MessengerWindow::Commands();
+    for (int round = 0; round < kRounds; ++round) {
+        // Turn about, so that neither always runs on the heels of the other.
+        if (round % 2 == 0) {
+            program.nanosecondsPerIteration.push_back(ticks());
+            floor.nanosecondsPerIteration.push_back(floors());
+        } else {
+            floor.nanosecondsPerIteration.push_back(floors());
+            program.nanosecondsPerIteration.push_back(ticks());
+        }
+    }
+    // Every iteration of both loops must have reached the messenger.
+    if (MessengerWindow::Commands() - commandsBefore != 2L * kRounds * kIterations)
+        throw std::runtime_error("a tick did not publish");
+
+    std::printf("Publishing tick: %d rounds of %d iterations, each loop in turn\n", kRounds, kIterations);
+    PrintAgainstFloor(program, floor, 1.25);
+
+    // Where the tick's time goes: its registry work through RegRoutine, and the
+    // preview, a label that fits its caption, as Label4 does, on a form of its own.
+    const std::u16string statuses16[] = {std::u16string(statuses[0].begin(), statuses[0].end()),
+                                         std::u16string(statuses[1].begin(), statuses[1].end())};
+    const std::u16string profileKey = u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\profiles\\benchuser\\Custom Msgs";
+    const auto registryWork = [&] {
+        double nanoseconds = 0;
+        for (int i = 0; i < kIterations; ++i) {
+            nanoseconds += NanosecondsOf([&] {
+                registry::RegRoutine accessor(running.Services());
+                std::u16string entry = u"Yahoo! User ID";
+                (void)accessor.GetStringValue(u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager", entry);
+                entry = u"5";
+                (void)accessor.SetStringValue(profileKey, entry, statuses16[i % 2]);
+                entry = u"5_DND";
+                (void)accessor.SetDWORDValue(profileKey, entry, 1);
+            });
+        }
+        return nanoseconds / kIterations;
+    };
+    forms::FormLayout previewLayout{u"Preview", 7080, 1590, {}};
+    previewLayout.controls.push_back({"Label4", forms::ControlKind::Label, u"", 345, 690, 45, 195, 0, true});
+    const auto previewForm = running.Runtime().LoadForm(previewLayout);
+    previewForm->Show();
+    forms::Label& preview = previewForm->LabelNamed("Label4");
+    const auto previews = [&] {
+        double nanoseconds = 0;
+        for (int i = 0; i < kIterations; ++i) {
+            running.Pump();
+            nanoseconds += NanosecondsOf([&] { preview.SetCaption(u"Preview: " + statuses16[i % 2]); });
+        }
+        running.Pump();
+        return nanoseconds / kIterations;
+    };
+    registryWork();
+    previews();
+    Measured registryPart{"of the tick: RegRoutine, the user ID read, \"5\" and \"5_DND\" written", {}};
+    Measured previewPart{"of the tick: Label4.SetCaption (a label that fits its caption)", {}};
+    for (int round = 0; round < kRounds; ++round) {
+        registryPart.nanosecondsPerIteration.push_back(registryWork());
+        previewPart.nanosecondsPerIteration.push_back(previews());
+    }
+    PrintLine(registryPart);
+    PrintLine(previewPart);
+    return 0;
+}
+
+}  // namespace
+}  // namespace brenvik::winbench
+
+int main() {
+    try {
+        return brenvik::winbench::Run();
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "publication benchmark: %s\n", failure.what());
+        return 1;
+    }
+}

@@ -1,0 +1,55 @@
+#pragma once
+// Form1 as Brenvik.exe runs it: the real Windows functions and forms runtime, the
+// program's resources, a stand-in player in a process of its own (as Winamp is), and
+// a messenger user in the registry. The benchmark drives the message loop itself.
+#include <string>
+
+#include "app/form1.h"
+#include "platform/win32/ansi_codepage.h"
+#include "platform/win32/forms_runtime.h"
+#include "platform/win32/message_box_win32.h"
+#include "platform/win32/win32_api.h"
+#include "bench/wine/floor_calls.h"
+#include "bench/wine/child_process.h"  // <windows.h>, after the program's headers
+
+#include <windows.h>
+
+namespace brenvik::winbench {
+
+// The messenger's settings naming user kUserId, made afresh and removed at the end.
+class MessengerUser {
+public:
+    MessengerUser();
+    ~MessengerUser();
+    MessengerUser(const MessengerUser&) = delete;
+    MessengerUser& operator=(const MessengerUser&) = delete;
+};
+
+class RunningForm1 {
+public:
+    // The player shows `title` and Text1 holds `prefix`; the window is loaded and
+    // shown, which publishes prefix + title once.
+    RunningForm1(const std::wstring& title, const std::wstring& prefix);
+
+    Form1& Form() { return form_; }
+    win32::Win32Api& Api() { return api_; }
+    const Platform& Services() const { return platform_; }
+    win32::FormsRuntime& Runtime() { return runtime_; }
+    // The prefix's edit control.
+    HWND Text1() const { return text1_; }
+    // Handles the messages waiting for this thread's windows, as the message loop would.
+    void Pump() { runtime_.RunPending(); }
+
+private:
+    MessengerUser user_;
+    ChildProcess player_;
+    win32::Win32Api api_;
+    win32::AnsiCodePage ansi_;
+    win32::Win32MessageBox messageBox_{ansi_};
+    Platform platform_{api_, ansi_, messageBox_};
+    win32::FormsRuntime runtime_;
+    Form1 form_{platform_, runtime_};
+    HWND text1_ = nullptr;
+};
+
+}  // namespace brenvik::winbench

@@ -1,0 +1,78 @@
+// Start-up and memory of Brenvik.exe against a minimal windowed program, both from
+// this program's folder, started in turn: the time from CreateProcess until the
+// window is visible (looked for every millisecond), then, once the program waits for
+// input, its peak working set and peak pagefile usage, read just before it is ended.
+// Brenvik finds no player here, so its start-up publishes nothing.
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+#include <vector>
+
+#include "bench/wine/child_process.h"
+#include "bench/wine/timing.h"
+
+#include <psapi.h>
+
+namespace brenvik::winbench {
+namespace {
+
+constexpr int kStarts = 15;  // of each program
+
+struct Program {
+    const wchar_t* file;
+    const wchar_t* windowClass;
+    const wchar_t* title;
+    const char* name;
+    std::vector<double> startMilliseconds{}, peakWorkingSetKb{}, peakPagefileKb{};
+};
+
+void StartOnce(Program& program) {
+    const Stopwatch stopwatch;
+    ChildProcess child(program.file, L"");
+    if (WaitForVisibleWindow(program.windowClass, program.title, 30000) == nullptr)
+        throw std::runtime_error("a program's window did not show");
+    program.startMilliseconds.push_back(stopwatch.ElapsedNanoseconds() / 1e6);
+
+    ::WaitForInputIdle(child.Handle(), 10000);
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    if (!::GetProcessMemoryInfo(child.Handle(), &memory, sizeof memory))
+        throw std::runtime_error("can't read a program's memory counters");
+    program.peakWorkingSetKb.push_back(double(memory.PeakWorkingSetSize) / 1024);
+    program.peakPagefileKb.push_back(double(memory.PeakPagefileUsage) / 1024);
+}
+
+int Run() {
+    Program brenvik{L"Brenvik.exe", L"BrenvikForm", L"Brenvik", "Brenvik.exe"};
+    Program minimal{L"minimal_window.exe", L"MinimalWindow", L"Minimal", "minimal_window.exe"};
+    StartOnce(minimal);  // the first start of all loads what later ones find loaded
+    minimal = Program{minimal.file, minimal.windowClass, minimal.title, minimal.name};
+    for (int i = 0; i < kStarts; ++i) {
+        StartOnce(i % 2 == 0 ? brenvik : minimal);
+        StartOnce(i % 2 == 0 ? minimal : brenvik);
+    }
+
+    std::printf("Start-up to a visible window, and peak memory: %d starts of each, in turn (medians)\n", kStarts);
+    std::printf("  %-20s %14s %20s %20s\n", "", "start-up ms", "peak working set KB", "peak pagefile KB");
+    for (const Program* p : {&brenvik, &minimal})
+        std::printf("  %-20s %14.1f %20.0f %20.0f\n", p->name, Median(p->startMilliseconds),
+                    Median(p->peakWorkingSetKb), Median(p->peakPagefileKb));
+    std::printf("  %-20s %14.3f %20.3f %20.3f\n", "ratio",
+                Median(brenvik.startMilliseconds) / Median(minimal.startMilliseconds),
+                Median(brenvik.peakWorkingSetKb) / Median(minimal.peakWorkingSetKb),
+                Median(brenvik.peakPagefileKb) / Median(minimal.peakPagefileKb));
+    std::printf("  targets: start-up at most 1.30, peak memory at most 1.20\n");
+    return 0;
+}
+
+}  // namespace
+}  // namespace brenvik::winbench
+
+int main() {
+    try {
+        return brenvik::winbench::Run();
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "start-up benchmark: %s\n", failure.what());
+        return 1;
+    }
+}

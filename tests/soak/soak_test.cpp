@@ -1,0 +1,181 @@
+// Ten thousand publications in a running program: Form1 on the real forms runtime
+// (the classes Brenvik.exe runs), the stand-in player in a process of its own, whose
+// title changes before every tick, and a messenger window. After a warm-up, the
+// process's handles, USER and GDI objects and memory must stay where they were.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/form1.h"
+#include "platform/win32/ansi_codepage.h"
+#include "platform/win32/forms_runtime.h"
+#include "platform/win32/message_box_win32.h"
+#include "platform/win32/win32_api.h"
+#include "tests/e2e/process.h"
+#include "tests/e2e/wait.h"
+#include "tests/soak/process_usage.h"
+
+#include <windows.h>
+
+namespace brenvik::soak {
+namespace {
+
+constexpr int kWarmUp = 500;
+constexpr int kPublications = 10000;  // the warm-up's included
+// What a count may move by without a leak: a handle or object made once on a late
+// first use, a heap that grows in steps.
+constexpr DWORD kHandleNoise = 5;
+constexpr DWORD kObjectNoise = 5;
+constexpr SIZE_T kMemoryNoise = 2 * 1024 * 1024;
+
+constexpr wchar_t kPrefix[] = L"Listening to: ";
+constexpr wchar_t kCustomMessagesKey[] = L"Software\\Yahoo\\pager\\profiles\\soakuser\\Custom Msgs";
+
+// A title of its own for every publication, of changing length.
+std::wstring Title(int publication) {
+    return L"Artist " + std::to_wstring(publication % 97) + L" - Song number " + std::to_wstring(publication) +
+           std::wstring(static_cast<std::size_t>(publication % 23), L'!');
+}
+
+// A window of class "YahooBuddyMain" in this process that counts the custom status commands.
+class MessengerWindow {
+public:
+    MessengerWindow() {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = Procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"YahooBuddyMain";
+        RegisterClassW(&windowClass);
+        window_ = CreateWindowExW(0, L"YahooBuddyMain", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                  windowClass.hInstance, nullptr);
+    }
+    ~MessengerWindow() {
+        DestroyWindow(window_);
+        UnregisterClassW(L"YahooBuddyMain", GetModuleHandleW(nullptr));
+    }
+    MessengerWindow(const MessengerWindow&) = delete;
+    MessengerWindow& operator=(const MessengerWindow&) = delete;
+
+    bool Made() const { return window_ != nullptr; }
+    static int Commands() { return commands_; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_COMMAND && wParam == 392) ++commands_;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    static inline int commands_ = 0;
+    HWND window_;
+};
+
+std::wstring ReadStatus() {
+    wchar_t status[1024] = L"";
+    DWORD size = sizeof status;
+    if (RegGetValueW(HKEY_CURRENT_USER, kCustomMessagesKey, L"5", RRF_RT_REG_SZ, nullptr, status, &size) !=
+        ERROR_SUCCESS)
+        return L"(missing)";
+    return status;
+}
+
+// The counts must see a leak for the soak to catch one.
+TEST(ProcessUsage, CountsTheHandlesWindowsAndGdiObjectsThatAreMade) {
+    constexpr int kMade = 10;
+    // The thread's first window makes handles of its own, once.
+    DestroyWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+    const Usage before = ProcessUsage();
+    HANDLE events[kMade];
+    HWND windows[kMade];
+    HGDIOBJ pens[kMade];
+    for (int i = 0; i < kMade; ++i) {
+        events[i] = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+        windows[i] = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        pens[i] = CreatePen(PS_SOLID, 1, RGB(i, 0, 0));
+    }
+    const Usage made = ProcessUsage();
+    for (int i = 0; i < kMade; ++i) {
+        CloseHandle(events[i]);
+        DestroyWindow(windows[i]);
+        DeleteObject(pens[i]);
+    }
+    EXPECT_GE(made.handles, before.handles + kMade);
+    EXPECT_GE(made.userObjects, before.userObjects + kMade);
+    EXPECT_GE(made.gdiObjects, before.gdiObjects + kMade);
+    const Usage after = ProcessUsage();
+    EXPECT_EQ(after.handles, before.handles);
+    EXPECT_EQ(after.userObjects, before.userObjects);
+    EXPECT_EQ(after.gdiObjects, before.gdiObjects);
+}
+
+class Soak : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo");
+        HKEY pager = nullptr;
+        ASSERT_EQ(RegCreateKeyW(HKEY_CURRENT_USER, L"Software\\Yahoo\\pager", &pager), ERROR_SUCCESS);
+        constexpr wchar_t kUser[] = L"soakuser";
+        RegSetValueExW(pager, L"Yahoo! User ID", 0, REG_SZ, reinterpret_cast<const BYTE*>(kUser), sizeof kUser);
+        RegCloseKey(pager);
+        player_ = std::make_unique<e2e::Process>(L"winamp_standin.exe", L"\"" + Title(0) + L"\"");
+        ASSERT_TRUE(e2e::WaitFor([&] { return (playerWindow_ = FindWindowW(L"Winamp v1.x", nullptr)) != nullptr; }));
+    }
+    void TearDown() override {
+        player_.reset();
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo");
+    }
+
+    std::unique_ptr<e2e::Process> player_;
+    HWND playerWindow_ = nullptr;
+};
+
+TEST_F(Soak, TenThousandPublicationsLeaveHandlesObjectsAndMemoryWhereTheyWere) {
+    const Usage atStart = ProcessUsage();
+    Print("at start:", atStart);
+    const ULONGLONG startTicks = GetTickCount64();
+    Usage afterWarmUp;
+    {
+        MessengerWindow messenger;
+        ASSERT_TRUE(messenger.Made());
+        win32::Win32Api api;
+        win32::AnsiCodePage ansi;
+        win32::Win32MessageBox messageBox(ansi);
+        const Platform platform{api, ansi, messageBox};
+        win32::FormsRuntime runtime;
+        Form1 form1(platform, runtime);
+        // Text1 is control 100 (100 plus its tab index) of the program's window.
+        HWND window = FindWindowW(L"BrenvikForm", L"Brenvik");
+        ASSERT_NE(window, nullptr);
+        SetWindowTextW(GetDlgItem(window, 100), kPrefix);
+        form1.LoadAndShow();  // publishes Title(0)
+        runtime.RunPending();
+        const int commandsBefore = MessengerWindow::Commands();
+
+        for (int publication = 1; publication <= kPublications; ++publication) {
+            SetWindowTextW(playerWindow_, Title(publication).c_str());  // WM_SETTEXT to the player's process
+            form1.Timer1_Timer();
+            ASSERT_TRUE(runtime.RunPending());
+            if (publication == kWarmUp) {
+                afterWarmUp = ProcessUsage();
+                Print("after the warm-up:", afterWarmUp);
+            }
+        }
+        EXPECT_EQ(MessengerWindow::Commands() - commandsBefore, kPublications) << "every tick had a new title to publish";
+        const std::wstring last = kPrefix + Title(kPublications);
+        EXPECT_EQ(ReadStatus(), last);
+        EXPECT_EQ(form1.PublishedStatus(), std::u16string(last.begin(), last.end()));
+
+        const Usage atEnd = ProcessUsage();
+        Print("after 10,000 publications:", atEnd);
+        std::printf("%d publications in %.1f s\n", kPublications, double(GetTickCount64() - startTicks) / 1000);
+        EXPECT_LE(atEnd.handles, afterWarmUp.handles + kHandleNoise);
+        EXPECT_LE(atEnd.userObjects, afterWarmUp.userObjects + kObjectNoise);
+        EXPECT_LE(atEnd.gdiObjects, afterWarmUp.gdiObjects + kObjectNoise);
+        EXPECT_LE(atEnd.privateBytes, afterWarmUp.privateBytes + kMemoryNoise);
+        EXPECT_LE(atEnd.pagefileBytes, afterWarmUp.pagefileBytes + kMemoryNoise);
+    }
+    Print("with the window gone:", ProcessUsage());
+}
+
+}  // namespace
+}  // namespace brenvik::soak
