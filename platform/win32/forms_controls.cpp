@@ -63,41 +63,51 @@ void ChildControl::SetOwnText(const std::u16string& text) {
 Win32TextBox::Win32TextBox(const forms::ControlLayout& row, const ControlPlacement& placement)
     : ChildControl(L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, row, placement) {
     ::SendMessageW(window_, EM_SETLIMITTEXT, 0, 0);  // 0: as long as the system allows
+    ReadOwnText(text_);
 }
 
-const std::u16string& Win32TextBox::Text() const {
-    ReadOwnText(text_);
-    return text_;
+void Win32TextBox::SetText(const std::u16string& text) {
+    SetOwnText(text);
+    ReadOwnText(text_);  // as the control holds it
+}
+
+void Win32TextBox::OnCommand(unsigned notification, const HandlerRunner&) {
+    // Not an event of the program's: kept in step even while a handler runs.
+    if (notification == EN_CHANGE) ReadOwnText(text_);
+}
+
+void Win32TextBox::Detach() {
+    ChildControl::Detach();
+    text_.clear();
 }
 
 Win32Label::Win32Label(const forms::ControlLayout& row, const ControlPlacement& placement)
-    : ChildControl(L"STATIC", SS_LEFT | SS_NOPREFIX, 0, row, placement),
-      autoSize_(row.autoSize),
-      font_(placement.font) {
-    FitToCaption();
+    : ChildControl(L"STATIC", SS_LEFT | SS_NOPREFIX, 0, row, placement) {
+    if (!row.autoSize || window_ == nullptr) return;
+    measuring_ = ::CreateCompatibleDC(nullptr);
+    ::SelectObject(measuring_, placement.font);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(measuring_, &metrics);  // an empty caption keeps the height of a line
+    lineHeight_ = metrics.tmHeight;
+    FitTo(row.caption);
+}
+
+Win32Label::~Win32Label() {
+    if (measuring_ != nullptr) ::DeleteDC(measuring_);
 }
 
 void Win32Label::SetCaption(const std::u16string& caption) {
+    FitTo(caption);  // first, so that the new caption is drawn once, whole, at its size
     SetOwnText(caption);
-    FitToCaption();
 }
 
-void Win32Label::FitToCaption() {
-    if (!autoSize_ || window_ == nullptr) return;
-    const std::u16string caption = OwnText();
-    HDC dc = ::GetDC(window_);
-    HGDIOBJ previous = ::SelectObject(dc, font_);
+void Win32Label::FitTo(const std::u16string& caption) {
+    if (measuring_ == nullptr || window_ == nullptr) return;
     SIZE extent{};
-    ::GetTextExtentPoint32W(dc, Wide(caption), static_cast<int>(caption.size()), &extent);
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);  // an empty caption keeps the height of a line
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(window_, dc);
-    ::SetWindowPos(window_, nullptr, 0, 0, extent.cx, metrics.tmHeight,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // The new text was first drawn at the old size, cut and wrapped there: draw it
-    // again whole, not just in the part that the new size uncovered.
-    ::InvalidateRect(window_, nullptr, TRUE);
+    ::GetTextExtentPoint32W(measuring_, Wide(caption), static_cast<int>(caption.size()), &extent);
+    if (extent.cx == width_) return;
+    width_ = extent.cx;
+    ::SetWindowPos(window_, nullptr, 0, 0, extent.cx, lineHeight_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Win32Button::Win32Button(const forms::ControlLayout& row, const ControlPlacement& placement)

@@ -11,6 +11,7 @@
 
 #include "platform/forms.h"
 
+struct HDC__;
 struct HWND__;
 struct HFONT__;
 
@@ -34,7 +35,7 @@ public:
     virtual ~ChildControl() = default;
     HWND__* Window() const { return window_; }
     // The form's window, and with it this control's, is gone.
-    void Detach() { window_ = nullptr; }
+    virtual void Detach() { window_ = nullptr; }
     // A WM_COMMAND notification from the control; `run` calls an event handler.
     virtual void OnCommand(unsigned notification, const HandlerRunner& run);
 
@@ -51,26 +52,33 @@ protected:
 class Win32TextBox final : public forms::TextBox, public ChildControl {
 public:
     Win32TextBox(const forms::ControlLayout& row, const ControlPlacement& placement);
-    // Read at every refresh tick: the text lands in storage kept between reads.
-    const std::u16string& Text() const override;
-    void SetText(const std::u16string& text) override { SetOwnText(text); }
+    // Read at every refresh tick, so it asks the control nothing: the text is kept
+    // in step with the control, which reports each change (EN_CHANGE).
+    const std::u16string& Text() const override { return text_; }
+    void SetText(const std::u16string& text) override;
+    void OnCommand(unsigned notification, const HandlerRunner& run) override;
+    void Detach() override;
 
 private:
-    mutable std::u16string text_;
+    std::u16string text_;
 };
 
 class Win32Label final : public forms::Label, public ChildControl {
 public:
     Win32Label(const forms::ControlLayout& row, const ControlPlacement& placement);
+    ~Win32Label() override;
+    Win32Label(const Win32Label&) = delete;
+    Win32Label& operator=(const Win32Label&) = delete;
     std::u16string Caption() const override { return OwnText(); }
     void SetCaption(const std::u16string& caption) override;
 
 private:
     // A label that fits its text takes the size of its caption on one line.
-    void FitToCaption();
+    void FitTo(const std::u16string& caption);
 
-    bool autoSize_;
-    HFONT__* font_;
+    HDC__* measuring_ = nullptr;  // with the label's font, for a label that fits its text
+    int lineHeight_ = 0;
+    int width_ = -1;
 };
 
 class Win32Button final : public forms::CommandButton, public ChildControl {
