@@ -68,10 +68,22 @@ LResult Win32Api::RegDeleteKeyA(Handle key, const char* subKey) {
 LResult Win32Api::RegCloseKey(Handle key) { return ::RegCloseKey(ToHkey(key)); }
 
 bool Win32Api::Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) {
+    // shell32 is large and the program needs one function of it, and only once the
+    // user sends the window to the tray: it is loaded at the first add. Before that
+    // the shell holds no icon of this program, so a change or a removal can only
+    // fail, and does so without loading it.
+    using NotifyIconFunction = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
+    static NotifyIconFunction notifyIcon = nullptr;
+    if (notifyIcon == nullptr) {
+        if (message != NIM_ADD) return false;
+        notifyIcon = reinterpret_cast<NotifyIconFunction>(
+            reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryA("shell32.dll"), "Shell_NotifyIconA")));
+        if (notifyIcon == nullptr) return false;
+    }
     // The record is the 88-byte first form of NOTIFYICONDATAA; on a 32-bit build its
     // layout is the native one, so it goes to the shell as it is.
     static_assert(sizeof(void*) == 4, "widen hWnd and hIcon into the native layout on 64-bit");
-    return ::Shell_NotifyIconA(message, reinterpret_cast<NOTIFYICONDATAA*>(notifyIconData)) != FALSE;
+    return notifyIcon(message, reinterpret_cast<NOTIFYICONDATAA*>(notifyIconData)) != FALSE;
 }
 
 }  // namespace brenvik::win32
