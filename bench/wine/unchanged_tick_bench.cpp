@@ -25,20 +25,11 @@ int Run() {
     const auto floors = [&] {
         for (int i = 0; i < kIterations; ++i) ReadPlayerTitle(running.Api(), title);
     };
-    // What the tick does beyond the floor: it reads the prefix from its edit control.
-    wchar_t prefix[64];
-    const auto prefixReads = [&] {
-        for (int i = 0; i < kIterations; ++i) {
-            ::GetWindowTextLengthW(running.Text1());
-            ::GetWindowTextW(running.Text1(), prefix, 64);
-        }
-    };
     ticks();  // anything made on first use is made now
     floors();
 
     Measured program{"Form1::Timer1_Timer, nothing to publish", {}};
     Measured floor{"floor: FindWindowA + GetWindowTextA (Win32Api)", {}};
-    Measured prefixRead{"of the difference: Text1, GetWindowTextLengthW + GetWindowTextW", {}};
     for (int round = 0; round < kRounds; ++round) {
         // Turn about, so that neither always runs on the heels of the other.
         if (round % 2 == 0) {
@@ -48,14 +39,12 @@ int Run() {
             floor.nanosecondsPerIteration.push_back(NanosecondsOf(floors) / kIterations);
             program.nanosecondsPerIteration.push_back(NanosecondsOf(ticks) / kIterations);
         }
-        prefixRead.nanosecondsPerIteration.push_back(NanosecondsOf(prefixReads) / kIterations);
         running.Pump();
     }
     if (running.Form().PublishedStatus() != published) throw std::runtime_error("an unchanged tick published");
 
     std::printf("Unchanged tick: %d rounds of %d iterations, each loop in turn\n", kRounds, kIterations);
     PrintAgainstFloor(program, floor, 1.10);
-    PrintLine(prefixRead);
     return 0;
 }
 
