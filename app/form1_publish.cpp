@@ -8,8 +8,8 @@ namespace {
 constexpr char16_t kPagerKey[] = u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager";
 constexpr std::uint32_t kCustomMessageCommand = 392;
 
-// A user ID that names a profile: the read failed ("Error"), gave nothing, or would
-// lead out of the profiles key.
+// A user ID names a profile unless its read failed ("Error"), gave nothing, or gave a
+// name that would lead out of the profiles key.
 bool NamesAProfile(const std::u16string& userId) {
     return !userId.empty() && userId != u"Error" && userId.find(u'\\') == std::u16string::npos;
 }
