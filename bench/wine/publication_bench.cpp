@@ -5,7 +5,6 @@
 // The messenger is a window of this process; its queue is drained outside the timed
 // sections, after every iteration of both loops.
 #include <cstdio>
-#include <exception>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -157,11 +156,4 @@ int Run() {
 }  // namespace
 }  // namespace brenvik::winbench
 
-int main() {
-    try {
-        return brenvik::winbench::Run();
-    } catch (const std::exception& failure) {
-        std::fprintf(stderr, "publication benchmark: %s\n", failure.what());
-        return 1;
-    }
-}
+int main() { return brenvik::winbench::RunReported("publication benchmark", brenvik::winbench::Run); }

@@ -2,6 +2,7 @@
 // The figures a benchmark prints: the program's time and its floor's, side by side.
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <vector>
 
 #include "bench/wine/timing.h"
@@ -25,6 +26,16 @@ inline void PrintAgainstFloor(const Measured& program, const Measured& floor, do
     PrintLine(program);
     PrintLine(floor);
     std::printf("  ratio %.3f of the floor (target: at most %.2f)\n", programMedian / floorMedian, target);
+}
+
+// Runs a benchmark's body; a failure of its set-up is printed under the benchmark's name.
+inline int RunReported(const char* benchmark, int (*run)()) {
+    try {
+        return run();
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "%s: %s\n", benchmark, failure.what());
+        return 1;
+    }
 }
 
 }  // namespace brenvik::winbench

@@ -5,11 +5,11 @@
 // Brenvik finds no player here, so its start-up publishes nothing. A third program,
 // the minimal one loading the DLLs that only Brenvik imports, shows what they cost.
 #include <cstdio>
-#include <exception>
 #include <stdexcept>
 #include <vector>
 
 #include "bench/wine/child_process.h"
+#include "bench/wine/report.h"
 #include "bench/wine/timing.h"
 
 #include <psapi.h>
@@ -76,11 +76,4 @@ int Run() {
 }  // namespace
 }  // namespace brenvik::winbench
 
-int main() {
-    try {
-        return brenvik::winbench::Run();
-    } catch (const std::exception& failure) {
-        std::fprintf(stderr, "start-up benchmark: %s\n", failure.what());
-        return 1;
-    }
-}
+int main() { return brenvik::winbench::RunReported("start-up benchmark", brenvik::winbench::Run); }
