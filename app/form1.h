@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/title_capture.h"
-#include "platform/forms.h"
+#include "forms/forms.h"
 #include "platform/platform.h"
 
 namespace brenvik {

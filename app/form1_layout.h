@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace brenvik {
 

@@ -1,7 +1,7 @@
 // Brenvik.exe: the real Windows functions and forms runtime, and the main window.
 #include "app/form1.h"
 #include "platform/win32/ansi_codepage.h"
-#include "platform/win32/forms_runtime.h"
+#include "forms/win32/runtime.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/win32_api.h"
 

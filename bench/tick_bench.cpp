@@ -5,8 +5,8 @@
 #include "app/form1.h"
 #include "bench/allocation_counter.h"
 #include "bench/bench_platform.h"
-#include "platform/sim/sim_form.h"
-#include "platform/sim/sim_forms.h"
+#include "forms/sim/sim_form.h"
+#include "forms/sim/sim_forms.h"
 
 namespace brenvik::bench {
 namespace {

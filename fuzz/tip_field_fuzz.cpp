@@ -5,7 +5,7 @@
 
 #include "fuzz/fuzz_text.h"
 #include "platform/sim/iconv_codec.h"
-#include "platform/sim/sim_user_control_site.h"
+#include "forms/sim/sim_user_control_site.h"
 #include "platform/sim/sim_win_api.h"
 #include "platform/text.h"
 #include "tray/tray.h"

@@ -3,7 +3,7 @@
 // WM_MOUSEMOVE (512) to WM_RBUTTONDBLCLK (518), with the event and button of that message.
 #include "fuzz/fuzz_text.h"
 #include "platform/sim/iconv_codec.h"
-#include "platform/sim/sim_user_control_site.h"
+#include "forms/sim/sim_user_control_site.h"
 #include "platform/sim/sim_win_api.h"
 #include "tray/tray.h"
 

@@ -58,6 +58,4 @@ std::u16string TrimSpaces(std::u16string_view text) {
     return std::u16string(text.substr(first, last - first + 1));
 }
 
-std::u16string FromAscii(std::string_view ascii) { return {ascii.begin(), ascii.end()}; }
-
 }  // namespace brenvik::text

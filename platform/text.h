@@ -21,7 +21,4 @@ std::u16string NumberToText(std::int32_t value);
 // The text without spaces (code 32 only) at either end.
 std::u16string TrimSpaces(std::u16string_view text);
 
-// Plain-ASCII literals and names as program texts.
-std::u16string FromAscii(std::string_view ascii);
-
 }  // namespace brenvik::text

@@ -5,10 +5,12 @@
 //   brenvik_remote.exe rect          brings the window to the top and prints its screen
 //                                    rectangle, X Y WIDTH HEIGHT (for a screenshot)
 //
-// It finds the window by its class and caption and its buttons by their identifiers:
-// 100 plus their tab index (Command1 1, Command3 2, Command2 8). Exit code 0 on success.
+// It finds the window by its class and caption and its buttons by their identifiers.
+// Exit code 0 on success.
 #include <cstdio>
 #include <cwchar>
+
+#include "app/form1_controls.h"
 
 #include <windows.h>
 
@@ -17,9 +19,11 @@ namespace {
 HWND FindBrenvik() { return FindWindowW(L"BrenvikForm", L"Brenvik"); }
 
 int ButtonId(const wchar_t* name) {
-    if (std::wcscmp(name, L"Command1") == 0) return 101;
-    if (std::wcscmp(name, L"Command3") == 0) return 102;
-    if (std::wcscmp(name, L"Command2") == 0) return 108;
+    using brenvik::form1::Control;
+    using brenvik::form1::ControlId;
+    if (std::wcscmp(name, L"Command1") == 0) return ControlId(Control::Command1);
+    if (std::wcscmp(name, L"Command3") == 0) return ControlId(Control::Command3);
+    if (std::wcscmp(name, L"Command2") == 0) return ControlId(Control::Command2);
     return 0;
 }
 

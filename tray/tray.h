@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/ansi.h"
-#include "platform/user_control.h"
+#include "forms/user_control.h"
 #include "platform/win_api.h"
 #include "tray/notify_icon_data.h"
 

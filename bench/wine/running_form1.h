@@ -6,7 +6,7 @@
 
 #include "app/form1.h"
 #include "platform/win32/ansi_codepage.h"
-#include "platform/win32/forms_runtime.h"
+#include "forms/win32/runtime.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/win32_api.h"
 #include "bench/wine/floor_calls.h"

@@ -3,22 +3,13 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/win32/handles.h"
 #include "platform/win32/native_notify_icon_data.h"
 
 // shellapi.h maps the name to its W or A entry; the seam names the function itself.
 #undef Shell_NotifyIcon
 
 namespace brenvik::win32 {
-
-namespace {
-// Handles cross the seam as 32-bit values; predefined root keys such as
-// 0x80000001 are sign-extended, as Windows defines them, for a 64-bit build.
-HWND ToHwnd(Handle h) { return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(h)); }
-HKEY ToHkey(Handle h) {
-    return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG_PTR>(static_cast<LONG>(h))));
-}
-Handle FromHandle(const void* h) { return static_cast<Handle>(reinterpret_cast<ULONG_PTR>(h)); }
-}  // namespace
 
 Handle Win32Api::FindWindowA(const char* className, const char* windowName) {
     return FromHandle(::FindWindowA(className, windowName));

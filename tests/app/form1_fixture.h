@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "app/form1.h"
-#include "platform/sim/sim_form.h"
-#include "platform/sim/sim_forms.h"
+#include "forms/sim/sim_form.h"
+#include "forms/sim/sim_forms.h"
 #include "tests/app/messenger_settings.h"
 #include "tests/app/recording_win_api.h"
 #include "tests/support/recording_message_box.h"

@@ -14,7 +14,8 @@ std::string ProfileKey(const std::string& userId) {
 }
 }  // namespace
 
-void MessengerSettings::SetUserId(const std::string& userId) {
+void MessengerSettings::SetUserId(const std::string& userId, Caller caller) {
+    const auto trace = TraceCaller(caller);
     Handle key = 0;
     ASSERT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, kPager, &key), 0);
     api_.RegSetValueExA(key, "Yahoo! User ID", 0, win::REG_SZ, reinterpret_cast<const std::uint8_t*>(userId.c_str()),
@@ -22,7 +23,8 @@ void MessengerSettings::SetUserId(const std::string& userId) {
     api_.RegCloseKey(key);
 }
 
-void MessengerSettings::CreatePagerKeyOnly() {
+void MessengerSettings::CreatePagerKeyOnly(Caller caller) {
+    const auto trace = TraceCaller(caller);
     Handle key = 0;
     ASSERT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, kPager, &key), 0);
     api_.RegCloseKey(key);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win_api.h"
+#include "tests/support/caller.h"
 
 namespace brenvik::testing {
 
@@ -19,9 +20,9 @@ public:
     ~MessengerSettings() { deleteTree_("Software\\Yahoo"); }
 
     // Stores "Yahoo! User ID" under the pager key (ANSI bytes as given).
-    void SetUserId(const std::string& userId);
+    void SetUserId(const std::string& userId, Caller caller = Caller::current());
     // Creates the pager key with no user ID in it.
-    void CreatePagerKeyOnly();
+    void CreatePagerKeyOnly(Caller caller = Caller::current());
     std::optional<std::string> Status(const std::string& userId) const;        // value "5"
     std::optional<std::uint32_t> Invisible(const std::string& userId) const;   // value "5_DND"
     bool ProfileExists(const std::string& userId) const;

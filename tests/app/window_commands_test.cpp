@@ -5,8 +5,8 @@
 
 #include "app/form1.h"
 #include "platform/sim/iconv_codec.h"
-#include "platform/sim/sim_form.h"
-#include "platform/sim/sim_forms.h"
+#include "forms/sim/sim_form.h"
+#include "forms/sim/sim_forms.h"
 #include "platform/sim/sim_win_api.h"
 #include "tests/app/messenger_settings.h"
 #include "tests/support/recording_message_box.h"

@@ -3,15 +3,13 @@
 // in the tab order, read and driven with the messages another program may send.
 #include <string>
 
+#include "app/form1_controls.h"
+
 #include <windows.h>
 
 namespace brenvik::e2e {
 
-// The controls' identifiers: 100 plus their tab index, as the window makes them.
-enum class Control : int {
-    Text1 = 100, Command1 = 101, Command3 = 102, Label1 = 103, Label2 = 104, Text2 = 105,
-    Label3 = 106, Label4 = 107, Command2 = 108, Check1 = 109, Label5 = 110,
-};
+using form1::Control;
 
 class BrenvikWindow {
 public:
@@ -20,7 +18,7 @@ public:
 
     explicit BrenvikWindow(HWND window) : window_(window) {}
     HWND Handle() const { return window_; }
-    HWND Item(Control control) const { return GetDlgItem(window_, static_cast<int>(control)); }
+    HWND Item(Control control) const { return GetDlgItem(window_, form1::ControlId(control)); }
 
     std::wstring Text(Control control) const {
         wchar_t text[1024] = L"";

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "app/form1_layout.h"
-#include "platform/win32/forms_controls.h"
-#include "platform/win32/forms_runtime.h"
-#include "platform/win32/forms_twips.h"
-#include "platform/win32/forms_window.h"
+#include "forms/win32/controls.h"
+#include "forms/win32/runtime.h"
+#include "forms/win32/twips.h"
+#include "forms/win32/form_window.h"
 
 #include <windows.h>
 

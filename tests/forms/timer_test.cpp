@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/win32/forms_runtime.h"
+#include "forms/win32/runtime.h"
 
 #include <windows.h>
 

@@ -9,6 +9,7 @@
 
 #include "platform/platform.h"
 #include "registry/reg_routine.h"
+#include "tests/support/caller.h"
 #include "tests/support/counting_win_api.h"
 #include "tests/support/recording_message_box.h"
 #include "tests/support/test_backend.h"
@@ -35,7 +36,9 @@ protected:
     }
 
     // Writes a value straight into the registry, creating its key.
-    void Put(const std::string& subKey, const char* name, std::uint32_t type, const std::string& bytes) {
+    void Put(const std::string& subKey, const char* name, std::uint32_t type, const std::string& bytes,
+             testing::Caller caller = testing::Caller::current()) {
+        const auto trace = testing::TraceCaller(caller);
         Handle key = 0;
         ASSERT_EQ(raw_.RegCreateKeyA(win::HKEY_CURRENT_USER, key_.Path(subKey).c_str(), &key), win::ERROR_SUCCESS);
         EXPECT_EQ(raw_.RegSetValueExA(key, name, 0, type, reinterpret_cast<const std::uint8_t*>(bytes.data()),
@@ -44,7 +47,8 @@ protected:
         EXPECT_EQ(raw_.RegCloseKey(key), win::ERROR_SUCCESS);
     }
 
-    Stored Read(const std::string& subKey, const char* name) {
+    Stored Read(const std::string& subKey, const char* name, testing::Caller caller = testing::Caller::current()) {
+        const auto trace = testing::TraceCaller(caller);
         Handle key = 0;
         Stored stored{raw_.RegOpenKeyExA(win::HKEY_CURRENT_USER, key_.Path(subKey).c_str(), 0, win::KEY_READ, &key),
                       0, {}};
@@ -59,7 +63,8 @@ protected:
         return stored;
     }
 
-    bool KeyExists(const std::string& subKey) {
+    bool KeyExists(const std::string& subKey, testing::Caller caller = testing::Caller::current()) {
+        const auto trace = testing::TraceCaller(caller);
         Handle key = 0;
         if (raw_.RegOpenKeyExA(win::HKEY_CURRENT_USER, key_.Path(subKey).c_str(), 0, win::KEY_READ, &key) != 0)
             return false;

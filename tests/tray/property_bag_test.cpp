@@ -1,9 +1,9 @@
 // The in-memory property store: case-blind names, defaults read and left out.
-#include "platform/property_bag.h"
+#include "forms/property_bag.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/sim_user_control_site.h"
+#include "forms/sim/sim_user_control_site.h"
 
 namespace brenvik::testing {
 namespace {

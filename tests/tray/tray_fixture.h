@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/property_bag.h"
+#include "forms/property_bag.h"
 #include "platform/sim/effect_log.h"
 #include "platform/sim/sim_shell.h"
-#include "platform/sim/sim_user_control_site.h"
+#include "forms/sim/sim_user_control_site.h"
 #include "tests/tray/shell_only_api.h"
 #include "tests/tray/test_codec.h"
 #include "tray/tray.h"

@@ -4,15 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
 
 // The program's headers come before <windows.h>, whose macros share their constants' names.
-#include "platform/forms.h"
+#include "forms/forms.h"
 #include "platform/win32/ansi_codepage.h"
-#include "platform/win32/user_control_host.h"
+#include "forms/win32/user_control_host.h"
 #include "platform/win32/win32_api.h"
 #include "tests/support/forwarding_win_api.h"
 #include "tray/notify_icon_data.h"
@@ -29,6 +30,7 @@ constexpr std::uint32_t kDelete = win::NIM_DELETE;
 
 #include <windows.h>
 
+#include "platform/win32/handles.h"
 #include "platform/win32/native_notify_icon_data.h"
 // shellapi.h maps the name to its W or A entry; the seam names the function itself.
 #undef Shell_NotifyIcon
@@ -65,12 +67,12 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-HWND ToHwnd(Handle h) { return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(h)); }
-Handle FromHwnd(HWND h) { return static_cast<Handle>(reinterpret_cast<ULONG_PTR>(h)); }
+using win32::FromHandle;
+using win32::ToHwnd;
 
 forms::PictureRef ApplicationIcon() {
     HICON icon = CopyIcon(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)));
-    return std::make_shared<win32::IconPicture>(FromHwnd(reinterpret_cast<HWND>(icon)));
+    return std::make_shared<win32::IconPicture>(FromHandle(reinterpret_cast<HWND>(icon)));
 }
 
 // Delivers this thread's messages until `done` holds or a generous deadline passes.
@@ -138,11 +140,12 @@ protected:
             return control;
         };
         row.storedProperties = {{u"icon", ApplicationIcon()}};
-        host = std::make_unique<win32::UserControlHost>(FromHwnd(hostWindow), row,
+        host = std::make_unique<win32::UserControlHost>(FromHandle(hostWindow), row,
                                                         [this](int event, forms::EventArgs& args) {
                                                             raised.push_back({event, args.button});
                                                             if (onEvent) onEvent(event);
-                                                        });
+                                                        },
+                                                        [this](std::exception_ptr f) { failure = f; });
         g_host = host.get();
     }
     void TearDown() override {
@@ -165,6 +168,7 @@ protected:
     Tray* tray = nullptr;
     std::vector<Raised> raised;
     std::function<void(int)> onEvent;
+    std::exception_ptr failure;
 };
 
 TEST_F(TrayOnWine, TheRealShellAddsChangesAndRemovesTheControlsIcon) {
@@ -220,6 +224,13 @@ TEST_F(TrayOnWine, ACallbackOnTheControlsWindowRaisesItsEvent) {
     EXPECT_EQ(raised[0].event, Tray::kMouseDown);
     EXPECT_EQ(raised[0].button, 2);
     EXPECT_EQ(raised[1].event, Tray::kDblClick);
+}
+
+TEST_F(TrayOnWine, AFailureOfAnyKindInTheControlsWindowGoesToItsOwnerNotOutOfTheProcedure) {
+    onEvent = [](int) { throw 42; };
+    SendMessageA(ToHwnd(host->hWnd()), WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
+    ASSERT_TRUE(failure);
+    EXPECT_THROW(std::rethrow_exception(failure), int);
 }
 
 TEST_F(TrayOnWine, TaskbarCreatedKeepsTheIconShownWhenTheShellStillHasIt) {

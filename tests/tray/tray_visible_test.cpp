@@ -2,7 +2,7 @@
 // record each of them carries.
 #include <cmath>
 
-#include "platform/unseeded_rnd.h"
+#include "forms/unseeded_rnd.h"
 #include "tests/tray/tray_fixture.h"
 
 namespace brenvik::testing {

@@ -1,15 +1,17 @@
 // The program's headers come before <windows.h>, whose macros share their constants' names.
-#include "platform/win32/forms_runtime.h"
+#include "forms/win32/runtime.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "platform/win32/forms_twips.h"
-#include "platform/win32/forms_window.h"
-#include "platform/win32/user_control_host.h"
+#include "forms/win32/twips.h"
+#include "forms/win32/form_window.h"
+#include "forms/win32/user_control_host.h"
 
 #include <windows.h>
 #include <commctrl.h>
+
+#include "platform/win32/handles.h"
 
 namespace brenvik::win32 {
 
@@ -42,7 +44,7 @@ FormsRuntime::FormsRuntime() : dpi_(ScreenDpi()) {
     if (!ownsFont_) font_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     HICON icon = LoadProgramIcon(32);
     programIcon_ =
-        std::make_shared<IconPicture>(static_cast<Handle>(reinterpret_cast<ULONG_PTR>(icon)));
+        std::make_shared<IconPicture>(FromHandle(icon));
     smallIcon_ = LoadProgramIcon(::GetSystemMetrics(SM_CXSMICON));
 }
 

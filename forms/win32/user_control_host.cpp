@@ -1,5 +1,5 @@
 // The program's headers come before <windows.h>, whose macros share their constants' names.
-#include "platform/win32/user_control_host.h"
+#include "forms/win32/user_control_host.h"
 
 #include <windows.h>
 
@@ -7,46 +7,23 @@
 #include <exception>
 #include <stdexcept>
 
-#include "platform/property_bag.h"
-#include "platform/unseeded_rnd.h"
+#include "forms/property_bag.h"
+#include "forms/unseeded_rnd.h"
+#include "forms/win32/twips.h"
+#include "platform/win32/handles.h"
 
 namespace brenvik::win32 {
 
 namespace {
-constexpr char kWindowClass[] = "BrenvikUserControl";
-
-HWND ToHwnd(Handle h) { return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(h)); }
-Handle FromHwnd(HWND h) { return static_cast<Handle>(reinterpret_cast<ULONG_PTR>(h)); }
-
-// A window is a class: the procedure finds its host in the window's user data,
-// stored from the creation parameters, and no exception leaves it.
-LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* host = reinterpret_cast<UserControlHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_MOUSEMOVE && host) {
-        try {
-            host->MouseMoved(static_cast<std::uint32_t>(wParam),
-                             static_cast<std::uint32_t>(lParam));
-        } catch (const std::exception& e) {
-            // An event handler failed; the message is done with all the same.
-            OutputDebugStringA(e.what());
-        }
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+constexpr wchar_t kWindowClass[] = L"BrenvikUserControl";
 
 void RegisterControlClass() {
     static const bool registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = ControlWindowProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = UserControlHost::Procedure;
+        wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = kWindowClass;
-        return RegisterClassA(&wc) != 0;
+        return RegisterClassW(&wc) != 0;
     }();
     if (!registered)
         throw std::runtime_error("The user control's window class could not be registered.");
@@ -58,21 +35,23 @@ IconPicture::~IconPicture() {
 }
 
 UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& row,
-                                 EventHandler onEvent)
+                                 EventHandler onEvent, FailureHandler onFailure)
     : onEvent_(std::move(onEvent)),
-      twipsPerPixel_(ScreenTwipsPerPixelX()),
+      onFailure_(std::move(onFailure)),
+      twipsPerPixel_(TwipsPerPixel(ScreenDpi())),
       width_(static_cast<float>(row.width)),
       height_(static_cast<float>(row.height)) {
     RegisterControlClass();
     // Never shown: the control is invisible at run time, yet its window receives the
     // shell's notifications.
-    HWND window = CreateWindowExA(
-        0, kWindowClass, row.name.c_str(), WS_CHILD, Pixels(static_cast<float>(row.left)),
+    const std::wstring name(row.name.begin(), row.name.end());
+    HWND window = CreateWindowExW(
+        0, kWindowClass, name.c_str(), WS_CHILD, Pixels(static_cast<float>(row.left)),
         Pixels(static_cast<float>(row.top)), Pixels(width_), Pixels(height_), ToHwnd(hostWindow),
-        nullptr, GetModuleHandleA(nullptr), this);
+        nullptr, GetModuleHandleW(nullptr), this);
     if (!window)
         throw std::runtime_error("The window of user control " + row.name + " could not be made.");
-    window_ = FromHwnd(window);
+    window_ = FromHandle(window);
     try {
         control_ = row.createUserControl(*this);
         forms::MemoryPropertyBag bag(row.storedProperties);
@@ -80,7 +59,7 @@ UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& 
         Resized();  // the control sees the size the layout gave it
     } catch (...) {
         // No window is left pointing at a host that was never made.
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        Detach(window);
         DestroyWindow(window);
         throw;
     }
@@ -90,20 +69,13 @@ UserControlHost::~UserControlHost() {
     control_->OnTerminate();
     control_.reset();
     HWND window = ToHwnd(window_);
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);  // no message reaches a host that is gone
+    Detach(window);  // no message reaches a host that is gone
     DestroyWindow(window);
 }
 
 std::uint32_t UserControlHost::TaskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageA("TaskbarCreated");
     return message;
-}
-
-float UserControlHost::ScreenTwipsPerPixelX() {
-    HDC screen = GetDC(nullptr);
-    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dotsPerInch > 0 ? 1440.0f / static_cast<float>(dotsPerInch) : 15.0f;
 }
 
 void UserControlHost::SetHeight(float twips) {
@@ -136,6 +108,13 @@ double UserControlHost::Rnd() {
     // One generator for the whole program, never seeded.
     static UnseededRnd generator;
     return generator.Next();
+}
+
+Result UserControlHost::OnMessage(HWND__* window, unsigned message, WParam wParam,
+                                  LParam lParam) {
+    if (message != WM_MOUSEMOVE) return DefWindowProcW(window, message, wParam, lParam);
+    MouseMoved(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
+    return 0;
 }
 
 void UserControlHost::MouseMoved(std::uint32_t wParam, std::uint32_t lParam) {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 #include "platform/sim/effect_log.h"
 
 namespace brenvik::sim {

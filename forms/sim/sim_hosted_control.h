@@ -3,8 +3,8 @@
 // own, loaded from its stored properties and sized as the layout places it.
 #include <memory>
 
-#include "platform/forms.h"
-#include "platform/sim/sim_user_control_site.h"
+#include "forms/forms.h"
+#include "forms/sim/sim_user_control_site.h"
 
 namespace brenvik::sim {
 

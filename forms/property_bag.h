@@ -3,7 +3,7 @@
 // layout row go in, and what the control writes can be read back in write order.
 #include <vector>
 
-#include "platform/user_control.h"
+#include "forms/user_control.h"
 
 namespace brenvik::forms {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/user_control.h"
+#include "forms/user_control.h"
 
 namespace brenvik::forms {
 

@@ -3,10 +3,12 @@
 // child of the host window (the shell sends the tray icon's notifications there),
 // and this object is the control's site.
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
+#include "forms/win32/window_base.h"
 #include "platform/win_api.h"
 
 namespace brenvik::win32 {
@@ -24,14 +26,17 @@ private:
     brenvik::Handle icon_;
 };
 
-class UserControlHost final : public forms::UserControlSite {
+class UserControlHost final : public forms::UserControlSite, public WindowBase<UserControlHost> {
 public:
     using EventHandler = std::function<void(int eventNumber, forms::EventArgs& args)>;
+    using FailureHandler = std::function<void(std::exception_ptr failure)>;
 
     // Makes the control's window inside `hostWindow`, makes the control by the row's
     // factory, loads it from the row's stored properties and gives it the row's size
-    // (the control may then set its own). Events go to `onEvent`.
-    UserControlHost(Handle hostWindow, const forms::ControlLayout& row, EventHandler onEvent);
+    // (the control may then set its own). Events go to `onEvent`; a failure in the
+    // handling of the control's window goes to `onFailure`.
+    UserControlHost(Handle hostWindow, const forms::ControlLayout& row, EventHandler onEvent,
+                    FailureHandler onFailure);
     // The control's end-of-life hook runs, then its window goes.
     ~UserControlHost() override;
     UserControlHost(const UserControlHost&) = delete;
@@ -45,9 +50,6 @@ public:
     // ShellRestarted on each of its hosts.
     static std::uint32_t TaskbarCreatedMessage();
     void ShellRestarted() { control_->OnShellRestarted(); }
-
-    // The screen's twips per pixel: 1440 over its logical dots per inch.
-    static float ScreenTwipsPerPixelX();
 
     std::uint32_t hWnd() const override { return window_; }
     bool AmbientUserMode() const override { return true; }
@@ -64,16 +66,19 @@ public:
     float TwipsPerPixelX() const override { return twipsPerPixel_; }
     double Rnd() override;
 
-    // The window procedure's member half: a mouse move on the control's window.
+private:
+    friend class WindowBase<UserControlHost>;
+    Result OnMessage(HWND__* window, unsigned message, WParam wParam, LParam lParam);
+    void OnFailure(std::exception_ptr failure) { onFailure_(failure); }
     void MouseMoved(std::uint32_t wParam, std::uint32_t lParam);
 
-private:
     static constexpr float kImageSize = 510;  // Image1: 34 pixels at 15 twips per pixel
 
     int Pixels(float twips) const;
     void Resized();
 
     EventHandler onEvent_;
+    FailureHandler onFailure_;
     float twipsPerPixel_;
     float width_, height_;  // twips
     Handle window_ = 0;

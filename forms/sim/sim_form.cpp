@@ -1,8 +1,8 @@
-#include "platform/sim/sim_form.h"
+#include "forms/sim/sim_form.h"
 
 #include <stdexcept>
 
-#include "platform/sim/sim_hosted_control.h"
+#include "forms/sim/sim_hosted_control.h"
 
 namespace brenvik::sim {
 

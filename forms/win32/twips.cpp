@@ -1,4 +1,4 @@
-#include "platform/win32/forms_twips.h"
+#include "forms/win32/twips.h"
 
 #include <windows.h>
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 #include "platform/sim/effect_log.h"
 
 namespace brenvik::sim {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 struct HFONT__;
 struct HICON__;

@@ -1,4 +1,4 @@
-#include "platform/sim/sim_controls.h"
+#include "forms/sim/sim_controls.h"
 
 namespace brenvik::sim {
 

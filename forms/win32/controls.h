@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 struct HDC__;
 struct HWND__;

@@ -1,4 +1,4 @@
-#include "platform/sim/sim_user_control_site.h"
+#include "forms/sim/sim_user_control_site.h"
 
 namespace brenvik::sim {
 

@@ -10,8 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/forms.h"
-#include "platform/win32/forms_controls.h"
+#include "forms/forms.h"
+#include "forms/win32/controls.h"
+#include "forms/win32/window_base.h"
 
 struct HWND__;
 
@@ -20,7 +21,7 @@ namespace brenvik::win32 {
 class FormsRuntime;
 class UserControlHost;
 
-class FormWindow final : public forms::Form {
+class FormWindow final : public forms::Form, public WindowBase<FormWindow> {
 public:
     // Makes the window, hidden, and its controls in tab order, so that the keyboard
     // walks them in that order.
@@ -48,11 +49,12 @@ public:
     // The top-level window; null once the form is unloaded.
     HWND__* Window() const { return window_; }
 
-    // The window procedure's member half.
-    std::intptr_t OnMessage(HWND__* window, unsigned message, std::uintptr_t wParam,
-                            std::intptr_t lParam);
-
 private:
+    friend class WindowBase<FormWindow>;
+    Result OnMessage(HWND__* window, unsigned message, WParam wParam, LParam lParam);
+    // A failure in the window's own handling ends the program, as a handler's does.
+    void OnFailure(std::exception_ptr failure);
+
     template <typename T>
     using ByName = std::map<std::string, std::unique_ptr<T>, std::less<>>;
     using EventHandler = std::function<void(int eventNumber, forms::EventArgs& args)>;

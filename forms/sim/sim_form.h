@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 #include "platform/sim/effect_log.h"
-#include "platform/sim/sim_controls.h"
+#include "forms/sim/sim_controls.h"
 
 namespace brenvik::sim {
 

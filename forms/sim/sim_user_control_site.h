@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/unseeded_rnd.h"
-#include "platform/user_control.h"
+#include "forms/unseeded_rnd.h"
+#include "forms/user_control.h"
 
 namespace brenvik::sim {
 

@@ -1,9 +1,9 @@
 // The program's headers come before <windows.h>, whose macros share their constants' names.
-#include "platform/win32/forms_controls.h"
+#include "forms/win32/controls.h"
 
 #include <stdexcept>
 
-#include "platform/win32/forms_twips.h"
+#include "forms/win32/twips.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
-#include "platform/sim/sim_forms.h"
+#include "forms/sim/sim_forms.h"
 
 #include <stdexcept>
 
-#include "platform/sim/sim_form.h"
-#include "platform/sim/sim_user_control_site.h"
+#include "forms/sim/sim_form.h"
+#include "forms/sim/sim_user_control_site.h"
 
 namespace brenvik::sim {
 

@@ -1,6 +1,6 @@
-#include "platform/sim/sim_hosted_control.h"
+#include "forms/sim/sim_hosted_control.h"
 
-#include "platform/property_bag.h"
+#include "forms/property_bag.h"
 
 namespace brenvik::sim {
 

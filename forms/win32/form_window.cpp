@@ -1,16 +1,19 @@
 // The program's headers come before <windows.h>, whose macros share their constants' names.
-#include "platform/win32/forms_window.h"
+#include "forms/win32/form_window.h"
 
 #include <algorithm>
 #include <set>
 #include <stdexcept>
 #include <vector>
 
-#include "platform/win32/forms_runtime.h"
-#include "platform/win32/forms_twips.h"
-#include "platform/win32/user_control_host.h"
+#include "forms/control_id.h"
+#include "forms/win32/runtime.h"
+#include "forms/win32/twips.h"
+#include "forms/win32/user_control_host.h"
 
 #include <windows.h>
+
+#include "platform/win32/handles.h"
 
 namespace brenvik::win32 {
 
@@ -19,29 +22,16 @@ constexpr wchar_t kFormClass[] = L"BrenvikForm";
 // Fixed single border with a close button only: no sizing frame, no minimize or
 // maximize box.
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-// A control's identifier is 100 plus its tab index, clear of IDOK and IDCANCEL, which
-// the dialog keyboard sends for Enter and Escape: no button is the default or the
-// cancel button. Controls without a tab index (or with one taken) come after them.
-constexpr int kFirstControlId = 100;
-
-// A window is a class: the procedure finds its form in the window's user data,
-// stored from the creation parameters, and no exception leaves it.
-LRESULT CALLBACK FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* form = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (form == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
-    return form->OnMessage(window, message, wParam, lParam);
-}
+// Controls without a tab index (or with one taken) have the identifiers after those
+// that the tab indices give.
+using forms::ControlId;
+using forms::kFirstControlId;
 
 void RegisterFormClass() {
     static const bool registered = [] {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = FormProcedure;
+        wc.lpfnWndProc = FormWindow::Procedure;
         wc.hInstance = ::GetModuleHandleW(nullptr);
         wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -78,11 +68,11 @@ std::vector<const forms::ControlLayout*> InTabOrder(const forms::FormLayout& lay
 // Each row's control identifier, in the order of `rows`.
 std::vector<int> ControlIds(const std::vector<const forms::ControlLayout*>& rows) {
     int spare = kFirstControlId;
-    for (const auto* row : rows) spare = std::max(spare, kFirstControlId + row->tabIndex + 1);
+    for (const auto* row : rows) spare = std::max(spare, ControlId(row->tabIndex) + 1);
     std::set<int> taken;
     std::vector<int> ids;
     for (const auto* row : rows) {
-        const int byTabIndex = kFirstControlId + row->tabIndex;
+        const int byTabIndex = ControlId(row->tabIndex);
         ids.push_back(row->tabIndex >= 0 && !taken.contains(byTabIndex) ? byTabIndex : spare++);
         taken.insert(ids.back());
     }
@@ -150,13 +140,15 @@ void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
                             std::make_unique<Win32Timer>(row, window_, static_cast<unsigned>(id)));
             break;
         case forms::ControlKind::UserControl: {
-            const Handle host = static_cast<Handle>(reinterpret_cast<ULONG_PTR>(window_));
+            const Handle host = FromHandle(window_);
             userControls_.emplace(
                 row.name,
                 std::make_unique<UserControlHost>(
-                    host, row, [this, name = row.name](int eventNumber, forms::EventArgs& args) {
+                    host, row,
+                    [this, name = row.name](int eventNumber, forms::EventArgs& args) {
                         RaiseUserControlEvent(name, eventNumber, args);
-                    }));
+                    },
+                    [this](std::exception_ptr failure) { OnFailure(failure); }));
             break;
         }
     }
@@ -216,48 +208,44 @@ void FormWindow::RaiseUserControlEvent(const std::string& control, int eventNumb
     RunHandler([&] { handler(eventNumber, args); });
 }
 
-std::intptr_t FormWindow::OnMessage(HWND__* window, unsigned message, std::uintptr_t wParam,
-                                    std::intptr_t lParam) {
+void FormWindow::OnFailure(std::exception_ptr failure) { runtime_.HandlerFailed(failure); }
+
+Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LParam lParam) {
     const HandlerRunner run = [this](const std::function<void()>& handler) { RunHandler(handler); };
-    try {
-        switch (message) {
-            case WM_COMMAND:
-                if (lParam != 0) {
-                    const auto it = byId_.find(LOWORD(wParam));
-                    if (it != byId_.end()) it->second->OnCommand(HIWORD(wParam), run);
-                }
+    switch (message) {
+        case WM_COMMAND:
+            if (lParam != 0) {
+                const auto it = byId_.find(LOWORD(wParam));
+                if (it != byId_.end()) it->second->OnCommand(HIWORD(wParam), run);
+            }
+            return 0;
+        case WM_TIMER:
+            for (auto& [name, timer] : timers_) {
+                if (timer->Id() == wParam) timer->Elapsed(run);
+            }
+            return 0;
+        case WM_ACTIVATE:
+            OnActivate(LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0);
+            return 0;
+        case WM_SETFOCUS:
+            if (focus_ != nullptr) ::SetFocus(focus_);
+            return 0;
+        case WM_CLOSE:
+            Unload();
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+        case WM_NCDESTROY:
+            OnFinalDestroy();
+            break;
+        default:
+            // The shell restarted: every tray icon is gone and must be added again.
+            if (message == TaskbarCreated()) {
+                for (auto& [name, host] : userControls_) host->ShellRestarted();
                 return 0;
-            case WM_TIMER:
-                for (auto& [name, timer] : timers_) {
-                    if (timer->Id() == wParam) timer->Elapsed(run);
-                }
-                return 0;
-            case WM_ACTIVATE:
-                OnActivate(LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0);
-                return 0;
-            case WM_SETFOCUS:
-                if (focus_ != nullptr) ::SetFocus(focus_);
-                return 0;
-            case WM_CLOSE:
-                Unload();
-                return 0;
-            case WM_DESTROY:
-                OnDestroy();
-                return 0;
-            case WM_NCDESTROY:
-                OnFinalDestroy();
-                break;
-            default:
-                // The shell restarted: every tray icon is gone and must be added again.
-                if (message == TaskbarCreated()) {
-                    for (auto& [name, host] : userControls_) host->ShellRestarted();
-                    return 0;
-                }
-                break;
-        }
-    } catch (...) {
-        runtime_.HandlerFailed(std::current_exception());
-        return 0;
+            }
+            break;
     }
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
@@ -280,7 +268,6 @@ void FormWindow::OnDestroy() {
 }
 
 void FormWindow::OnFinalDestroy() {
-    ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     for (auto& [id, control] : byId_) control->Detach();
     byId_.clear();
     focus_ = nullptr;

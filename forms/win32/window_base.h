@@ -1,0 +1,63 @@
+#pragma once
+// The base of every window class Brenvik registers: a window is an object. Its class
+// registers Procedure; the object's pointer, handed over as CreateWindowExW's creation
+// parameter, is stored at WM_NCCREATE and cleared after WM_NCDESTROY, and every message
+// in between goes to the object's
+//     Result OnMessage(HWND__* window, unsigned message, WParam wParam, LParam lParam);
+// No exception leaves a window procedure: one that escapes OnMessage goes to the
+// object's OnFailure(std::exception_ptr), and the message is done with.
+// <windows.h> stays out of this header, whose users include the program's headers.
+#include <cstdint>
+#include <exception>
+
+struct HWND__;
+
+namespace brenvik::win32 {
+
+// A window procedure's types as <windows.h> spells them (LRESULT and LPARAM are a
+// long on 32-bit Windows), so that Procedure is a WNDPROC without a cast.
+#ifdef _WIN64
+using Result = long long;
+using WParam = unsigned long long;
+#else
+using Result = long;
+using WParam = unsigned int;
+#endif
+using LParam = Result;
+
+namespace window_object {
+// The object of `window`, as WM_NCCREATE stored it; null before and after its life.
+void* Find(HWND__* window, unsigned message, LParam lParam);
+// After each message: once the window's last one (WM_NCDESTROY) is handled, no
+// message reaches its object any more.
+void AfterMessage(HWND__* window, unsigned message);
+// No message reaches the window's object any more.
+void Forget(HWND__* window);
+Result Default(HWND__* window, unsigned message, WParam wParam, LParam lParam);
+}  // namespace window_object
+
+template <typename Derived>
+class WindowBase {
+public:
+    // The procedure that the window class registers.
+    static Result __stdcall Procedure(HWND__* window, unsigned message, WParam wParam,
+                                      LParam lParam) {
+        auto* self = static_cast<Derived*>(window_object::Find(window, message, lParam));
+        if (self == nullptr) return window_object::Default(window, message, wParam, lParam);
+        Result result = 0;
+        try {
+            result = self->OnMessage(window, message, wParam, lParam);
+        } catch (...) {
+            self->OnFailure(std::current_exception());
+        }
+        window_object::AfterMessage(window, message);
+        return result;
+    }
+
+protected:
+    // The window stops reaching this object before its last message, as when the
+    // object goes first.
+    static void Detach(HWND__* window) { window_object::Forget(window); }
+};
+
+}  // namespace brenvik::win32

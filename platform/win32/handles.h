@@ -1,0 +1,22 @@
+#pragma once
+// Handles cross the seam as 32-bit values, as Windows guarantees for window, icon and
+// registry handles. A 64-bit build widens them with their sign, so that predefined
+// root keys such as 0x80000001 are what Windows defines.
+// The program's headers come before <windows.h>, whose macros share their constants' names.
+#include "platform/win_api.h"
+
+#include <windows.h>
+
+namespace brenvik::win32 {
+
+inline HWND ToHwnd(Handle h) {
+    return reinterpret_cast<HWND>(static_cast<LONG_PTR>(static_cast<LONG>(h)));
+}
+inline HKEY ToHkey(Handle h) {
+    return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(static_cast<LONG>(h)));
+}
+inline Handle FromHandle(const void* h) {
+    return static_cast<Handle>(reinterpret_cast<ULONG_PTR>(h));
+}
+
+}  // namespace brenvik::win32
