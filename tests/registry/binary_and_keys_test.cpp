@@ -1,6 +1,6 @@
 // Binary values, key creation and key deletion.
 #include "tests/registry/reg_routine_fixture.h"
-#include "tests/support/forwarding_win_api.h"
+#include "platform/forwarding_win_api.h"
 
 namespace brenvik::registry {
 namespace {
@@ -43,7 +43,7 @@ TEST_F(RegRoutineTest, BinaryReadsProbeTheSizeFirst) {
 }
 
 // A registry that answers every value query "more data", claiming nearly 4 GiB.
-class ClaimingRegistry final : public testing::ForwardingWinApi {
+class ClaimingRegistry final : public ForwardingWinApi {
 public:
     using ForwardingWinApi::ForwardingWinApi;
     LResult RegQueryValueExA(Handle, const char*, std::uint32_t*, std::uint32_t*, std::uint8_t*,

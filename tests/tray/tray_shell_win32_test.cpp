@@ -14,7 +14,7 @@
 #include "platform/win32/ansi_codepage.h"
 #include "platform/win32/user_control_host.h"
 #include "platform/win32/win32_api.h"
-#include "tests/support/forwarding_win_api.h"
+#include "platform/forwarding_win_api.h"
 #include "tray/tray.h"
 
 namespace brenvik::testing {
