@@ -9,6 +9,7 @@
 #include "platform/win32/forms_runtime.h"
 #include "platform/win32/forms_twips.h"
 #include "platform/win32/user_control_host.h"
+#include "platform/win32/window_procedure.h"
 
 #include <windows.h>
 
@@ -154,9 +155,11 @@ void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
             userControls_.emplace(
                 row.name,
                 std::make_unique<UserControlHost>(
-                    host, row, [this, name = row.name](int eventNumber, forms::EventArgs& args) {
+                    host, row,
+                    [this, name = row.name](int eventNumber, forms::EventArgs& args) {
                         RaiseUserControlEvent(name, eventNumber, args);
-                    }));
+                    },
+                    [this](std::exception_ptr failure) { runtime_.HandlerFailed(failure); }));
             break;
         }
     }
@@ -223,7 +226,8 @@ void FormWindow::RaiseUserControlEvent(const std::string& control, int eventNumb
 std::intptr_t FormWindow::OnMessage(HWND__* window, unsigned message, std::uintptr_t wParam,
                                     std::intptr_t lParam) {
     const HandlerRunner run = [this](const std::function<void()>& handler) { RunHandler(handler); };
-    try {
+    const FailureSink failed = [this](std::exception_ptr failure) { runtime_.HandlerFailed(failure); };
+    return AnswerWithoutThrowing(failed, [&]() -> std::intptr_t {
         switch (message) {
             case WM_COMMAND:
                 if (lParam != 0) {
@@ -260,11 +264,8 @@ std::intptr_t FormWindow::OnMessage(HWND__* window, unsigned message, std::uintp
                 }
                 break;
         }
-    } catch (...) {
-        runtime_.HandlerFailed(std::current_exception());
-        return 0;
-    }
-    return ::DefWindowProcW(window, message, wParam, lParam);
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    });
 }
 
 // Like a dialog, the window gives the focus back to the control that had it.

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cmath>
-#include <exception>
 #include <stdexcept>
 
 #include "platform/property_bag.h"
@@ -27,17 +26,8 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
                           reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* host = reinterpret_cast<UserControlHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_MOUSEMOVE && host) {
-        try {
-            host->MouseMoved(static_cast<std::uint32_t>(wParam),
-                             static_cast<std::uint32_t>(lParam));
-        } catch (const std::exception& e) {
-            // An event handler failed; the message is done with all the same.
-            OutputDebugStringA(e.what());
-        }
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    if (host == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    return host->OnMessage(window, message, wParam, lParam);
 }
 
 void RegisterControlClass() {
@@ -58,8 +48,9 @@ IconPicture::~IconPicture() {
 }
 
 UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& row,
-                                 EventHandler onEvent)
+                                 EventHandler onEvent, FailureSink onFailure)
     : onEvent_(std::move(onEvent)),
+      onFailure_(std::move(onFailure)),
       twipsPerPixel_(ScreenTwipsPerPixelX()),
       width_(static_cast<float>(row.width)),
       height_(static_cast<float>(row.height)) {
@@ -136,6 +127,15 @@ double UserControlHost::Rnd() {
     // One generator for the whole program, never seeded.
     static UnseededRnd generator;
     return generator.Next();
+}
+
+std::intptr_t UserControlHost::OnMessage(HWND__* window, unsigned message, std::uintptr_t wParam,
+                                         std::intptr_t lParam) {
+    return AnswerWithoutThrowing(onFailure_, [&]() -> std::intptr_t {
+        if (message != WM_MOUSEMOVE) return DefWindowProcA(window, message, wParam, lParam);
+        MouseMoved(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
+        return 0;
+    });
 }
 
 void UserControlHost::MouseMoved(std::uint32_t wParam, std::uint32_t lParam) {

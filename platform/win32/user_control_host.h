@@ -7,7 +7,10 @@
 #include <memory>
 
 #include "platform/forms.h"
+#include "platform/win32/window_procedure.h"
 #include "platform/win_api.h"
+
+struct HWND__;
 
 namespace brenvik::win32 {
 
@@ -30,8 +33,10 @@ public:
 
     // Makes the control's window inside `hostWindow`, makes the control by the row's
     // factory, loads it from the row's stored properties and gives it the row's size
-    // (the control may then set its own). Events go to `onEvent`.
-    UserControlHost(Handle hostWindow, const forms::ControlLayout& row, EventHandler onEvent);
+    // (the control may then set its own). Events go to `onEvent`; an exception that
+    // reaches the control's window procedure goes to `onFailure`.
+    UserControlHost(Handle hostWindow, const forms::ControlLayout& row, EventHandler onEvent,
+                    FailureSink onFailure);
     // The control's end-of-life hook runs, then its window goes.
     ~UserControlHost() override;
     UserControlHost(const UserControlHost&) = delete;
@@ -64,16 +69,20 @@ public:
     float TwipsPerPixelX() const override { return twipsPerPixel_; }
     double Rnd() override;
 
-    // The window procedure's member half: a mouse move on the control's window.
-    void MouseMoved(std::uint32_t wParam, std::uint32_t lParam);
+    // The window procedure's member half: a mouse move on the control's window is the
+    // shell's notification. No exception leaves it.
+    std::intptr_t OnMessage(HWND__* window, unsigned message, std::uintptr_t wParam,
+                            std::intptr_t lParam);
 
 private:
     static constexpr float kImageSize = 510;  // Image1: 34 pixels at 15 twips per pixel
 
+    void MouseMoved(std::uint32_t wParam, std::uint32_t lParam);
     int Pixels(float twips) const;
     void Resized();
 
     EventHandler onEvent_;
+    FailureSink onFailure_;
     float twipsPerPixel_;
     float width_, height_;  // twips
     Handle window_ = 0;

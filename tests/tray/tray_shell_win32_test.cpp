@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <exception>
 #include <functional>
+#include <stdexcept>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -115,6 +117,9 @@ protected:
                                                         [this](int event, forms::EventArgs& args) {
                                                             raised.push_back({event, args.button});
                                                             if (onEvent) onEvent(event);
+                                                        },
+                                                        [this](std::exception_ptr failure) {
+                                                            failures.push_back(failure);
                                                         });
         g_host = host.get();
     }
@@ -138,6 +143,7 @@ protected:
     Tray* tray = nullptr;
     std::vector<Raised> raised;
     std::function<void(int)> onEvent;
+    std::vector<std::exception_ptr> failures;
 };
 
 TEST_F(TrayOnWine, TheRealShellAddsChangesAndRemovesTheControlsIcon) {
@@ -193,6 +199,21 @@ TEST_F(TrayOnWine, ACallbackOnTheControlsWindowRaisesItsEvent) {
     EXPECT_EQ(raised[0].event, Tray::kMouseDown);
     EXPECT_EQ(raised[0].button, 2);
     EXPECT_EQ(raised[1].event, Tray::kDblClick);
+}
+
+TEST_F(TrayOnWine, NoExceptionOfAnyKindLeavesTheControlsWindowProcedure) {
+    const HWND window = ToHwnd(host->hWnd());
+    const std::function<void()> kThrows[] = {
+        [] { throw std::runtime_error("a standard exception"); },
+        [] { throw 42; },
+    };
+    for (const auto& doThrow : kThrows) {
+        onEvent = [&](int) { doThrow(); };
+        EXPECT_EQ(SendMessageA(window, WM_MOUSEMOVE, 0, WM_LBUTTONDBLCLK), 0);
+    }
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_THROW(std::rethrow_exception(failures[0]), std::runtime_error);
+    EXPECT_THROW(std::rethrow_exception(failures[1]), int);
 }
 
 TEST_F(TrayOnWine, TaskbarCreatedKeepsTheIconShownWhenTheShellStillHasIt) {
