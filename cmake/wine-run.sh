@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine for ctest: a 32-bit prefix of the build's own,
-# created on first use, quiet, without the Mono and Gecko prompts, on a virtual
-# display when none is set.
+# Runs a Windows program under Wine for ctest: the loader and a prefix of the build's
+# own (created on first use), quiet, without the Mono and Gecko prompts, on a
+# virtual display when none is set.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=${BRENVIK_WINE_BUILD:-$PWD}
 # ctest runs each test from its build folder; the prefix lives at the build root.
 while [ ! -f "$build/CMakeCache.txt" ] && [ "$build" != / ]; do build=$(dirname "$build"); done
-export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. "$here/wine-env.sh"
+brenvik_wine_env "$build"
 "$here/wine-prefix.sh" "$WINEPREFIX"
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$WINELOADER" "$@"
 fi
-exec wine "$@"
+exec "$WINELOADER" "$@"

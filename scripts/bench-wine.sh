@@ -4,12 +4,18 @@
 # size, imports, start-up time and peak memory against a minimal windowed program.
 # Figures only; not part of the test command.
 #
-#   scripts/bench-wine.sh [BUILD_DIR]     (default: build/windows, the windows preset's)
+#   scripts/bench-wine.sh [PRESET [BUILD_DIR]]
+# PRESET is windows (i686) or windows64 (x86_64); by default the first build this
+# machine runs (scripts/windows-builds.sh). BUILD_DIR defaults to the preset's own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build/windows}
+. scripts/windows-builds.sh
+choose_windows_builds
+preset=${1:-${WINDOWS_BUILDS%% *}}
+build=$(realpath -m "${2:-build/$preset}")
+echo "Build: $preset ($build)"
 
-cmake --preset windows -B "$build" >/dev/null
+cmake --preset "$preset" -B "$build" >/dev/null
 cmake --build "$build" -j2 --target Brenvik winamp_standin minimal_window \
   wine_unchanged_tick_bench wine_publication_bench wine_startup_bench >/dev/null
 
@@ -19,20 +25,22 @@ cmake --build "$build" -j2 --target Brenvik winamp_standin minimal_window \
 # wake-up of the other one (about 40 us on this virtual machine, and it varies).
 taskset -p -c 0 $$ >/dev/null
 
+. cmake/wine-env.sh
 . scripts/wine-session.sh
-export WINEPREFIX=$PWD/$build/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+WINEPREFIX=$build/wineprefix
+brenvik_wine_env "$build"
 start_virtual_display
 start_wine_session
 
 bin=$build/bin
 echo "Program files (bytes) and the DLLs they import:"
 for program in Brenvik.exe minimal_window.exe; do
-  imports=$(i686-w64-mingw32-objdump -p "$bin/$program" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
+  imports=$(objdump -p "$bin/$program" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
   printf '  %-20s %8d  %s\n' "$program" "$(stat -c %s "$bin/$program")" "$imports"
 done
 echo
 # The programs print with CR LF line ends.
 for bench in wine_unchanged_tick_bench wine_publication_bench wine_startup_bench; do
-  wine "$bin/$bench.exe" | tr -d '\r'
+  "$WINELOADER" "$bin/$bench.exe" | tr -d '\r'
   echo
 done

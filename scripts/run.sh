@@ -1,40 +1,49 @@
 #!/usr/bin/env bash
-# Runs Brenvik under Wine. On a desktop (DISPLAY set) it starts the program. With no
-# display it plays a demonstration on a virtual one: the stand-in player and
+# Runs Brenvik under Wine: the shipping i686 build where this machine runs 32-bit
+# programs, else the x86_64 build. On a desktop (DISPLAY set) it starts the program.
+# With no display it plays a demonstration on a virtual one: the stand-in player and
 # messenger, Brenvik, a click on Start, each status the messenger receives, and a
 # screenshot of the window (build/brenvik.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target Brenvik winamp_standin messenger_standin brenvik_remote >/dev/null
-bin=$PWD/build/windows/bin
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. scripts/windows-builds.sh
+choose_windows_builds
+preset=${WINDOWS_BUILDS%% *}
+echo "Brenvik's $preset build ($WINDOWS_BUILDS_WHY)"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target Brenvik winamp_standin messenger_standin brenvik_remote >/dev/null
+build=$PWD/build/$preset
+bin=$build/bin
+. cmake/wine-env.sh
 
 if [ -n "${DISPLAY:-}" ]; then
-  export WINEPREFIX=${WINEPREFIX:-$PWD/build/windows/wineprefix-run}
+  WINEPREFIX=${WINEPREFIX:-$build/wineprefix-run}
+  brenvik_wine_env "$build"
   cmake/wine-prefix.sh "$WINEPREFIX"
-  exec wine "$bin/Brenvik.exe"
+  exec "$WINELOADER" "$bin/Brenvik.exe"
 fi
 
 # Every Wine process of the demo must see the virtual display, the first one included.
 . scripts/wine-session.sh
-export WINEPREFIX=$PWD/build/windows/wineprefix-demo
+WINEPREFIX=$build/wineprefix-demo
+brenvik_wine_env "$build"
+wine=$WINELOADER
 start_virtual_display
 start_wine_session
 # No window manager runs on the virtual display: Wine draws the window frames itself,
 # with the caption buttons from Marlett, which this Wine finds in the prefix's fonts.
 cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 
 log=$PWD/build/demo-messenger.log
 rm -f "$log"
-wine "$bin/messenger_standin.exe" --log "$(winepath -w "$log")" --user-id demo &
-wine "$bin/winamp_standin.exe" --interval 4000 "Nightcall - Kavinsky" "Midnight City - M83" \
+"$wine" "$bin/messenger_standin.exe" --log "$("$wine" winepath -w "$log" | tr -d '\r')" --user-id demo &
+"$wine" "$bin/winamp_standin.exe" --interval 4000 "Nightcall - Kavinsky" "Midnight City - M83" \
   "Digital Love - Daft Punk" "Tadow - Masego & FKJ" &
-wine "$bin/Brenvik.exe" &
-wine "$bin/brenvik_remote.exe" wait
-wine "$bin/brenvik_remote.exe" click Command1
+"$wine" "$bin/Brenvik.exe" &
+"$wine" "$bin/brenvik_remote.exe" wait
+"$wine" "$bin/brenvik_remote.exe" click Command1
 echo "Clicked Start; the statuses the messenger receives:"
 tail -n +1 -f "$log" | while IFS=$'\t' read -r _ invisible status; do
   echo "  5 = \"$status\"   5_DND = $invisible"
@@ -42,9 +51,9 @@ done &
 printer=$!
 sleep "${BRENVIK_DEMO_SECONDS:-14}"
 
-read -r x y width height < <(wine "$bin/brenvik_remote.exe" rect | tr -d '\r')
+read -r x y width height < <("$wine" "$bin/brenvik_remote.exe" rect | tr -d '\r')
 import -window root -crop "${width}x${height}+${x}+${y}" build/brenvik.png
 echo "Screenshot: build/brenvik.png"
-wine "$bin/brenvik_remote.exe" click Command2  # "Tutup Aplikasi"
+"$wine" "$bin/brenvik_remote.exe" click Command2  # "Tutup Aplikasi"
 sleep 1
 kill "$printer" 2>/dev/null || true

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every test: the host build (simulation) and the Windows build under Wine.
+# Runs every test: the host build (simulation) and each Windows build this machine
+# can run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -17,12 +18,23 @@ ctest --preset host-sanitize
 echo "== fuzz targets, each from its seed corpus =="
 scripts/fuzz.sh
 
-echo "== Windows build, tests under Wine =="
-cmake --preset windows >/dev/null
-cmake --build --preset windows
-. scripts/wine-session.sh
-export WINEPREFIX=$PWD/build/windows/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Always a display of its own: the tests click at the tray icon and must not meet a real desktop.
-start_virtual_display
-start_wine_session
-ctest --preset windows
+. scripts/windows-builds.sh
+choose_windows_builds
+echo "== Windows builds under Wine: $WINDOWS_BUILDS ($WINDOWS_BUILDS_WHY) =="
+for preset in $WINDOWS_BUILDS; do
+  echo "== Windows build $preset, tests under Wine =="
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  # A subshell each: its display and Wine session end with it.
+  (
+    . cmake/wine-env.sh
+    . scripts/wine-session.sh
+    WINEPREFIX=$PWD/build/$preset/wineprefix
+    brenvik_wine_env "$PWD/build/$preset"
+    # Always a display of its own: the tests click at the tray icon and must not meet a real desktop.
+    start_virtual_display
+    start_wine_session
+    ctest --preset "$preset"
+  )
+done
+echo "== Windows builds tested under Wine: $WINDOWS_BUILDS =="

@@ -1,4 +1,5 @@
-# Sourced by the run and test scripts: a virtual X display and a Wine session on it.
+# Sourced by the run, test and benchmark scripts: a virtual X display and a Wine
+# session on it, for the Wine environment that cmake/wine-env.sh set.
 
 # Sets DISPLAY to a virtual display of its own and stops it (and the Wine prefix's
 # processes) when the script exits.
@@ -25,5 +26,5 @@ stop_virtual_display() {
 start_wine_session() {
   cmake/wine-prefix.sh "$WINEPREFIX"
   wineserver -p </dev/null >/dev/null 2>&1
-  wine cmd /c exit </dev/null >/dev/null 2>&1
+  "$WINELOADER" cmd /c exit </dev/null >/dev/null 2>&1
 }

@@ -18,4 +18,8 @@ void ReadPlayerTitle(WinApi& api, char (&title)[260]);
 // own open and close of the user's key; find the messenger and post it command 392.
 void PublishDirectly(WinApi& api, std::string_view status);
 
+// What a publication's preview needs: a static control's text set, measured in the
+// control's font, and the control sized to fit it. `label` is its window handle.
+void ShowPreviewDirectly(Handle label, const char* text);
+
 }  // namespace brenvik::winbench

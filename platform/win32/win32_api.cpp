@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/win32/native_notify_icon_data.h"
+
 // shellapi.h maps the name to its W or A entry; the seam names the function itself.
 #undef Shell_NotifyIcon
 
@@ -80,10 +82,7 @@ bool Win32Api::Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconD
             reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryA("shell32.dll"), "Shell_NotifyIconA")));
         if (notifyIcon == nullptr) return false;
     }
-    // The record is the 88-byte first form of NOTIFYICONDATAA; on a 32-bit build its
-    // layout is the native one, so it goes to the shell as it is.
-    static_assert(sizeof(void*) == 4, "widen hWnd and hIcon into the native layout on 64-bit");
-    return notifyIcon(message, reinterpret_cast<NOTIFYICONDATAA*>(notifyIconData)) != FALSE;
+    return notifyIcon(message, NativeNotifyIconData(notifyIconData).get()) != FALSE;
 }
 
 }  // namespace brenvik::win32

@@ -13,10 +13,11 @@
 
 // The program's headers come before <windows.h>, whose macros share their constants' names.
 #include "platform/forms.h"
+#include "platform/forwarding_win_api.h"
 #include "platform/win32/ansi_codepage.h"
 #include "platform/win32/user_control_host.h"
 #include "platform/win32/win32_api.h"
-#include "platform/forwarding_win_api.h"
+#include "tray/notify_icon_data.h"
 #include "tray/tray.h"
 
 namespace brenvik::testing {
@@ -29,6 +30,8 @@ constexpr std::uint32_t kDelete = win::NIM_DELETE;
 }  // namespace brenvik::testing
 
 #include <windows.h>
+
+#include "platform/win32/native_notify_icon_data.h"
 // shellapi.h maps the name to its W or A entry; the seam names the function itself.
 #undef Shell_NotifyIcon
 
@@ -92,6 +95,30 @@ struct Raised {
     int event;
     std::int16_t button;
 };
+
+// What the shell is handed for the control's 88-byte record: the first form in this
+// build's own layout, 88 bytes on 32-bit Windows and 104 on 64-bit, where the window
+// and icon handles are widened with their sign.
+TEST(NativeNotifyIconData, IsTheFirstFormInThisBuildsLayout) {
+    NotifyIconData record;
+    record.SetCbSize(88);
+    record.SetHWnd(0xFFFF0010u);
+    record.SetUId(46239);
+    record.SetUFlags(NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    record.SetUCallbackMessage(WM_MOUSEMOVE);
+    record.SetHIcon(0x00020041u);
+    record.SetSzTip(MakeTipField(win32::AnsiCodePage(), u"Brenvik"));
+
+    win32::NativeNotifyIconData native(record.Bytes());
+    const NOTIFYICONDATAA& shell = *native.get();
+    EXPECT_EQ(shell.cbSize, sizeof(void*) == 8 ? 104u : 88u);
+    EXPECT_EQ(shell.hWnd, reinterpret_cast<HWND>(static_cast<INT_PTR>(-65520)));
+    EXPECT_EQ(shell.uID, 46239u);
+    EXPECT_EQ(shell.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(shell.uCallbackMessage, static_cast<UINT>(WM_MOUSEMOVE));
+    EXPECT_EQ(shell.hIcon, reinterpret_cast<HICON>(static_cast<INT_PTR>(0x00020041)));
+    EXPECT_STREQ(shell.szTip, "Brenvik");
+}
 
 class TrayOnWine : public ::testing::Test {
 protected:

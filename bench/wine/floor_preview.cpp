@@ -1,0 +1,24 @@
+// The preview's floor, apart from the other floor calls: <windows.h> defines
+// macros under the names of the seam's constants.
+#include <cstring>
+
+#include "bench/wine/floor_calls.h"
+
+#include <windows.h>
+
+namespace brenvik::winbench {
+
+void ShowPreviewDirectly(Handle label, const char* text) {
+    const HWND window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(label));
+    ::SetWindowTextA(window, text);
+    const HDC dc = ::GetDC(window);
+    const HGDIOBJ previousFont =
+        ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(window, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+    ::SelectObject(dc, previousFont);
+    ::ReleaseDC(window, dc);
+    ::SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace brenvik::winbench

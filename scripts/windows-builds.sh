@@ -1,0 +1,22 @@
+# Sourced by the test and run scripts: which Windows builds this machine can run
+# under Wine.
+#   windows (i686, the shipping build) needs 32-bit Wine, so a kernel that runs
+#   32-bit programs; windows64 (x86_64) runs everywhere.
+# BRENVIK_WINDOWS_BUILDS names them instead (e.g. "windows64", to prove the 64-bit-only
+# path on a machine that runs both).
+
+# Sets WINDOWS_BUILDS (the presets, shipping build first) and WINDOWS_BUILDS_WHY.
+choose_windows_builds() {
+  local here
+  here=$(dirname "${BASH_SOURCE[0]}")
+  if [ -n "${BRENVIK_WINDOWS_BUILDS:-}" ]; then
+    WINDOWS_BUILDS=$BRENVIK_WINDOWS_BUILDS
+    WINDOWS_BUILDS_WHY="named by BRENVIK_WINDOWS_BUILDS"
+  elif "$here/runs-32bit-programs.sh"; then
+    WINDOWS_BUILDS="windows windows64"
+    WINDOWS_BUILDS_WHY="this machine runs 32-bit and 64-bit programs"
+  else
+    WINDOWS_BUILDS="windows64"
+    WINDOWS_BUILDS_WHY="this machine's kernel runs no 32-bit program, so 32-bit Wine can't run"
+  fi
+}
