@@ -9,8 +9,9 @@ class ValueWriteWatch final : public ForwardingWinApi {
 public:
     using ForwardingWinApi::ForwardingWinApi;
 
-    LResult RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
-                           const std::uint8_t* data, std::uint32_t dataSize) override {
+    LResult RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved,
+                           std::uint32_t type, const std::uint8_t* data,
+                           std::uint32_t dataSize) override {
         const LResult code = inner_.RegSetValueExA(key, valueName, reserved, type, data, dataSize);
         if (code == win::ERROR_SUCCESS) ++valuesWritten_;
         return code;

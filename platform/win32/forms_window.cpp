@@ -226,7 +226,9 @@ void FormWindow::RaiseUserControlEvent(const std::string& control, int eventNumb
 std::intptr_t FormWindow::OnMessage(HWND__* window, unsigned message, std::uintptr_t wParam,
                                     std::intptr_t lParam) {
     const HandlerRunner run = [this](const std::function<void()>& handler) { RunHandler(handler); };
-    const FailureSink failed = [this](std::exception_ptr failure) { runtime_.HandlerFailed(failure); };
+    const FailureSink failed = [this](std::exception_ptr failure) {
+        runtime_.HandlerFailed(failure);
+    };
     return AnswerWithoutThrowing(failed, [&]() -> std::intptr_t {
         switch (message) {
             case WM_COMMAND:
