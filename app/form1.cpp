@@ -32,6 +32,7 @@ Form1::Form1(const Platform& platform, forms::Runtime& runtime)
     form_->OnUserControlEvent("Tray1", [this](int event, forms::EventArgs&) {
         if (event == Tray::kDblClick) Tray1_DblClick();
     });
+    form_->OnShellRestarted([this] { Form_ShellRestarted(); });
 }
 
 Form1::~Form1() = default;
@@ -65,6 +66,15 @@ void Form1::Command3_Click() {
 void Form1::Tray1_DblClick() {
     form_->Show();
     tray1_->SetVisible(false);
+}
+
+void Form1::Form_ShellRestarted() {
+    // A window in the tray whose icon the new shell refused could never be brought
+    // back: it is shown again, as "Goto Tray" keeps it when the icon is refused.
+    if (tray1_->Visible() && !tray1_->IconShown()) {
+        form_->Show();
+        tray1_->SetVisible(false);
+    }
 }
 
 void Form1::Command2_Click() {

@@ -30,6 +30,7 @@ public:
     void Command3_Click();
     void Timer1_Timer();
     void Tray1_DblClick();
+    void Form_ShellRestarted();
 
     void SetBrenvik(const std::u16string& Teks);
 

@@ -1,5 +1,6 @@
 // Publication of the status text as the messenger's custom status message 5.
 #include "app/form1.h"
+#include "app/value_write_watch.h"
 #include "registry/reg_routine.h"
 
 namespace brenvik {
@@ -18,7 +19,9 @@ bool NamesAProfile(const std::u16string& userId) {
 void Form1::SetBrenvik(const std::u16string& Teks) {
     if (Teks == LastStatus) return;  // unchanged: no registry access, no post
 
-    registry::RegRoutine accessor(platform_);
+    // The accessor reports no failed write; the watch sees Windows' answer to each one.
+    ValueWriteWatch watch(platform_.api);
+    registry::RegRoutine accessor({watch, platform_.ansi, platform_.messageBox});
     std::u16string entry = u"Yahoo! User ID";
     const std::u16string userId = registry::AsText(accessor.GetStringValue(kPagerKey, entry));
     // Without a user there is no profile to write to; LastStatus stays, so the next tick tries again.
@@ -29,6 +32,9 @@ void Form1::SetBrenvik(const std::u16string& Teks) {
     accessor.SetStringValue(profileKey, entry, Teks);
     entry = u"5_DND";
     accessor.SetDWORDValue(profileKey, entry, Check1.Value() == 1 ? 1 : 0);
+    // A value that the registry refused is not announced: LastStatus keeps the text
+    // that went out last, so the next tick writes this one again.
+    if (watch.ValuesWritten() != 2) return;
 
     // Posted, not sent: the messenger is not waited for, and the result is not checked.
     // With no messenger there is no one to tell (a post to window 0 would land in our own queue).

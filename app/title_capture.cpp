@@ -5,9 +5,11 @@
 namespace brenvik {
 
 namespace {
+using TitleBuffer = std::array<char, NowPlaying::kTitleBytes + 1>;
+
 // The title bytes before the first NUL, or none when the player isn't running or the
 // read failed. The buffer starts as spaces, so a read that writes nothing leaves no NUL.
-std::string_view ReadTitle(WinApi& api, std::array<char, 260>& buffer) {
+std::string_view ReadTitle(WinApi& api, TitleBuffer& buffer) {
     const Handle player = api.FindWindowA("Winamp v1.x", nullptr);
     if (player == 0) return {};
     buffer.fill(' ');
@@ -19,7 +21,7 @@ std::string_view ReadTitle(WinApi& api, std::array<char, 260>& buffer) {
 }  // namespace
 
 const std::u16string& NowPlaying::Capture(WinApi& api, const AnsiCodec& ansi) {
-    std::array<char, 260> buffer;
+    TitleBuffer buffer;
     const std::string_view title = ReadTitle(api, buffer);
     // The same song as last time needs no conversion: the common tick allocates nothing.
     if (title != std::string_view(lastBytes_.data(), lastLength_)) {

@@ -14,11 +14,14 @@ namespace brenvik {
 // bytes are converted only when they differ from the last capture's.
 class NowPlaying {
 public:
+    // The title's bytes at most; the buffer offered to the read holds them and the NUL.
+    static constexpr std::size_t kTitleBytes = 259;
+
     // Valid until the next capture.
     const std::u16string& Capture(WinApi& api, const AnsiCodec& ansi);
 
 private:
-    std::array<char, 259> lastBytes_{};
+    std::array<char, kTitleBytes> lastBytes_{};
     std::size_t lastLength_ = 0;
     std::u16string title_;
 };

@@ -89,6 +89,9 @@ public:
     // The host's handler of a user control's events, by event number.
     virtual void OnUserControlEvent(std::string_view control,
                                     std::function<void(int eventNumber, EventArgs& args)> handler) = 0;
+    // The window's handler of a shell restart, run after its user controls have put
+    // their icons back.
+    virtual void OnShellRestarted(std::function<void()> handler) = 0;
 
     virtual void Show() = 0;
     virtual void Hide() = 0;

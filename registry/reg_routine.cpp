@@ -3,7 +3,6 @@
 // makes its value call and closes the key before it returns, on every path.
 #include "registry/reg_routine.h"
 
-
 #include "platform/text.h"
 
 namespace brenvik::registry {
@@ -12,6 +11,10 @@ namespace {
 const AccessorResult kError{std::u16string(u"Error")};
 // A string read offers 255 bytes: 254 characters and the value's NUL.
 constexpr std::size_t kStringBufferLength = 255;
+// A binary read takes at most 1 MiB, the most that the registry's standard format keeps
+// in one value. A larger value, or a size probe that claims one, reads as a failure
+// instead of making the read allocate whatever size the answer names.
+constexpr std::uint32_t kBinaryReadLimit = 1024 * 1024;
 
 std::uint8_t* Bytes(std::string& buffer) { return reinterpret_cast<std::uint8_t*>(buffer.data()); }
 const std::uint8_t* Bytes(const std::string& buffer) { return reinterpret_cast<const std::uint8_t*>(buffer.data()); }
@@ -93,6 +96,10 @@ AccessorResult RegRoutine::GetBinaryValue(std::u16string SubKey, std::u16string&
     std::uint32_t size = 1;
     std::uint8_t scratch = 0;
     QueryValue(Entry, type, &scratch, size);
+    if (size > kBinaryReadLimit) {
+        CloseKey();
+        return kError;
+    }
     ReadSize = static_cast<std::int32_t>(size);
 
     TextBuffer.assign(size, u' ');
@@ -130,11 +137,11 @@ AccessorResult RegRoutine::GetStringValue(std::u16string SubKey, std::u16string&
     if (!read) return kError;
 
     TextBuffer = text::TrimSpaces(TextBuffer);
-    // The reported size counts the value's NUL, which the cut drops. The text also
-    // ends at any NUL before that (a double-byte code page counts more bytes than
-    // characters), and a value of no bytes at all reads as the empty text.
-    const std::size_t length = ReadSize > 0 ? static_cast<std::size_t>(ReadSize) - 1 : 0;
-    const std::u16string cut = TextBuffer.substr(0, length);
+    // The text is what the reported size counted, up to its first NUL: a string stored
+    // with its NUL loses only that NUL, one stored without it keeps its last character.
+    // A double-byte code page counts more bytes than characters; the NUL still ends
+    // the text.
+    const std::u16string cut = TextBuffer.substr(0, static_cast<std::size_t>(ReadSize));
     return cut.substr(0, cut.find(u'\0'));
 }
 

@@ -81,6 +81,12 @@ void SimForm::Click(std::string_view button) {
 
 bool SimForm::ElapseTimer(std::string_view timer) { return loaded_ && Find(timers_, timer).Elapse(); }
 
+void SimForm::ShellRestarted() {
+    if (!loaded_) return;
+    for (auto& [name, control] : userControls_) control->Control().OnShellRestarted();
+    if (shellRestarted_) shellRestarted_();
+}
+
 forms::UserControlSite& SimForm::SiteOf(std::string_view control) { return Find(userControls_, control).Site(); }
 
 forms::UserControl& SimForm::UserControlNamed(std::string_view control) {

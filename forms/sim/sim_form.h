@@ -26,6 +26,9 @@ public:
     forms::Timer& TimerNamed(std::string_view name) override;
     void OnUserControlEvent(std::string_view control,
                             std::function<void(int, forms::EventArgs&)> handler) override;
+    void OnShellRestarted(std::function<void()> handler) override {
+        shellRestarted_ = std::move(handler);
+    }
     void Show() override;
     void Hide() override;
     void Unload() override;
@@ -37,6 +40,9 @@ public:
     bool Loaded() const { return loaded_; }
     // The close button: the runtime unloads the window.
     void Close() { Unload(); }
+    // A new shell's broadcast: each user control puts its icon back, then the
+    // window's handler runs.
+    void ShellRestarted();
     // The user control's site, to drive its window as the shell would.
     forms::UserControlSite& SiteOf(std::string_view control);
     forms::UserControl& UserControlNamed(std::string_view control);
@@ -52,6 +58,7 @@ private:
     ByName<SimCheckBox> checkBoxes_;
     ByName<SimTimer> timers_;
     ByName<SimHostedControl> userControls_;
+    std::function<void()> shellRestarted_;
     bool visible_ = false;
     bool loaded_ = true;
 };

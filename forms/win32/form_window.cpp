@@ -172,6 +172,10 @@ void FormWindow::OnUserControlEvent(std::string_view control,
     userControlHandlers_.insert_or_assign(std::string(control), std::move(handler));
 }
 
+void FormWindow::OnShellRestarted(std::function<void()> handler) {
+    shellRestartedHandler_ = std::move(handler);
+}
+
 void FormWindow::Show() {
     if (window_ == nullptr) return;
     ::ShowWindow(window_, SW_SHOW);
@@ -243,6 +247,7 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
             // The shell restarted: every tray icon is gone and must be added again.
             if (message == TaskbarCreated()) {
                 for (auto& [name, host] : userControls_) host->ShellRestarted();
+                if (shellRestartedHandler_) RunHandler(shellRestartedHandler_);
                 return 0;
             }
             break;

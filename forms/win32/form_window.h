@@ -38,6 +38,7 @@ public:
     void OnUserControlEvent(
         std::string_view control,
         std::function<void(int eventNumber, forms::EventArgs& args)> handler) override;
+    void OnShellRestarted(std::function<void()> handler) override;
 
     // Shows the window and brings it to the front (as when it comes back from the tray).
     void Show() override;
@@ -80,6 +81,7 @@ private:
     ByName<Win32Timer> timers_;
     ByName<UserControlHost> userControls_;
     std::map<std::string, EventHandler, std::less<>> userControlHandlers_;
+    std::function<void()> shellRestartedHandler_;
     std::map<int, ChildControl*> byId_;  // WM_COMMAND's control identifier
 };
 

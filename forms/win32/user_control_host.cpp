@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cmath>
-#include <exception>
 #include <stdexcept>
 
 #include "forms/property_bag.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/sim/effect_log.h"
-#include "tests/support/forwarding_win_api.h"
+#include "platform/forwarding_win_api.h"
 
 namespace brenvik::testing {
 

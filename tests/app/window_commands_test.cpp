@@ -3,6 +3,9 @@
 // under Wine in tests/e2e).
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "app/form1.h"
 #include "platform/sim/iconv_codec.h"
 #include "forms/sim/sim_form.h"
@@ -85,7 +88,10 @@ TEST_F(WindowCommands, ADoubleClickOnTheIconBringsTheWindowBackAsItWas) {
     Start();
     Window().Click("Command1");
     Window().Click("Command3");
+    api.effects.Clear();
     DoubleClickIcon();
+    // Shown before the icon goes: at no moment is there neither.
+    EXPECT_EQ(api.effects.Entries(), (std::vector<std::string>{"Form.Show", "Shell_NotifyIcon NIM_DELETE"}));
     EXPECT_TRUE(Window().Visible());
     EXPECT_EQ(api.shell.IconCount(), 0u);
     EXPECT_EQ(Caption("Label4"), u"Preview: Song A");
@@ -110,6 +116,42 @@ TEST_F(WindowCommands, WithoutANotificationAreaGotoTrayKeepsTheWindowShown) {
     Window().Click("Command3");
     EXPECT_FALSE(Window().Visible());
     EXPECT_EQ(api.shell.IconCount(), 1u);
+}
+
+// A new shell: the window in the tray stays there when the icon comes back, and is
+// shown again when the shell refuses it; a shown window stays shown.
+struct RestartCase {
+    const char* name;
+    bool inTheTray;
+    bool shellTakesTheIcon;
+    bool windowShown;
+    std::size_t icons;
+};
+constexpr RestartCase kRestartCases[] = {
+    {"in the tray, icon taken back", true, true, false, 1},
+    {"in the tray, icon refused", true, false, true, 0},
+    {"window shown", false, true, true, 0},
+};
+
+TEST_F(WindowCommands, AfterAShellRestartEitherTheWindowOrItsIconIsThere) {
+    for (const auto& c : kRestartCases) {
+        SCOPED_TRACE(c.name);
+        Start();
+        if (c.inTheTray) Window().Click("Command3");
+        api.shell.Restart();
+        api.shell.SetAvailable(c.shellTakesTheIcon);
+        Window().ShellRestarted();
+        EXPECT_EQ(Window().Visible(), c.windowShown);
+        EXPECT_EQ(api.shell.IconCount(), c.icons);
+
+        api.shell.SetAvailable(true);  // the tray works again: "Goto Tray" goes there
+        if (Window().Visible()) Window().Click("Command3");
+        EXPECT_FALSE(Window().Visible());
+        EXPECT_EQ(api.shell.IconCount(), 1u);
+        DoubleClickIcon();
+        EXPECT_TRUE(Window().Visible());
+        EXPECT_EQ(api.shell.IconCount(), 0u);
+    }
 }
 
 TEST_F(WindowCommands, TutupAplikasiEndsTheProgramWithNoIconLeft) {

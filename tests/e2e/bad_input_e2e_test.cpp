@@ -1,6 +1,7 @@
 // Brenvik.exe given what it should never choke on: intervals that aren't plain
-// seconds, titles at and past the buffer's length, characters the code page lacks.
-// Each gets its documented answer, and nothing is written outside the profile key.
+// seconds, titles at and past the buffer's length, characters the code page lacks, a
+// registry that refuses the publication, a user ID stored without its NUL. Each gets
+// a defined answer, and nothing is written outside the profile key.
 #include <vector>
 
 #include "tests/e2e/brenvik_exe_fixture.h"
@@ -37,7 +38,22 @@ void ListKeys(HKEY key, const std::wstring& path, std::vector<std::wstring>& key
     }
 }
 
-TEST_F(BrenvikExe, TitlesAtAndPastTheBufferAndOutsideTheCodePageAreCapturedAsDocumented) {
+std::vector<std::wstring> KeysUnderYahoo() {
+    std::vector<std::wstring> keys;
+    HKEY yahoo;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Yahoo", 0, KEY_READ, &yahoo) != ERROR_SUCCESS) return keys;
+    ListKeys(yahoo, L"", keys);
+    RegCloseKey(yahoo);
+    return keys;
+}
+
+// The keys that publishing for one user leaves under Software\Yahoo.
+std::vector<std::wstring> ProfileKeys(const std::wstring& user) {
+    return {L"\\pager", L"\\pager\\profiles", L"\\pager\\profiles\\" + user,
+            L"\\pager\\profiles\\" + user + L"\\Custom Msgs"};
+}
+
+TEST_F(BrenvikExe, TitlesAtAndPastTheBufferAndOutsideTheCodePageAreCapturedAsTheirFirst259AnsiBytes) {
     const std::wstring titles[] = {
         std::wstring(259, L'a'),
         std::wstring(259, L'b') + L"c",
@@ -54,14 +70,42 @@ TEST_F(BrenvikExe, TitlesAtAndPastTheBufferAndOutsideTheCodePageAreCapturedAsDoc
         ASSERT_TRUE(WaitForPublications(++published));
         EXPECT_EQ(Published().back().status, AsCaptured(title));
     }
-    std::vector<std::wstring> keys;
-    HKEY yahoo;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Yahoo", 0, KEY_READ, &yahoo), ERROR_SUCCESS);
-    ListKeys(yahoo, L"", keys);
-    RegCloseKey(yahoo);
-    const std::vector<std::wstring> expected = {L"\\pager", L"\\pager\\profiles", L"\\pager\\profiles\\e2euser",
-                                                L"\\pager\\profiles\\e2euser\\Custom Msgs"};
-    EXPECT_EQ(keys, expected);
+    EXPECT_EQ(KeysUnderYahoo(), ProfileKeys(L"e2euser"));
+}
+
+TEST_F(BrenvikExe, APublicationTheRegistryRefusesShowsNoPreviewAndGoesOutOnceItIsTaken) {
+    // Below a volatile profile key the registry refuses a lasting "Custom Msgs" key.
+    HKEY profile = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Yahoo\\pager\\profiles\\e2euser", 0, nullptr,
+                              REG_OPTION_VOLATILE, KEY_WRITE, nullptr, &profile, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(profile);
+    StartPlayer(L"Song");
+    BrenvikWindow window = StartRefreshing(L"1");
+    EXPECT_EQ(PublicationsAfterAWhile(), 0u);
+    EXPECT_EQ(window.Text(Control::Label4), L"");
+
+    // The registry takes it now: the same title goes out, unchanged, with its preview.
+    ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo\\pager\\profiles"), ERROR_SUCCESS);
+    ASSERT_TRUE(WaitForPublications(1));
+    EXPECT_EQ(Published()[0].status, "Song");
+    EXPECT_TRUE(WaitFor([&] { return window.Text(Control::Label4) == L"Preview: Song"; }));
+    EXPECT_EQ(KeysUnderYahoo(), ProfileKeys(L"e2euser"));
+}
+
+TEST_F(BrenvikExe, AUserIdStoredWithoutItsNulPublishesToThatWholeProfileAndCreatesNoOther) {
+    HKEY pager = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Yahoo\\pager", 0, KEY_WRITE, &pager), ERROR_SUCCESS);
+    // Eight bytes and no NUL: a byte other than NUL follows them, so the registry adds none.
+    constexpr char kUserId[] = "nulless1!";
+    ASSERT_EQ(RegSetValueExA(pager, "Yahoo! User ID", 0, REG_SZ, reinterpret_cast<const BYTE*>(kUserId), 8),
+              ERROR_SUCCESS);
+    RegCloseKey(pager);
+    StartPlayer(L"Song");
+    StartBrenvik();
+    ASSERT_TRUE(WaitForPublications(1));
+    EXPECT_EQ(Published()[0].status, "Song");  // read by the messenger from the profile "nulless1"
+    EXPECT_EQ(KeysUnderYahoo(), ProfileKeys(L"nulless1"));
 }
 
 // How long after a publication the next one comes, with the title changed at once.
@@ -76,7 +120,7 @@ constexpr IntervalCase kIntervals[] = {
     {L"\u0661\u0662", 2500, 4000},  // Arabic-Indic digits are no number here: the default
 };
 
-TEST_F(BrenvikExe, IntervalsThatArentPlainSecondsTakeTheirDocumentedValue) {
+TEST_F(BrenvikExe, IntervalsThatArentPlainSecondsTakeTheNumberTheyBeginWithOrTheDefault) {
     StartPlayer(L"Song 0");
     BrenvikWindow window = StartBrenvik();
     int song = 0;

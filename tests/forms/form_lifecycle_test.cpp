@@ -114,9 +114,12 @@ TEST_F(Form1Window, EventsRaisedWhileAHandlerRunsAreDropped) {
     EXPECT_EQ(raised, 1) << "and run again once the handler has ended";
 }
 
-TEST_F(Form1Window, ShellRestartReachesTheUserControl) {
+TEST_F(Form1Window, ShellRestartReachesTheUserControlAndThenTheForm) {
+    int controlHadRestarted = -1;
+    form_->OnShellRestarted([&] { controlHadRestarted = log_.shellRestarted; });
     SendMessageW(Main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_EQ(log_.shellRestarted, 1);
+    EXPECT_EQ(controlHadRestarted, 1);
 }
 
 TEST_F(Form1Window, AskingForAControlOfTheWrongKindIsAnError) {

@@ -10,6 +10,7 @@ TEST(AccessorResult, TakenAsAText) {
     EXPECT_EQ(AsText(AccessorResult{}), u"");
     EXPECT_EQ(AsText(AccessorResult{u"Error"}), u"Error");
     EXPECT_EQ(AsText(AccessorResult{42}), u"42");
+    EXPECT_EQ(AsText(AccessorResult{0}), u"0");
     EXPECT_EQ(AsText(AccessorResult{-1}), u"-1");
 }
 

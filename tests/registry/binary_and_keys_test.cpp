@@ -1,5 +1,6 @@
 // Binary values, key creation and key deletion.
 #include "tests/registry/reg_routine_fixture.h"
+#include "platform/forwarding_win_api.h"
 
 namespace brenvik::registry {
 namespace {
@@ -39,6 +40,33 @@ TEST_F(RegRoutineTest, BinaryReadsProbeTheSizeFirst) {
     EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), AccessorResult{u""});
     entry = u"long";
     EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), AccessorResult{std::u16string(300, u'b')});
+}
+
+// A registry that answers every value query "more data", claiming nearly 4 GiB.
+class ClaimingRegistry final : public ForwardingWinApi {
+public:
+    using ForwardingWinApi::ForwardingWinApi;
+    LResult RegQueryValueExA(Handle, const char*, std::uint32_t*, std::uint32_t*, std::uint8_t*,
+                             std::uint32_t* dataSize) override {
+        *dataSize = 0xFFFFFFF0u;
+        return win::ERROR_MORE_DATA;
+    }
+};
+
+TEST_F(RegRoutineTest, ABinaryReadTakesAtMostOneMebibyte) {
+    constexpr std::size_t kMebibyte = 1024 * 1024;
+    Put("Values", "whole", win::REG_BINARY, std::string(kMebibyte, 'b'));
+    Put("Values", "over", win::REG_BINARY, std::string(kMebibyte + 1, 'b'));
+    std::u16string entry = u"whole";
+    EXPECT_TRUE(reg_.GetBinaryValue(Path(u"Values"), entry) == AccessorResult{std::u16string(kMebibyte, u'b')});
+    entry = u"over";
+    EXPECT_TRUE(reg_.GetBinaryValue(Path(u"Values"), entry) == kError);
+
+    ClaimingRegistry claiming(api_);
+    Platform platform{claiming, backend_->Ansi(), messageBox_};
+    RegRoutine reg(platform);
+    entry = u"whole";
+    EXPECT_EQ(reg.GetBinaryValue(Path(u"Values"), entry), kError);
 }
 
 TEST_F(RegRoutineTest, ABinaryReadOfAStringKeepsItsNul) {

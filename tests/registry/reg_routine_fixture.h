@@ -35,13 +35,15 @@ protected:
         return path;
     }
 
-    // Writes a value straight into the registry, creating its key.
+    // Writes exactly these bytes as a value straight into the registry, creating its key.
+    // A byte other than NUL follows them, so that the registry adds no NUL to a string.
     void Put(const std::string& subKey, const char* name, std::uint32_t type, const std::string& bytes,
              testing::Caller caller = testing::Caller::current()) {
         const auto trace = testing::TraceCaller(caller);
         Handle key = 0;
         ASSERT_EQ(raw_.RegCreateKeyA(win::HKEY_CURRENT_USER, key_.Path(subKey).c_str(), &key), win::ERROR_SUCCESS);
-        EXPECT_EQ(raw_.RegSetValueExA(key, name, 0, type, reinterpret_cast<const std::uint8_t*>(bytes.data()),
+        const std::string guarded = bytes + '\xA5';
+        EXPECT_EQ(raw_.RegSetValueExA(key, name, 0, type, reinterpret_cast<const std::uint8_t*>(guarded.data()),
                                       static_cast<std::uint32_t>(bytes.size())),
                   win::ERROR_SUCCESS);
         EXPECT_EQ(raw_.RegCloseKey(key), win::ERROR_SUCCESS);

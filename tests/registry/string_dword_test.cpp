@@ -25,6 +25,8 @@ TEST_F(RegRoutineTest, StringReads) {
         {"255 characters do not", WithNul(std::string(255, 'x')), kError},
         {"the text ends at its first NUL", WithNul(std::string("ab\0cd", 5)), u"ab"},
         {"no bytes at all", "", u""},
+        {"a user ID stored without its NUL reads whole", "nulless1", u"nulless1"},
+        {"a single letter without its NUL", "x", u"x"},
         {"code page characters", WithNul("caf\xE9 \x80"), u"caf\u00E9 \u20AC"},
     };
     for (const Case& c : kCases) {
@@ -42,7 +44,7 @@ TEST_F(RegRoutineTest, AStringReadOfAValueOfAnotherTypeCutsItsBytesAlike) {
     std::u16string entry = u"dword";
     EXPECT_EQ(reg_.GetStringValue(Path(u"Values"), entry), AccessorResult{u"A"});
     entry = u"binary";
-    EXPECT_EQ(reg_.GetStringValue(Path(u"Values"), entry), AccessorResult{u"xy"});  // the last byte taken for a NUL
+    EXPECT_EQ(reg_.GetStringValue(Path(u"Values"), entry), AccessorResult{u"xyz"});  // no NUL to drop
 }
 
 TEST_F(RegRoutineTest, AStringReadOfAMissingKeyOrValueIsError) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/forwarding_win_api.h"
+#include "platform/forwarding_win_api.h"
 
 namespace brenvik::testing {
 

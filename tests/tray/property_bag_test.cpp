@@ -20,6 +20,18 @@ TEST(MemoryPropertyBag, ReadsANameWhateverItsCase) {
     }
 }
 
+TEST(MemoryPropertyBag, FoldsTheCaseOfEveryLetterFromAToZ) {
+    constexpr char16_t kLower[] = u"abcdefghijklmnopqrstuvwxyz";
+    constexpr char16_t kUpper[] = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    MemoryPropertyBag lower({{kLower, true}});
+    MemoryPropertyBag upper({{kUpper, true}});
+    EXPECT_EQ(lower.ReadProperty(kUpper, false), PropertyValue(true));
+    EXPECT_EQ(upper.ReadProperty(kLower, false), PropertyValue(true));
+    // Letters only: '@' and '[' sit beside 'A' and 'Z', '`' and '{' beside 'a' and 'z'.
+    MemoryPropertyBag neighbours({{u"@[", true}});
+    EXPECT_EQ(neighbours.ReadProperty(u"`{", false), PropertyValue(false));
+}
+
 TEST(MemoryPropertyBag, ReadsTheDefaultOfAMissingName) {
     MemoryPropertyBag bag({{u"Icon", true}});
     EXPECT_EQ(bag.ReadProperty(u"Visible", false), PropertyValue(false));

@@ -59,12 +59,12 @@ TEST_F(TrayTest, StoredVisibleMarksTheControlWithoutAnIcon) {
     EXPECT_TRUE(tray.IconShown());
 }
 
-TEST_F(TrayTest, SavingLeavesOutDefaultsAndKeepsTheOrder) {
+TEST_F(TrayTest, SavingLeavesOutDefaultsAndLoadingReadsBackWhatWasSaved) {
     tray.InitDefaults();
     forms::MemoryPropertyBag fresh;
     tray.SaveProperties(fresh);
     ASSERT_EQ(fresh.Stored().size(), 1u);  // the empty picture is not "no picture"
-    EXPECT_EQ(fresh.Stored()[0].name, u"Icon");
+    EXPECT_EQ(fresh.ReadProperty(u"Icon", forms::PictureRef{}), forms::PropertyValue(tray.Icon()));
 
     Load();
     forms::MemoryPropertyBag defaults;
@@ -78,13 +78,18 @@ TEST_F(TrayTest, SavingLeavesOutDefaultsAndKeepsTheOrder) {
     tray.SetVisible(true);
     forms::MemoryPropertyBag all;
     tray.SaveProperties(all);
-    ASSERT_EQ(all.Stored().size(), 3u);
-    EXPECT_EQ(all.Stored()[0].name, u"Icon");
-    EXPECT_EQ(std::get<forms::PictureRef>(all.Stored()[0].value), picture);
-    EXPECT_EQ(all.Stored()[1].name, u"ToolTip");
-    EXPECT_EQ(std::get<std::u16string>(all.Stored()[1].value), u"tip");
-    EXPECT_EQ(all.Stored()[2].name, u"Visible");
-    EXPECT_EQ(std::get<bool>(all.Stored()[2].value), true);
+    EXPECT_EQ(all.Stored().size(), 3u);
+    EXPECT_EQ(all.ReadProperty(u"Icon", forms::PictureRef{}), forms::PropertyValue(picture));
+    EXPECT_EQ(all.ReadProperty(u"ToolTip", std::u16string{}), forms::PropertyValue(std::u16string(u"tip")));
+    EXPECT_EQ(all.ReadProperty(u"Visible", false), forms::PropertyValue(true));
+
+    // What one control saved, another loads.
+    sim::SimUserControlSite otherSite;
+    Tray loaded(api, codec, otherSite);
+    loaded.LoadProperties(all);
+    EXPECT_EQ(loaded.Icon(), picture);
+    EXPECT_EQ(loaded.ToolTip(), u"tip");
+    EXPECT_TRUE(loaded.Visible());
 }
 
 TEST_F(TrayTest, WhateverSizeTheHostGivesTheControlMeasuresItsImage) {

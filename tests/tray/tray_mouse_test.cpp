@@ -1,7 +1,6 @@
 // The shell's mouse messages on the icon, arriving as mouse moves in twips, and the
 // events they raise.
 #include "tests/tray/tray_fixture.h"
-#include "tray/tray_events.h"
 
 namespace brenvik::testing {
 namespace {
@@ -102,19 +101,6 @@ TEST_F(TrayMouseTest, AHandlerThatHidesTheIconOnDblClickDeletesIt) {
     EXPECT_TRUE(LastCall().succeeded);
     EXPECT_FALSE(tray.Visible());
     EXPECT_FALSE(tray.IconShown());
-}
-
-TEST(TrayEvents, AreNumberedInOrderAndOnlyDblClickIsDescribed) {
-    constexpr const char* kNames[] = {"MouseMove", "MouseDown", "MouseUp", "DblClick"};
-    for (std::size_t i = 0; i < kTrayEvents.size(); ++i) {
-        SCOPED_TRACE(kNames[i]);
-        EXPECT_EQ(kTrayEvents[i].number, static_cast<int>(i) + 1);
-        EXPECT_EQ(kTrayEvents[i].name, kNames[i]);
-        EXPECT_EQ(kTrayEvents[i].description.empty(), i != 3);
-    }
-    EXPECT_EQ(kTrayEvents[3].description,
-              u"Viene generato quando si preme e si rilascia due volte in rapida successione un "
-              u"pulsante del mouse su un oggetto.");
 }
 
 }  // namespace

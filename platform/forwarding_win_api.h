@@ -1,9 +1,9 @@
 #pragma once
-// Passes every Windows function on to another implementation. A test's decorator
-// derives from it and overrides only the calls it watches.
+// Passes every Windows function on to another implementation. A decorator derives
+// from it and overrides only the calls it watches.
 #include "platform/win_api.h"
 
-namespace brenvik::testing {
+namespace brenvik {
 
 class ForwardingWinApi : public WinApi {
 public:
@@ -43,4 +43,4 @@ protected:
     WinApi& inner_;
 };
 
-}  // namespace brenvik::testing
+}  // namespace brenvik
