@@ -9,8 +9,12 @@
 # (SOURCE_DATE_EPOCH, taken from git when not set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 version=$(head -n 1 VERSION)
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+# Only the zip entries take the commit's time. The programs are built without it, like
+# every other build, so the program packaged is the one the tests ran.
+epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+unset SOURCE_DATE_EPOCH
 # Zip entries hold local times: in UTC, the machine's time zone doesn't show.
 export TZ=UTC
 dist=build/dist
@@ -35,7 +39,7 @@ for build in windows:x86 windows64:x64; do
   # Plain text with CR LF line ends, as Windows' editors expect.
   sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' release/README.txt.in >"$files/README.txt"
   chmod 644 "$files"/*
-  touch -d "@$SOURCE_DATE_EPOCH" "$files"/*
+  touch -d "@$epoch" "$files"/*
   # -X: no owner ids and no extra time fields; -D: no folder entries.
   (cd "$files" && zip -q -X -D "$OLDPWD/$dist/Brenvik-$version-$arch.zip" Brenvik.exe README.txt)
 done
