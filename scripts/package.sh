@@ -7,6 +7,9 @@
 # the programs carry no link time and no path (cmake/reproducible.cmake), and the
 # zip entries have a fixed order, fixed modes and the commit's time
 # (SOURCE_DATE_EPOCH, taken from git when not set).
+# A script rather than CPack: the two programs come from two build folders with two
+# toolchains, so CPack would take a run per build and a step for the checksums anyway,
+# and here each entry's order, time and mode is set where it can be seen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
