@@ -7,7 +7,7 @@ set -euo pipefail
 here=$(dirname "$0")
 
 packages=(cmake g++ make binutils googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 fonts-wine
-          xvfb xauth xdotool imagemagick x11-utils clang-format
+          xvfb xauth xdotool imagemagick x11-utils clang-format zip
           clang libclang-rt-14-dev libbenchmark-dev)  # fuzzing (libFuzzer) and benchmarks
 
 sudo_cmd=()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs every test: the host build (simulation) and each Windows build this machine
-# can run under Wine.
+# Runs every test: the host build (simulation), each Windows build this machine
+# can run under Wine, and the release's reproducibility.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -38,3 +38,6 @@ for preset in $WINDOWS_BUILDS; do
   )
 done
 echo "== Windows builds tested under Wine: $WINDOWS_BUILDS =="
+
+echo "== release: made twice, in two folders, and compared =="
+scripts/release-reproduces.sh
