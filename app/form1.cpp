@@ -6,12 +6,14 @@
 namespace brenvik {
 
 namespace {
-std::unique_ptr<forms::Form> LoadForm1(const Platform& platform, forms::Runtime& runtime, Tray*& tray1) {
-    return runtime.LoadForm(Form1Layout(runtime.ProgramIcon(), [&platform, &tray1](forms::UserControlSite& site) {
-        auto tray = std::make_unique<Tray>(platform.api, platform.ansi, site);
-        tray1 = tray.get();
-        return tray;
-    }));
+std::unique_ptr<forms::Form> LoadForm1(const Platform& platform, forms::Runtime& runtime,
+                                       Tray*& tray1) {
+    return runtime.LoadForm(
+        Form1Layout(runtime.ProgramIcon(), [&platform, &tray1](forms::UserControlSite& site) {
+            auto tray = std::make_unique<Tray>(platform.api, platform.ansi, site);
+            tray1 = tray.get();
+            return tray;
+        }));
 }
 }  // namespace
 

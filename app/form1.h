@@ -49,7 +49,7 @@ private:
     forms::CommandButton& Command1;
     forms::Timer& Timer1;
 
-    bool Running = false;      // the periodic refresh is on
+    bool Running = false;       // the periodic refresh is on
     std::u16string LastStatus;  // the status text last published
     NowPlaying nowPlaying_;
     std::u16string statusText_;  // built anew at each tick, in the same storage

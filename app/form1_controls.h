@@ -6,7 +6,17 @@
 namespace brenvik::form1 {
 
 enum class Control : int {
-    Text1, Command1, Command3, Label1, Label2, Text2, Label3, Label4, Command2, Check1, Label5,
+    Text1,
+    Command1,
+    Command3,
+    Label1,
+    Label2,
+    Text2,
+    Label3,
+    Label4,
+    Command2,
+    Check1,
+    Label5,
 };
 
 constexpr int TabIndex(Control control) { return static_cast<int>(control); }

@@ -24,7 +24,8 @@ void Form1::SetBrenvik(const std::u16string& Teks) {
     registry::RegRoutine accessor({watch, platform_.ansi, platform_.messageBox});
     std::u16string entry = u"Yahoo! User ID";
     const std::u16string userId = registry::AsText(accessor.GetStringValue(kPagerKey, entry));
-    // Without a user there is no profile to write to; LastStatus stays, so the next tick tries again.
+    // Without a user there is no profile to write to; LastStatus stays, so the next tick tries
+    // again.
     if (!NamesAProfile(userId)) return;
 
     const std::u16string profileKey = kPagerKey + (u"\\profiles\\" + userId) + u"\\Custom Msgs";
@@ -39,7 +40,8 @@ void Form1::SetBrenvik(const std::u16string& Teks) {
     // Posted, not sent: the messenger is not waited for, and the result is not checked.
     // With no messenger there is no one to tell (a post to window 0 would land in our own queue).
     const Handle messenger = platform_.api.FindWindowA("YahooBuddyMain", nullptr);
-    if (messenger != 0) (void)platform_.api.PostMessageA(messenger, win::WM_COMMAND, kCustomMessageCommand, 0);
+    if (messenger != 0)
+        (void)platform_.api.PostMessageA(messenger, win::WM_COMMAND, kCustomMessageCommand, 0);
 
     Label4.SetCaption(u"Preview: " + Teks);
     LastStatus = Teks;

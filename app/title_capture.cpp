@@ -13,7 +13,8 @@ std::string_view ReadTitle(WinApi& api, TitleBuffer& buffer) {
     const Handle player = api.FindWindowA("Winamp v1.x", nullptr);
     if (player == 0) return {};
     buffer.fill(' ');
-    api.GetWindowTextA(player, buffer.data(), static_cast<int>(buffer.size()));  // length unused: the NUL ends the title
+    api.GetWindowTextA(player, buffer.data(),
+                       static_cast<int>(buffer.size()));  // length unused: the NUL ends the title
     const auto end = std::find(buffer.begin(), buffer.end(), '\0');
     if (end == buffer.end()) return {};
     return {buffer.data(), static_cast<std::size_t>(end - buffer.begin())};

@@ -20,7 +20,8 @@ struct BenchPlatform {
         Handle pager = 0;
         api.RegCreateKeyA(win::HKEY_CURRENT_USER, "Software\\Yahoo\\pager", &pager);
         const std::string user = "user1";
-        api.RegSetValueExA(pager, "Yahoo! User ID", 0, win::REG_SZ, reinterpret_cast<const std::uint8_t*>(user.c_str()),
+        api.RegSetValueExA(pager, "Yahoo! User ID", 0, win::REG_SZ,
+                           reinterpret_cast<const std::uint8_t*>(user.c_str()),
                            static_cast<std::uint32_t>(user.size() + 1));
         api.RegCloseKey(pager);
     }

@@ -18,18 +18,25 @@ void ReadUserId(benchmark::State& state, const std::u16string& path) {
         std::u16string entry = u"Yahoo! User ID";
         benchmark::DoNotOptimize(accessor.GetStringValue(path, entry));
     }
-    state.counters["new/op"] = benchmark::Counter(double(NewCount() - news), benchmark::Counter::kAvgIterations);
-    state.counters["regcalls/op"] =
-        benchmark::Counter(double(on.api.registry.CallCount() - calls), benchmark::Counter::kAvgIterations);
+    state.counters["new/op"] =
+        benchmark::Counter(double(NewCount() - news), benchmark::Counter::kAvgIterations);
+    state.counters["regcalls/op"] = benchmark::Counter(double(on.api.registry.CallCount() - calls),
+                                                       benchmark::Counter::kAvgIterations);
 }
 
-void BM_ReadOnRefusedPath(benchmark::State& state) { ReadUserId(state, u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\"); }
+void BM_ReadOnRefusedPath(benchmark::State& state) {
+    ReadUserId(state, u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\");
+}
 BENCHMARK(BM_ReadOnRefusedPath);
 
-void BM_ReadOnUnknownRoot(benchmark::State& state) { ReadUserId(state, u"HKEY_CURRENT_USEr\\Software\\Yahoo\\pager"); }
+void BM_ReadOnUnknownRoot(benchmark::State& state) {
+    ReadUserId(state, u"HKEY_CURRENT_USEr\\Software\\Yahoo\\pager");
+}
 BENCHMARK(BM_ReadOnUnknownRoot);
 
-void BM_ReadOnValidPath(benchmark::State& state) { ReadUserId(state, u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager"); }
+void BM_ReadOnValidPath(benchmark::State& state) {
+    ReadUserId(state, u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager");
+}
 BENCHMARK(BM_ReadOnValidPath);
 
 }  // namespace

@@ -33,9 +33,12 @@ struct RunningForm1 {
 void BM_UnchangedTick(benchmark::State& state) {
     RunningForm1 running;
     running.form.Timer1_Timer();  // anything lazily made on the first tick is made now
-    const std::size_t news = NewCount(), mallocs = MallocCount(), calls = running.on.api.registry.CallCount();
+    const std::size_t news = NewCount(), mallocs = MallocCount(),
+                      calls = running.on.api.registry.CallCount();
     for (auto _ : state) running.form.Timer1_Timer();
-    const auto perTick = [&](std::size_t count) { return benchmark::Counter(double(count), benchmark::Counter::kAvgIterations); };
+    const auto perTick = [&](std::size_t count) {
+        return benchmark::Counter(double(count), benchmark::Counter::kAvgIterations);
+    };
     state.counters["new/tick"] = perTick(NewCount() - news);
     state.counters["malloc/tick"] = perTick(MallocCount() - mallocs);
     state.counters["regcalls/tick"] = perTick(running.on.api.registry.CallCount() - calls);
@@ -45,7 +48,8 @@ BENCHMARK(BM_UnchangedTick);
 void BM_PublishingTick(benchmark::State& state) {
     RunningForm1 running;
     const std::string titles[] = {kTitleB, kTitleA};
-    const std::size_t news = NewCount(), mallocs = MallocCount(), calls = running.on.api.registry.CallCount();
+    const std::size_t news = NewCount(), mallocs = MallocCount(),
+                      calls = running.on.api.registry.CallCount();
     std::size_t n = 0, harnessNews = 0, harnessMallocs = 0;
     for (auto _ : state) {
         // The player's new title, and the allocations that changing it makes.
@@ -57,7 +61,9 @@ void BM_PublishingTick(benchmark::State& state) {
         harnessMallocs += MallocCount() - mallocsBefore;
         running.form.Timer1_Timer();
     }
-    const auto perTick = [&](std::size_t count) { return benchmark::Counter(double(count), benchmark::Counter::kAvgIterations); };
+    const auto perTick = [&](std::size_t count) {
+        return benchmark::Counter(double(count), benchmark::Counter::kAvgIterations);
+    };
     state.counters["new/tick"] = perTick(NewCount() - news - harnessNews);
     state.counters["malloc/tick"] = perTick(MallocCount() - mallocs - harnessMallocs);
     state.counters["regcalls/tick"] = perTick(running.on.api.registry.CallCount() - calls);

@@ -61,10 +61,10 @@ struct ControlLayout {
     ControlKind kind;
     std::u16string caption;  // caption, or the text of a text box
     int left, top, width, height;
-    int tabIndex;  // -1 for controls without one
-    bool autoSize = false;      // a label that fits its caption
-    int value = 0;              // check box state; timer interval in ms
-    bool enabled = true;        // timer enabled
+    int tabIndex;           // -1 for controls without one
+    bool autoSize = false;  // a label that fits its caption
+    int value = 0;          // check box state; timer interval in ms
+    bool enabled = true;    // timer enabled
     // A user control: made by this factory and handed its stored properties.
     std::function<std::unique_ptr<UserControl>(UserControlSite&)> createUserControl{};
     std::vector<StoredProperty> storedProperties{};
@@ -87,8 +87,9 @@ public:
     virtual CheckBox& CheckBoxNamed(std::string_view name) = 0;
     virtual Timer& TimerNamed(std::string_view name) = 0;
     // The host's handler of a user control's events, by event number.
-    virtual void OnUserControlEvent(std::string_view control,
-                                    std::function<void(int eventNumber, EventArgs& args)> handler) = 0;
+    virtual void OnUserControlEvent(
+        std::string_view control,
+        std::function<void(int eventNumber, EventArgs& args)> handler) = 0;
     // The window's handler of a shell restart, run after its user controls have put
     // their icons back.
     virtual void OnShellRestarted(std::function<void()> handler) = 0;

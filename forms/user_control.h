@@ -31,7 +31,8 @@ struct StoredProperty {
 class PropertyBag {
 public:
     virtual ~PropertyBag() = default;
-    virtual PropertyValue ReadProperty(std::u16string_view name, const PropertyValue& byDefault) = 0;
+    virtual PropertyValue ReadProperty(std::u16string_view name,
+                                       const PropertyValue& byDefault) = 0;
     virtual void WriteProperty(std::u16string_view name, const PropertyValue& value,
                                const PropertyValue& byDefault) = 0;
 };
@@ -44,19 +45,19 @@ struct EventArgs {
 class UserControlSite {
 public:
     virtual ~UserControlSite() = default;
-    virtual std::uint32_t hWnd() const = 0;       // the control's own window
-    virtual bool AmbientUserMode() const = 0;     // true while the host runs
+    virtual std::uint32_t hWnd() const = 0;    // the control's own window
+    virtual bool AmbientUserMode() const = 0;  // true while the host runs
     virtual void PropertyChanged(std::u16string_view name) = 0;
     virtual PictureRef EmptyPicture() = 0;
-    virtual float Height() const = 0;             // twips
+    virtual float Height() const = 0;  // twips
     virtual float Width() const = 0;
-    virtual void SetHeight(float twips) = 0;      // may call the control's OnResize
+    virtual void SetHeight(float twips) = 0;  // may call the control's OnResize
     virtual void SetWidth(float twips) = 0;
-    virtual float ImageHeight() const = 0;        // the control's Image1, twips
+    virtual float ImageHeight() const = 0;  // the control's Image1, twips
     virtual float ImageWidth() const = 0;
     virtual void RaiseEvent(int eventNumber, EventArgs& args) = 0;  // synchronous
     virtual float TwipsPerPixelX() const = 0;
-    virtual double Rnd() = 0;                     // uniform in [0, 1), never seeded
+    virtual double Rnd() = 0;  // uniform in [0, 1), never seeded
 };
 
 class UserControl {

@@ -14,10 +14,9 @@
 namespace brenvik::fuzz {
 namespace {
 
-constexpr std::array<std::u16string_view, 7> kRoots{u"HKEY_CLASSES_ROOT",     u"HKEY_CURRENT_USER",
-                                                    u"HKEY_LOCAL_MACHINE",    u"HKEY_USERS",
-                                                    u"HKEY_PERFORMANCE_DATA", u"HKEY_CURRENT_CONFIG",
-                                                    u"HKEY_DYN_DATA"};
+constexpr std::array<std::u16string_view, 7> kRoots{
+    u"HKEY_CLASSES_ROOT",     u"HKEY_CURRENT_USER",   u"HKEY_LOCAL_MACHINE", u"HKEY_USERS",
+    u"HKEY_PERFORMANCE_DATA", u"HKEY_CURRENT_CONFIG", u"HKEY_DYN_DATA"};
 
 bool IsRootName(std::u16string_view name) {
     for (std::u16string_view root : kRoots)
@@ -25,25 +24,44 @@ bool IsRootName(std::u16string_view name) {
     return false;
 }
 
-enum class Operation { GetString, SetString, GetDword, SetDword, GetBinary, SetBinary, CreateKey, DeleteKey };
+enum class Operation {
+    GetString,
+    SetString,
+    GetDword,
+    SetDword,
+    GetBinary,
+    SetBinary,
+    CreateKey,
+    DeleteKey
+};
 
-registry::AccessorResult Run(registry::RegRoutine& reg, Operation operation, const std::u16string& path) {
+registry::AccessorResult Run(registry::RegRoutine& reg, Operation operation,
+                             const std::u16string& path) {
     std::u16string entry = u"5";
     switch (operation) {
-        case Operation::GetString: return reg.GetStringValue(path, entry);
-        case Operation::SetString: return reg.SetStringValue(path, entry, u"abc");
-        case Operation::GetDword: return reg.GetDWORDValue(path, entry);
-        case Operation::SetDword: return reg.SetDWORDValue(path, entry, 1);
-        case Operation::GetBinary: return reg.GetBinaryValue(path, entry);
-        case Operation::SetBinary: return reg.SetBinaryValue(path, entry, u"\x01\x02");
-        case Operation::CreateKey: return reg.CreateKey(path);
-        case Operation::DeleteKey: return reg.DeleteKey(path);
+        case Operation::GetString:
+            return reg.GetStringValue(path, entry);
+        case Operation::SetString:
+            return reg.SetStringValue(path, entry, u"abc");
+        case Operation::GetDword:
+            return reg.GetDWORDValue(path, entry);
+        case Operation::SetDword:
+            return reg.SetDWORDValue(path, entry, 1);
+        case Operation::GetBinary:
+            return reg.GetBinaryValue(path, entry);
+        case Operation::SetBinary:
+            return reg.SetBinaryValue(path, entry, u"\x01\x02");
+        case Operation::CreateKey:
+            return reg.CreateKey(path);
+        case Operation::DeleteKey:
+            return reg.DeleteKey(path);
     }
     return {};
 }
 
 bool IsRead(Operation operation) {
-    return operation == Operation::GetString || operation == Operation::GetDword || operation == Operation::GetBinary;
+    return operation == Operation::GetString || operation == Operation::GetDword ||
+           operation == Operation::GetBinary;
 }
 
 }  // namespace
@@ -71,17 +89,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Expect(messageBox.prompts.empty(), "a well-formed path shows no message");
     } else {
         Expect(messageBox.prompts.size() == 1, "a malformed path shows one message");
-        Expect(messageBox.prompts[0] == u"Incorrect Format:\n\n" + path, "the message shows the path as given");
+        Expect(messageBox.prompts[0] == u"Incorrect Format:\n\n" + path,
+               "the message shows the path as given");
     }
     if (!reachesRegistry) {
         Expect(api.registry.CallCount() == 0, "a refused path makes no registry call");
-        Expect(std::holds_alternative<std::monostate>(result), "a refused path gives the empty result");
+        Expect(std::holds_alternative<std::monostate>(result),
+               "a refused path gives the empty result");
     } else if (IsRead(operation)) {
-        Expect(!std::holds_alternative<std::monostate>(result), "a read on a known root gives a value or Error");
+        Expect(!std::holds_alternative<std::monostate>(result),
+               "a read on a known root gives a value or Error");
     } else {
         Expect(std::holds_alternative<std::monostate>(result), "a write gives the empty result");
     }
     Expect(api.registry.OpenKeyCount() == 0, "no key is left open");
-    Expect((reg.GetMainKeyHandle(path) != 0) == IsRootName(path), "only the seven root names have a handle");
+    Expect((reg.GetMainKeyHandle(path) != 0) == IsRootName(path),
+           "only the seven root names have a handle");
     return 0;
 }

@@ -15,14 +15,18 @@ namespace brenvik::fuzz {
 namespace {
 
 constexpr std::array<std::u16string_view, 5> kRoots{u"HKEY_CURRENT_USER", u"HKEY_LOCAL_MACHINE",
-                                                    u"HKEY_PERFORMANCE_DATA", u"HKEY_Current_User", u"hkey_users"};
-constexpr std::array<std::u16string_view, 7> kNames{u"Software", u"Yahoo", u"pager", u"SOFTWARE", u"", u"x y", u"\u00e9"};
-constexpr std::array<std::u16string_view, 5> kEntries{u"", u"5", u"5_DND", u"Yahoo! User ID", u"\u00e9"};
+                                                    u"HKEY_PERFORMANCE_DATA", u"HKEY_Current_User",
+                                                    u"hkey_users"};
+constexpr std::array<std::u16string_view, 7> kNames{u"Software", u"Yahoo", u"pager", u"SOFTWARE",
+                                                    u"",         u"x y",   u"\u00e9"};
+constexpr std::array<std::u16string_view, 5> kEntries{u"", u"5", u"5_DND", u"Yahoo! User ID",
+                                                      u"\u00e9"};
 constexpr std::array<brenvik::LResult, 8> kCodes{2, 5, 6, 87, 234, 1009, 1013, 1450};
 // Every function but RegCloseKey: a close made to fail leaves its key open by design.
 constexpr std::array<brenvik::sim::RegFunction, 5> kFailing{
-    brenvik::sim::RegFunction::OpenKeyEx, brenvik::sim::RegFunction::CreateKey, brenvik::sim::RegFunction::QueryValueEx,
-    brenvik::sim::RegFunction::SetValueEx, brenvik::sim::RegFunction::DeleteKey};
+    brenvik::sim::RegFunction::OpenKeyEx, brenvik::sim::RegFunction::CreateKey,
+    brenvik::sim::RegFunction::QueryValueEx, brenvik::sim::RegFunction::SetValueEx,
+    brenvik::sim::RegFunction::DeleteKey};
 
 template <typename T, std::size_t N>
 T Pick(FuzzedDataProvider& input, const std::array<T, N>& from) {
@@ -52,30 +56,54 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (int step = 0; step < 64 && input.remaining_bytes() > 0; ++step) {
         if (input.ConsumeIntegralInRange(0, 7) == 0)
-            api.registry.FailCall(Pick(input, kFailing), Pick(input, kCodes), input.ConsumeIntegralInRange(0, 3));
+            api.registry.FailCall(Pick(input, kFailing), Pick(input, kCodes),
+                                  input.ConsumeIntegralInRange(0, 3));
         if (input.ConsumeIntegralInRange(0, 15) == 0) api.registry.ClearFaults();
-        if (input.ConsumeIntegralInRange(0, 15) == 0) reg = std::make_unique<registry::RegRoutine>(platform);
+        if (input.ConsumeIntegralInRange(0, 15) == 0)
+            reg = std::make_unique<registry::RegRoutine>(platform);
 
         const std::u16string path = KeyPath(input);
         std::u16string entry(Pick(input, kEntries));
-        const bool reachesRoot = !path.ends_with(u'\\') && reg->GetMainKeyHandle(path.substr(0, path.find(u'\\'))) != 0;
+        const bool reachesRoot =
+            !path.ends_with(u'\\') && reg->GetMainKeyHandle(path.substr(0, path.find(u'\\'))) != 0;
         registry::AccessorResult result;
         bool read = false;
         switch (input.ConsumeIntegralInRange(0, 7)) {
-            case 0: read = true; result = reg->GetStringValue(path, entry); break;
-            case 1: result = reg->SetStringValue(path, entry, ShortText(input, 300)); break;
-            case 2: read = true; result = reg->GetDWORDValue(path, entry); break;
-            case 3: result = reg->SetDWORDValue(path, entry, input.ConsumeIntegral<std::int32_t>()); break;
-            case 4: read = true; result = reg->GetBinaryValue(path, entry); break;
-            case 5: result = reg->SetBinaryValue(path, entry, ShortText(input, 300)); break;
-            case 6: result = reg->CreateKey(path); break;
-            case 7: result = reg->DeleteKey(path); break;
+            case 0:
+                read = true;
+                result = reg->GetStringValue(path, entry);
+                break;
+            case 1:
+                result = reg->SetStringValue(path, entry, ShortText(input, 300));
+                break;
+            case 2:
+                read = true;
+                result = reg->GetDWORDValue(path, entry);
+                break;
+            case 3:
+                result = reg->SetDWORDValue(path, entry, input.ConsumeIntegral<std::int32_t>());
+                break;
+            case 4:
+                read = true;
+                result = reg->GetBinaryValue(path, entry);
+                break;
+            case 5:
+                result = reg->SetBinaryValue(path, entry, ShortText(input, 300));
+                break;
+            case 6:
+                result = reg->CreateKey(path);
+                break;
+            case 7:
+                result = reg->DeleteKey(path);
+                break;
         }
         Expect(api.registry.OpenKeyCount() == 0, "no key is left open");
         if (read && reachesRoot)
-            Expect(!std::holds_alternative<std::monostate>(result), "a read on a root gives a value or Error");
+            Expect(!std::holds_alternative<std::monostate>(result),
+                   "a read on a root gives a value or Error");
         else
-            Expect(std::holds_alternative<std::monostate>(result), "writes and refused paths give the empty result");
+            Expect(std::holds_alternative<std::monostate>(result),
+                   "writes and refused paths give the empty result");
     }
     return 0;
 }

@@ -21,7 +21,8 @@ template <typename Bytes>
 void ExpectTerminatedTip(const Bytes& field, const char* where) {
     const auto lastNul = std::find(field.rbegin(), field.rend(), 0);
     Expect(lastNul != field.rend(), where);
-    Expect(std::all_of(field.rbegin(), lastNul, [](auto byte) { return byte == ' '; }), "only spaces after the NUL");
+    Expect(std::all_of(field.rbegin(), lastNul, [](auto byte) { return byte == ' '; }),
+           "only spaces after the NUL");
 }
 
 std::array<std::uint8_t, NotifyIconData::kTipSize> SzTipOf(const sim::ShellCall& call) {
@@ -47,7 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string whole = ansi.ToAnsi(tip);
     if (whole.size() < NotifyIconData::kTipSize && whole.find('\0') == std::string::npos)
         Expect(std::equal(whole.begin(), whole.end(), field.begin(),
-                          [](char byte, std::uint8_t kept) { return static_cast<std::uint8_t>(byte) == kept; }) &&
+                          [](char byte, std::uint8_t kept) {
+                              return static_cast<std::uint8_t>(byte) == kept;
+                          }) &&
                    field[whole.size()] == 0,
                "a tip that fits is kept whole");
 
@@ -57,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     site.Attach(tray);
     tray.InitDefaults();
     tray.SetToolTip(tip);
-    Expect(tray.ToolTip() == text::TrimSpaces(tip), "ToolTip reads the tip without spaces at either end");
+    Expect(tray.ToolTip() == text::TrimSpaces(tip),
+           "ToolTip reads the tip without spaces at either end");
     ExpectTerminatedTip(SzTipOf(api.shell.Calls().back()), "the modify's szTip holds a NUL");
     tray.SetVisible(true);
     ExpectTerminatedTip(SzTipOf(api.shell.Calls().back()), "the add's szTip holds a NUL");

@@ -33,8 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const float y = input.ConsumeFloatingPoint<float>();
     // Mostly a message times the scale, as the runtime computes it, so the
     // interesting quotients come up often; otherwise any position at all.
-    const float x = input.ConsumeBool() ? static_cast<float>(input.ConsumeIntegralInRange(500, 530)) * twipsPerPixel
-                                        : input.ConsumeFloatingPoint<float>();
+    const float x = input.ConsumeBool()
+                        ? static_cast<float>(input.ConsumeIntegralInRange(500, 530)) * twipsPerPixel
+                        : input.ConsumeFloatingPoint<float>();
 
     sim::SimWinApi api;
     static const sim::IconvCodec ansi;

@@ -20,8 +20,10 @@ double NumberFromText(std::u16string_view text) {
     std::uint64_t digits = 0;
     int scale = 0;
     for (; i < text.size() && IsDigit(text[i]); ++i) {
-        if (digits < kRoomForADigit) digits = digits * 10 + (text[i] - u'0');
-        else ++scale;
+        if (digits < kRoomForADigit)
+            digits = digits * 10 + (text[i] - u'0');
+        else
+            ++scale;
     }
     if (i < text.size() && text[i] == u'.') {
         for (++i; i < text.size() && IsDigit(text[i]); ++i) {
@@ -33,7 +35,8 @@ double NumberFromText(std::u16string_view text) {
     }
     // One correctly rounded operation: a half such as 2.5 comes out exact.
     double value = static_cast<double>(digits);
-    if (digits != 0 && scale != 0) value = scale > 0 ? value * std::pow(10.0, scale) : value / std::pow(10.0, -scale);
+    if (digits != 0 && scale != 0)
+        value = scale > 0 ? value * std::pow(10.0, scale) : value / std::pow(10.0, -scale);
     return negative ? -value : value;
 }
 

@@ -11,7 +11,8 @@ std::u16string AsText(const AccessorResult& result) {
     if (const auto* text = std::get_if<std::u16string>(&result)) return *text;
     if (const auto* number = std::get_if<std::int32_t>(&result)) {
         const std::u16string withSignPlace = text::NumberToText(*number);
-        return *number < 0 ? withSignPlace : withSignPlace.substr(1);  // no blank in place of the sign
+        return *number < 0 ? withSignPlace
+                           : withSignPlace.substr(1);  // no blank in place of the sign
     }
     return {};
 }

@@ -17,7 +17,9 @@ constexpr std::size_t kStringBufferLength = 255;
 constexpr std::uint32_t kBinaryReadLimit = 1024 * 1024;
 
 std::uint8_t* Bytes(std::string& buffer) { return reinterpret_cast<std::uint8_t*>(buffer.data()); }
-const std::uint8_t* Bytes(const std::string& buffer) { return reinterpret_cast<const std::uint8_t*>(buffer.data()); }
+const std::uint8_t* Bytes(const std::string& buffer) {
+    return reinterpret_cast<const std::uint8_t*>(buffer.data());
+}
 }  // namespace
 
 bool RegRoutine::OpenKey(const std::u16string& subKey, std::uint32_t access) {
@@ -36,25 +38,29 @@ bool RegRoutine::OpenOrCreateKey(const std::u16string& subKey) {
 // A failed close is not reported: the operation's result stands either way.
 void RegRoutine::CloseKey() { LastCode = platform_.api.RegCloseKey(KeyHandle); }
 
-bool RegRoutine::QueryValue(std::u16string& Entry, std::uint32_t& type, std::uint8_t* data, std::uint32_t& size) {
+bool RegRoutine::QueryValue(std::u16string& Entry, std::uint32_t& type, std::uint8_t* data,
+                            std::uint32_t& size) {
     const std::string name = platform_.ansi.ToAnsi(Entry);
     LastCode = platform_.api.RegQueryValueExA(KeyHandle, name.c_str(), nullptr, &type, data, &size);
     Entry = platform_.ansi.FromAnsi(name);
     return LastCode == win::ERROR_SUCCESS;
 }
 
-void RegRoutine::SetValue(std::u16string& Entry, std::uint32_t type, const std::uint8_t* data, std::uint32_t size) {
+void RegRoutine::SetValue(std::u16string& Entry, std::uint32_t type, const std::uint8_t* data,
+                          std::uint32_t size) {
     const std::string name = platform_.ansi.ToAnsi(Entry);
     LastCode = platform_.api.RegSetValueExA(KeyHandle, name.c_str(), 0, type, data, size);
     Entry = platform_.ansi.FromAnsi(name);
 }
 
-AccessorResult RegRoutine::SetDWORDValue(std::u16string SubKey, std::u16string& Entry, std::int32_t Value) {
+AccessorResult RegRoutine::SetDWORDValue(std::u16string SubKey, std::u16string& Entry,
+                                         std::int32_t Value) {
     SplitKeyPath(SubKey, RootHandle);
     if (RootHandle == 0 || !OpenOrCreateKey(SubKey)) return {};
     const auto bits = static_cast<std::uint32_t>(Value);
-    const std::uint8_t littleEndian[4] = {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-                                          static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+    const std::uint8_t littleEndian[4] = {
+        static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+        static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
     SetValue(Entry, win::REG_DWORD, littleEndian, sizeof littleEndian);
     CloseKey();
     return {};
@@ -73,7 +79,8 @@ AccessorResult RegRoutine::GetDWORDValue(std::u16string SubKey, std::u16string& 
     return DwordBuffer;
 }
 
-AccessorResult RegRoutine::SetBinaryValue(std::u16string SubKey, std::u16string& Entry, const std::u16string& Value) {
+AccessorResult RegRoutine::SetBinaryValue(std::u16string SubKey, std::u16string& Entry,
+                                          const std::u16string& Value) {
     SplitKeyPath(SubKey, RootHandle);
     if (RootHandle == 0 || !OpenOrCreateKey(SubKey)) return {};
     // Every byte of each character's ANSI code goes in, so that a double-byte
@@ -154,7 +161,8 @@ AccessorResult RegRoutine::CreateKey(std::u16string SubKey) {
     return {};
 }
 
-AccessorResult RegRoutine::SetStringValue(std::u16string SubKey, std::u16string& Entry, const std::u16string& Value) {
+AccessorResult RegRoutine::SetStringValue(std::u16string SubKey, std::u16string& Entry,
+                                          const std::u16string& Value) {
     SplitKeyPath(SubKey, RootHandle);
     if (RootHandle == 0 || !OpenOrCreateKey(SubKey)) return {};
     // The size is that of the text's bytes, without the NUL that follows them in

@@ -23,7 +23,8 @@ public:
     AccessorResult SetDWORDValue(std::u16string SubKey, std::u16string& Entry, std::int32_t Value);
     AccessorResult GetDWORDValue(std::u16string SubKey, std::u16string& Entry);
     // A binary value travels as a text: each character stands for its ANSI bytes.
-    AccessorResult SetBinaryValue(std::u16string SubKey, std::u16string& Entry, const std::u16string& Value);
+    AccessorResult SetBinaryValue(std::u16string SubKey, std::u16string& Entry,
+                                  const std::u16string& Value);
     AccessorResult GetBinaryValue(std::u16string SubKey, std::u16string& Entry);
     AccessorResult DeleteKey(std::u16string Keyname);
     // The predefined root key of an exactly spelled root name, or 0.
@@ -33,7 +34,8 @@ public:
     AccessorResult GetStringValue(std::u16string SubKey, std::u16string& Entry);
     // Creates the key and any missing keys above it.
     AccessorResult CreateKey(std::u16string SubKey);
-    AccessorResult SetStringValue(std::u16string SubKey, std::u16string& Entry, const std::u16string& Value);
+    AccessorResult SetStringValue(std::u16string SubKey, std::u16string& Entry,
+                                  const std::u16string& Value);
 
 private:
     // Turns the path into its sub-key and sets the root; a malformed path is shown
@@ -44,8 +46,10 @@ private:
     bool OpenKey(const std::u16string& subKey, std::uint32_t access);
     bool OpenOrCreateKey(const std::u16string& subKey);
     void CloseKey();
-    bool QueryValue(std::u16string& Entry, std::uint32_t& type, std::uint8_t* data, std::uint32_t& size);
-    void SetValue(std::u16string& Entry, std::uint32_t type, const std::uint8_t* data, std::uint32_t size);
+    bool QueryValue(std::u16string& Entry, std::uint32_t& type, std::uint8_t* data,
+                    std::uint32_t& size);
+    void SetValue(std::u16string& Entry, std::uint32_t type, const std::uint8_t* data,
+                  std::uint32_t size);
     Handle Root() const { return static_cast<Handle>(RootHandle); }
 
     Platform platform_;

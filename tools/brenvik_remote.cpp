@@ -51,6 +51,7 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
         return 0;
     }
-    std::fputs("usage: brenvik_remote.exe wait | click Command1|Command2|Command3 | rect\n", stderr);
+    std::fputs("usage: brenvik_remote.exe wait | click Command1|Command2|Command3 | rect\n",
+               stderr);
     return 2;
 }

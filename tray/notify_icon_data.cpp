@@ -30,7 +30,8 @@ void NotifyIconData::SetSzTip(const TipField& tip) {
 
 NotifyIconData::TipField MakeTipField(const AnsiCodec& ansi, std::u16string_view tip) {
     std::u16string text(tip.substr(0, kMaxTipBytes));
-    if (tip.size() > kMaxTipBytes && IsHighSurrogate(text.back())) text.pop_back();  // the cut split a pair
+    if (tip.size() > kMaxTipBytes && IsHighSurrogate(text.back()))
+        text.pop_back();  // the cut split a pair
     std::string bytes = ansi.ToAnsi(text);
     // A double-byte code page may need more bytes than characters.
     while (bytes.size() > kMaxTipBytes) {

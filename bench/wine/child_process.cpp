@@ -18,8 +18,8 @@ ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& argu
     std::wstring commandLine = L"\"" + path + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &info_))
+    if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &startup, &info_))
         throw std::runtime_error("can't start a program from the benchmark's folder");
 }
 
@@ -32,7 +32,8 @@ ChildProcess::~ChildProcess() {
     ::CloseHandle(info_.hProcess);
 }
 
-HWND WaitForVisibleWindow(const wchar_t* windowClass, const wchar_t* title, DWORD deadlineMilliseconds) {
+HWND WaitForVisibleWindow(const wchar_t* windowClass, const wchar_t* title,
+                          DWORD deadlineMilliseconds) {
     const ULONGLONG end = ::GetTickCount64() + deadlineMilliseconds;
     for (;;) {
         HWND window = ::FindWindowW(windowClass, title);

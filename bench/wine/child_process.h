@@ -24,6 +24,7 @@ private:
 
 // The visible top-level window of the class and title (null title: any), looked for
 // every millisecond until the deadline; null when it never showed.
-HWND WaitForVisibleWindow(const wchar_t* windowClass, const wchar_t* title, DWORD deadlineMilliseconds);
+HWND WaitForVisibleWindow(const wchar_t* windowClass, const wchar_t* title,
+                          DWORD deadlineMilliseconds);
 
 }  // namespace brenvik::winbench

@@ -18,7 +18,8 @@ void PublishDirectly(WinApi& api, std::string_view status) {
     (void)api.RegCloseKey(key);
 
     (void)api.RegOpenKeyExA(win::HKEY_CURRENT_USER, kCustomMessagesKey, 0, win::KEY_WRITE, &key);
-    (void)api.RegSetValueExA(key, "5", 0, win::REG_SZ, reinterpret_cast<const std::uint8_t*>(status.data()),
+    (void)api.RegSetValueExA(key, "5", 0, win::REG_SZ,
+                             reinterpret_cast<const std::uint8_t*>(status.data()),
                              static_cast<std::uint32_t>(status.size()));
     (void)api.RegCloseKey(key);
 

@@ -18,7 +18,8 @@ void ShowPreviewDirectly(Handle label, const char* text) {
     ::GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
     ::SelectObject(dc, previousFont);
     ::ReleaseDC(window, dc);
-    ::SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace brenvik::winbench

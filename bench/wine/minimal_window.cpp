@@ -52,8 +52,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = L"MinimalWindow";
     if (::RegisterClassW(&windowClass) == 0) return 1;
-    HWND window = ::CreateWindowExW(0, L"MinimalWindow", L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, 480, 140, nullptr, nullptr, instance, nullptr);
+    HWND window =
+        ::CreateWindowExW(0, L"MinimalWindow", L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 480, 140, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
     ::ShowWindow(window, show);
     MSG message;

@@ -30,8 +30,8 @@ public:
         windowClass.hInstance = ::GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"YahooBuddyMain";
         ::RegisterClassW(&windowClass);
-        window_ = ::CreateWindowExW(0, L"YahooBuddyMain", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
-                                    nullptr, windowClass.hInstance, nullptr);
+        window_ = ::CreateWindowExW(0, L"YahooBuddyMain", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                    nullptr, nullptr, windowClass.hInstance, nullptr);
         if (window_ == nullptr) throw std::runtime_error("can't make the messenger's window");
     }
     ~MessengerWindow() { ::DestroyWindow(window_); }
@@ -49,18 +49,22 @@ private:
     HWND window_;
 };
 
-std::string Ansi(const std::wstring& text) { return std::string(text.begin(), text.end()); }  // ASCII texts
+std::string Ansi(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}  // ASCII texts
 
 int Run() {
     RunningForm1 running(kTitle, kPrefixes[1]);
     MessengerWindow messenger;
-    const std::string statuses[] = {Ansi(kPrefixes[0] + std::wstring(kTitle)), Ansi(kPrefixes[1] + std::wstring(kTitle))};
+    const std::string statuses[] = {Ansi(kPrefixes[0] + std::wstring(kTitle)),
+                                    Ansi(kPrefixes[1] + std::wstring(kTitle))};
 
     // One round of each loop; ns per publication.
     const auto ticks = [&] {
         double nanoseconds = 0;
         for (int i = 0; i < kIterations; ++i) {
-            ::SetWindowTextW(running.Text1(), kPrefixes[i % 2]);  // unlike the last one: it goes out
+            ::SetWindowTextW(running.Text1(),
+                             kPrefixes[i % 2]);  // unlike the last one: it goes out
             running.Pump();
             nanoseconds += NanosecondsOf([&] { running.Form().Timer1_Timer(); });
         }
@@ -69,11 +73,14 @@ int Run() {
     };
     // The floor's preview: a static control on a shown window of its own, in the
     // default GUI font.
-    const HWND floorWindow = ::CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED | WS_VISIBLE, 0, 120, 480,
-                                               100, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    const HWND floorLabel = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 23, 46, 3, 13, floorWindow,
-                                              nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    ::SendMessageW(floorLabel, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    const HWND floorWindow =
+        ::CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED | WS_VISIBLE, 0, 120, 480, 100, nullptr,
+                          nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    const HWND floorLabel =
+        ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 23, 46, 3, 13, floorWindow,
+                          nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SendMessageW(floorLabel, WM_SETFONT,
+                   reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     const Handle floorLabelHandle = static_cast<Handle>(reinterpret_cast<ULONG_PTR>(floorLabel));
     const std::string previews[] = {"Preview: " + statuses[0], "Preview: " + statuses[1]};
     const auto floors = [&] {
@@ -92,9 +99,10 @@ int Run() {
     floors();
 
     Measured program{"Form1::Timer1_Timer, publishing", {}};
-    Measured floor{"floor: 9 registry calls, FindWindowA, PostMessageA (Win32Api); the preview's text set, "
-                   "measured and fitted (user32, gdi32)",
-                   {}};
+    Measured floor{
+        "floor: 9 registry calls, FindWindowA, PostMessageA (Win32Api); the preview's text set, "
+        "measured and fitted (user32, gdi32)",
+        {}};
     const long commandsBefore = MessengerWindow::Commands();
     for (int round = 0; round < kRounds; ++round) {
         // Turn about, so that neither always runs on the heels of the other.
@@ -110,14 +118,16 @@ int Run() {
     if (MessengerWindow::Commands() - commandsBefore != 2L * kRounds * kIterations)
         throw std::runtime_error("a tick did not publish");
 
-    std::printf("Publishing tick: %d rounds of %d iterations, each loop in turn\n", kRounds, kIterations);
+    std::printf("Publishing tick: %d rounds of %d iterations, each loop in turn\n", kRounds,
+                kIterations);
     PrintAgainstFloor(program, floor, 1.25);
 
     // Where the tick's time goes: its registry work through RegRoutine, and the
     // preview, a label that fits its caption, as Label4 does, on a form of its own.
     const std::u16string statuses16[] = {std::u16string(statuses[0].begin(), statuses[0].end()),
                                          std::u16string(statuses[1].begin(), statuses[1].end())};
-    const std::u16string profileKey = u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\profiles\\benchuser\\Custom Msgs";
+    const std::u16string profileKey =
+        u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\profiles\\benchuser\\Custom Msgs";
     const auto registryWork = [&] {
         double nanoseconds = 0;
         for (int i = 0; i < kIterations; ++i) {
@@ -135,15 +145,18 @@ int Run() {
     };
     // Label4 fits its caption; the same label at a fixed width shows what the fit costs.
     forms::FormLayout previewLayout{u"Preview", 7080, 1590, {}};
-    previewLayout.controls.push_back({"Label4", forms::ControlKind::Label, u"", 345, 690, 45, 195, 0, true});
-    previewLayout.controls.push_back({"Fixed", forms::ControlKind::Label, u"", 345, 1020, 6390, 195, 1, false});
+    previewLayout.controls.push_back(
+        {"Label4", forms::ControlKind::Label, u"", 345, 690, 45, 195, 0, true});
+    previewLayout.controls.push_back(
+        {"Fixed", forms::ControlKind::Label, u"", 345, 1020, 6390, 195, 1, false});
     const auto previewForm = running.Runtime().LoadForm(previewLayout);
     previewForm->Show();
     const auto previewsOn = [&](forms::Label& label) {
         double nanoseconds = 0;
         for (int i = 0; i < kIterations; ++i) {
             running.Pump();
-            nanoseconds += NanosecondsOf([&] { label.SetCaption(u"Preview: " + statuses16[i % 2]); });
+            nanoseconds +=
+                NanosecondsOf([&] { label.SetCaption(u"Preview: " + statuses16[i % 2]); });
         }
         running.Pump();
         return nanoseconds / kIterations;
@@ -153,7 +166,8 @@ int Run() {
     registryWork();
     previewsOn(fitting);
     previewsOn(fixed);
-    Measured registryPart{"of the tick: RegRoutine, the user ID read, \"5\" and \"5_DND\" written", {}};
+    Measured registryPart{"of the tick: RegRoutine, the user ID read, \"5\" and \"5_DND\" written",
+                          {}};
     Measured previewPart{"of the tick: Label4.SetCaption (a label that fits its caption)", {}};
     Measured fixedPart{"for comparison: SetCaption of a label of fixed size", {}};
     for (int round = 0; round < kRounds; ++round) {
@@ -170,4 +184,6 @@ int Run() {
 }  // namespace
 }  // namespace brenvik::winbench
 
-int main() { return brenvik::winbench::RunReported("publication benchmark", brenvik::winbench::Run); }
+int main() {
+    return brenvik::winbench::RunReported("publication benchmark", brenvik::winbench::Run);
+}

@@ -15,9 +15,10 @@ struct Measured {
 };
 
 inline void PrintLine(const Measured& m) {
-    const auto [least, most] = std::minmax_element(m.nanosecondsPerIteration.begin(), m.nanosecondsPerIteration.end());
-    std::printf("  %-62s median %9.0f ns/iteration (rounds %.0f to %.0f)\n", m.what, Median(m.nanosecondsPerIteration),
-                *least, *most);
+    const auto [least, most] =
+        std::minmax_element(m.nanosecondsPerIteration.begin(), m.nanosecondsPerIteration.end());
+    std::printf("  %-62s median %9.0f ns/iteration (rounds %.0f to %.0f)\n", m.what,
+                Median(m.nanosecondsPerIteration), *least, *most);
 }
 
 inline void PrintAgainstFloor(const Measured& program, const Measured& floor, double target) {
@@ -25,7 +26,8 @@ inline void PrintAgainstFloor(const Measured& program, const Measured& floor, do
     const double floorMedian = Median(floor.nanosecondsPerIteration);
     PrintLine(program);
     PrintLine(floor);
-    std::printf("  ratio %.3f of the floor (target: at most %.2f)\n", programMedian / floorMedian, target);
+    std::printf("  ratio %.3f of the floor (target: at most %.2f)\n", programMedian / floorMedian,
+                target);
 }
 
 // Runs a benchmark's body; a failure of its set-up is printed under the benchmark's name.

@@ -35,7 +35,8 @@ MessengerUser::MessengerUser() {
     HKEY pager = nullptr;
     if (::RegCreateKeyA(HKEY_CURRENT_USER, kPagerKey, &pager) != ERROR_SUCCESS)
         throw std::runtime_error("can't make the messenger's settings key");
-    ::RegSetValueExA(pager, "Yahoo! User ID", 0, REG_SZ, reinterpret_cast<const BYTE*>(kUserId), sizeof kUserId);
+    ::RegSetValueExA(pager, "Yahoo! User ID", 0, REG_SZ, reinterpret_cast<const BYTE*>(kUserId),
+                     sizeof kUserId);
     ::RegCloseKey(pager);
 }
 
@@ -51,7 +52,8 @@ RunningForm1::RunningForm1(const std::wstring& title, const std::wstring& prefix
     form_.LoadAndShow();
     Pump();
     const std::wstring published(form_.PublishedStatus().begin(), form_.PublishedStatus().end());
-    if (published != prefix + title) throw std::runtime_error("the first tick did not publish the title");
+    if (published != prefix + title)
+        throw std::runtime_error("the first tick did not publish the title");
 }
 
 }  // namespace brenvik::winbench

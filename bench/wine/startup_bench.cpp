@@ -49,8 +49,8 @@ int Run() {
     Program minimal{L"minimal_window.exe", L"", L"MinimalWindow", L"Minimal", "minimal_window.exe"};
     // Where the difference comes from: the minimal program with the DLLs that only
     // Brenvik imports loaded first.
-    Program withDlls{L"minimal_window.exe", L"advapi32.dll gdi32.dll comctl32.dll shell32.dll", L"MinimalWindow",
-                     L"Minimal", "minimal + its DLLs"};
+    Program withDlls{L"minimal_window.exe", L"advapi32.dll gdi32.dll comctl32.dll shell32.dll",
+                     L"MinimalWindow", L"Minimal", "minimal + its DLLs"};
     StartOnce(minimal);  // the first start of all loads what later ones find loaded
     minimal.startMilliseconds.clear();
     minimal.peakWorkingSetKb.clear();
@@ -60,8 +60,12 @@ int Run() {
         for (int j = 0; j < 3; ++j) StartOnce(*order[(i + j) % 3]);  // each goes first in turn
     }
 
-    std::printf("Start-up to a visible window, and peak memory: %d starts of each, each first in turn (medians)\n", kStarts);
-    std::printf("  %-20s %14s %20s %20s\n", "", "start-up ms", "peak working set KB", "peak pagefile KB");
+    std::printf(
+        "Start-up to a visible window, and peak memory: %d starts of each, each first in turn "
+        "(medians)\n",
+        kStarts);
+    std::printf("  %-20s %14s %20s %20s\n", "", "start-up ms", "peak working set KB",
+                "peak pagefile KB");
     for (const Program* p : order)
         std::printf("  %-20s %14.1f %20.0f %20.0f\n", p->name, Median(p->startMilliseconds),
                     Median(p->peakWorkingSetKb), Median(p->peakPagefileKb));

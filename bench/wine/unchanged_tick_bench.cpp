@@ -40,9 +40,11 @@ int Run() {
         }
         running.Pump();
     }
-    if (running.Form().PublishedStatus() != published) throw std::runtime_error("an unchanged tick published");
+    if (running.Form().PublishedStatus() != published)
+        throw std::runtime_error("an unchanged tick published");
 
-    std::printf("Unchanged tick: %d rounds of %d iterations, each loop in turn\n", kRounds, kIterations);
+    std::printf("Unchanged tick: %d rounds of %d iterations, each loop in turn\n", kRounds,
+                kIterations);
     PrintAgainstFloor(program, floor, 1.10);
     return 0;
 }
@@ -50,4 +52,6 @@ int Run() {
 }  // namespace
 }  // namespace brenvik::winbench
 
-int main() { return brenvik::winbench::RunReported("unchanged tick benchmark", brenvik::winbench::Run); }
+int main() {
+    return brenvik::winbench::RunReported("unchanged tick benchmark", brenvik::winbench::Run);
+}

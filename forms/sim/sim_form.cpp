@@ -23,16 +23,19 @@ SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout) : effects_
                 textBoxes_.emplace(row.name, std::make_unique<SimTextBox>(row.caption));
                 break;
             case ControlKind::Label:
-                labels_.emplace(row.name, std::make_unique<SimLabel>(effects_, row.name, row.caption));
+                labels_.emplace(row.name,
+                                std::make_unique<SimLabel>(effects_, row.name, row.caption));
                 break;
             case ControlKind::CommandButton:
-                buttons_.emplace(row.name, std::make_unique<SimButton>(effects_, row.name, row.caption));
+                buttons_.emplace(row.name,
+                                 std::make_unique<SimButton>(effects_, row.name, row.caption));
                 break;
             case ControlKind::CheckBox:
                 checkBoxes_.emplace(row.name, std::make_unique<SimCheckBox>(row.value));
                 break;
             case ControlKind::Timer:
-                timers_.emplace(row.name, std::make_unique<SimTimer>(effects_, row.name, row.value, row.enabled));
+                timers_.emplace(row.name, std::make_unique<SimTimer>(effects_, row.name, row.value,
+                                                                     row.enabled));
                 break;
             case ControlKind::UserControl:
                 userControls_.emplace(row.name, std::make_unique<SimHostedControl>(row));
@@ -79,7 +82,9 @@ void SimForm::Click(std::string_view button) {
     if (loaded_) Find(buttons_, button).Click();
 }
 
-bool SimForm::ElapseTimer(std::string_view timer) { return loaded_ && Find(timers_, timer).Elapse(); }
+bool SimForm::ElapseTimer(std::string_view timer) {
+    return loaded_ && Find(timers_, timer).Elapse();
+}
 
 void SimForm::ShellRestarted() {
     if (!loaded_) return;
@@ -87,7 +92,9 @@ void SimForm::ShellRestarted() {
     if (shellRestarted_) shellRestarted_();
 }
 
-forms::UserControlSite& SimForm::SiteOf(std::string_view control) { return Find(userControls_, control).Site(); }
+forms::UserControlSite& SimForm::SiteOf(std::string_view control) {
+    return Find(userControls_, control).Site();
+}
 
 forms::UserControl& SimForm::UserControlNamed(std::string_view control) {
     return Find(userControls_, control).Control();

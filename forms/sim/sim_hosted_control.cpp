@@ -4,7 +4,8 @@
 
 namespace brenvik::sim {
 
-SimHostedControl::SimHostedControl(const forms::ControlLayout& row) : control_(row.createUserControl(site_)) {
+SimHostedControl::SimHostedControl(const forms::ControlLayout& row)
+    : control_(row.createUserControl(site_)) {
     site_.Attach(*control_);
     forms::MemoryPropertyBag stored(row.storedProperties);
     control_->LoadProperties(stored);

@@ -12,7 +12,9 @@ class SimHostedControl {
 public:
     explicit SimHostedControl(const forms::ControlLayout& row);
 
-    void SetEventHandler(SimUserControlSite::EventHandler handler) { site_.OnEvent(std::move(handler)); }
+    void SetEventHandler(SimUserControlSite::EventHandler handler) {
+        site_.OnEvent(std::move(handler));
+    }
     void Terminate() { control_->OnTerminate(); }
     SimUserControlSite& Site() { return site_; }
     forms::UserControl& Control() { return *control_; }

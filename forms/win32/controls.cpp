@@ -107,7 +107,8 @@ void Win32Label::FitTo(const std::u16string& caption) {
     ::GetTextExtentPoint32W(measuring_, Wide(caption), static_cast<int>(caption.size()), &extent);
     if (extent.cx == width_) return;
     width_ = extent.cx;
-    ::SetWindowPos(window_, nullptr, 0, 0, extent.cx, lineHeight_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(window_, nullptr, 0, 0, extent.cx, lineHeight_,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Win32Button::Win32Button(const forms::ControlLayout& row, const ControlPlacement& placement)

@@ -42,7 +42,7 @@ public:
 protected:
     ChildControl(const wchar_t* windowClass, unsigned long style, unsigned long extendedStyle,
                  const forms::ControlLayout& row, const ControlPlacement& placement);
-    std::u16string OwnText() const;  // the window's text
+    std::u16string OwnText() const;                // the window's text
     void ReadOwnText(std::u16string& into) const;  // the same, into storage that is kept
     void SetOwnText(const std::u16string& text);
 

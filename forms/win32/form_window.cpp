@@ -142,13 +142,12 @@ void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
         case forms::ControlKind::UserControl: {
             const Handle host = FromHandle(window_);
             userControls_.emplace(
-                row.name,
-                std::make_unique<UserControlHost>(
-                    host, row,
-                    [this, name = row.name](int eventNumber, forms::EventArgs& args) {
-                        RaiseUserControlEvent(name, eventNumber, args);
-                    },
-                    [this](std::exception_ptr failure) { OnFailure(failure); }));
+                row.name, std::make_unique<UserControlHost>(
+                              host, row,
+                              [this, name = row.name](int eventNumber, forms::EventArgs& args) {
+                                  RaiseUserControlEvent(name, eventNumber, args);
+                              },
+                              [this](std::exception_ptr failure) { OnFailure(failure); }));
             break;
         }
     }

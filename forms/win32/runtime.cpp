@@ -43,8 +43,7 @@ FormsRuntime::FormsRuntime() : dpi_(ScreenDpi()) {
     ownsFont_ = font_ != nullptr;
     if (!ownsFont_) font_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     HICON icon = LoadProgramIcon(32);
-    programIcon_ =
-        std::make_shared<IconPicture>(FromHandle(icon));
+    programIcon_ = std::make_shared<IconPicture>(FromHandle(icon));
     smallIcon_ = LoadProgramIcon(::GetSystemMetrics(SM_CXSMICON));
 }
 

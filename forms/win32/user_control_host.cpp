@@ -109,8 +109,7 @@ double UserControlHost::Rnd() {
     return generator.Next();
 }
 
-Result UserControlHost::OnMessage(HWND__* window, unsigned message, WParam wParam,
-                                  LParam lParam) {
+Result UserControlHost::OnMessage(HWND__* window, unsigned message, WParam wParam, LParam lParam) {
     if (message != WM_MOUSEMOVE) return DefWindowProcW(window, message, wParam, lParam);
     MouseMoved(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
     return 0;

@@ -11,10 +11,12 @@ namespace brenvik::sim {
 namespace {
 // Converts as Windows does: a unit of the input (one UTF-16 code unit, or one ANSI
 // byte) that the other side can't hold becomes what the fallback makes of it.
-std::string Convert(const std::string& from, const std::string& to, std::string_view input, std::size_t unit,
+std::string Convert(const std::string& from, const std::string& to, std::string_view input,
+                    std::size_t unit,
                     const std::function<std::string(std::string_view)>& fallback) {
     iconv_t cd = iconv_open(to.c_str(), from.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: no code page " + from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error("iconv: no code page " + from);
     std::string output;
     char buffer[256];
     auto* in = const_cast<char*>(input.data());
@@ -43,22 +45,26 @@ bool IsUnassignedIn1252(unsigned value) {
 }  // namespace
 
 IconvCodec::IconvCodec(std::string codePage)
-    : codePage_(std::move(codePage)), is1252_(codePage_ == "CP1252" || codePage_ == "WINDOWS-1252") {}
+    : codePage_(std::move(codePage)),
+      is1252_(codePage_ == "CP1252" || codePage_ == "WINDOWS-1252") {}
 
 std::string IconvCodec::ToAnsi(std::u16string_view text) const {
     const std::string_view bytes(reinterpret_cast<const char*>(text.data()), text.size() * 2);
     return Convert("UTF-16LE", codePage_, bytes, 2, [this](std::string_view unit) {
-        const unsigned value = static_cast<unsigned char>(unit[0]) | static_cast<unsigned char>(unit[1]) << 8;
+        const unsigned value =
+            static_cast<unsigned char>(unit[0]) | static_cast<unsigned char>(unit[1]) << 8;
         return std::string(1, is1252_ && IsUnassignedIn1252(value) ? unit[0] : '?');
     });
 }
 
 std::u16string IconvCodec::FromAnsi(std::string_view bytes) const {
-    const std::string wide = Convert(codePage_, "UTF-16LE", bytes, 1, [this](std::string_view unit) {
-        // In UTF-16LE: the character of the byte's own number, or a question mark.
-        const bool unassigned = is1252_ && IsUnassignedIn1252(static_cast<unsigned char>(unit[0]));
-        return std::string{unassigned ? unit[0] : '?', '\0'};
-    });
+    const std::string wide =
+        Convert(codePage_, "UTF-16LE", bytes, 1, [this](std::string_view unit) {
+            // In UTF-16LE: the character of the byte's own number, or a question mark.
+            const bool unassigned =
+                is1252_ && IsUnassignedIn1252(static_cast<unsigned char>(unit[0]));
+            return std::string{unassigned ? unit[0] : '?', '\0'};
+        });
     std::u16string text(wide.size() / 2, u'\0');
     for (std::size_t i = 0; i < text.size(); ++i)
         text[i] = static_cast<char16_t>(static_cast<unsigned char>(wide[2 * i]) |

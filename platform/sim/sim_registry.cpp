@@ -16,9 +16,9 @@ constexpr LResult ERROR_BAD_PATHNAME = 161;
 constexpr LResult ERROR_NOACCESS = 998;
 constexpr LResult ERROR_KEY_DELETED = 1018;
 
-constexpr const char* kRootNames[] = {"HKEY_CLASSES_ROOT",     "HKEY_CURRENT_USER",   "HKEY_LOCAL_MACHINE",
-                                      "HKEY_USERS",            "HKEY_PERFORMANCE_DATA", "HKEY_CURRENT_CONFIG",
-                                      "HKEY_DYN_DATA"};
+constexpr const char* kRootNames[] = {
+    "HKEY_CLASSES_ROOT",     "HKEY_CURRENT_USER",   "HKEY_LOCAL_MACHINE", "HKEY_USERS",
+    "HKEY_PERFORMANCE_DATA", "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA"};
 
 // Registry names compare as Windows compares them, without regard to case; the
 // simulation folds ASCII letters only.
@@ -28,7 +28,9 @@ bool SameName(std::string_view a, std::string_view b) {
                                               [](char x, char y) { return Fold(x) == Fold(y); });
 }
 
-bool IsStringType(std::uint32_t type) { return type == 1 || type == 2 || type == 7; }  // SZ, EXPAND_SZ, MULTI_SZ
+bool IsStringType(std::uint32_t type) {
+    return type == 1 || type == 2 || type == 7;
+}  // SZ, EXPAND_SZ, MULTI_SZ
 
 // A sub-key path split into its names. Separators between and after names are
 // skipped, as Windows does; a path may not begin with one.
@@ -118,12 +120,13 @@ Handle SimRegistry::NewHandle(std::shared_ptr<Key> key, std::uint32_t access) {
 
 std::string SimRegistry::PathOf(const Key& key) {
     std::string path = key.name;
-    for (auto parent = key.parent.lock(); parent; parent = parent->parent.lock()) path = parent->name + "\\" + path;
+    for (auto parent = key.parent.lock(); parent; parent = parent->parent.lock())
+        path = parent->name + "\\" + path;
     return path;
 }
 
-LResult SimRegistry::RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t, std::uint32_t access,
-                                   Handle* result) {
+LResult SimRegistry::RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t,
+                                   std::uint32_t access, Handle* result) {
     if (auto fault = Enter(RegFunction::OpenKeyEx)) {
         if (result != nullptr) *result = 0;
         return *fault;
@@ -132,7 +135,8 @@ LResult SimRegistry::RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t
     *result = 0;
     std::string_view path = subKey != nullptr ? subKey : "";
     // Classes root names may begin with a separator.
-    if (key == win::HKEY_CLASSES_ROOT && !path.empty() && path.front() == '\\') path.remove_prefix(1);
+    if (key == win::HKEY_CLASSES_ROOT && !path.empty() && path.front() == '\\')
+        path.remove_prefix(1);
     std::shared_ptr<Key> parent;
     // Opening below a key needs no right on the parent handle.
     if (const LResult code = Resolve(key, 0, parent)) return code;
@@ -182,9 +186,11 @@ LResult SimRegistry::RegCreateKeyA(Handle key, const char* subKey, Handle* resul
 }
 
 LResult SimRegistry::RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved,
-                                      std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize) {
+                                      std::uint32_t* type, std::uint8_t* data,
+                                      std::uint32_t* dataSize) {
     if (auto fault = Enter(RegFunction::QueryValueEx)) return *fault;
-    if ((data != nullptr && dataSize == nullptr) || reserved != nullptr) return win::ERROR_INVALID_PARAMETER;
+    if ((data != nullptr && dataSize == nullptr) || reserved != nullptr)
+        return win::ERROR_INVALID_PARAMETER;
     if (key == 0) return win::ERROR_INVALID_HANDLE;
     const std::uint32_t room = dataSize != nullptr ? *dataSize : 0;
     // A size query starts from 0, and the type reads as REG_NONE until a value is found.
@@ -212,13 +218,15 @@ LResult SimRegistry::RegQueryValueExA(Handle key, const char* valueName, std::ui
     return code;
 }
 
-LResult SimRegistry::RegSetValueExA(Handle key, const char* valueName, std::uint32_t, std::uint32_t type,
-                                    const std::uint8_t* data, std::uint32_t dataSize) {
+LResult SimRegistry::RegSetValueExA(Handle key, const char* valueName, std::uint32_t,
+                                    std::uint32_t type, const std::uint8_t* data,
+                                    std::uint32_t dataSize) {
     if (auto fault = Enter(RegFunction::SetValueEx)) return *fault;
     if (data == nullptr && dataSize > 0) return ERROR_NOACCESS;
     // A string counted without its NUL is stored with it when a NUL follows it in
     // memory, as Windows does (and so reads the byte after the data, like Windows).
-    if (IsStringType(type) && dataSize > 0 && data[dataSize - 1] != 0 && data[dataSize] == 0) ++dataSize;
+    if (IsStringType(type) && dataSize > 0 && data[dataSize - 1] != 0 && data[dataSize] == 0)
+        ++dataSize;
     if (key == 0 || key == win::HKEY_PERFORMANCE_DATA) return win::ERROR_INVALID_HANDLE;
     std::shared_ptr<Key> found;
     if (const LResult code = Resolve(key, KEY_SET_VALUE, found)) return code;
@@ -284,7 +292,8 @@ std::shared_ptr<SimRegistry::Key> SimRegistry::FindPath(std::string_view path) c
 
 bool SimRegistry::KeyExists(std::string_view path) const { return FindPath(path) != nullptr; }
 
-std::optional<StoredValue> SimRegistry::FindValue(std::string_view path, std::string_view valueName) const {
+std::optional<StoredValue> SimRegistry::FindValue(std::string_view path,
+                                                  std::string_view valueName) const {
     const std::shared_ptr<Key> key = FindPath(path);
     if (!key) return std::nullopt;
     if (const auto* named = key->Value(valueName)) return named->second;

@@ -37,8 +37,8 @@ public:
     SimRegistry(const SimRegistry&) = delete;
     SimRegistry& operator=(const SimRegistry&) = delete;
 
-    LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options, std::uint32_t access,
-                          Handle* result);
+    LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options,
+                          std::uint32_t access, Handle* result);
     LResult RegCreateKeyA(Handle key, const char* subKey, Handle* result);
     LResult RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved,
                              std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize);

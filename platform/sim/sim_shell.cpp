@@ -6,7 +6,8 @@
 namespace brenvik::sim {
 
 std::uint32_t ShellCall::Field(int offset) const {
-    return static_cast<std::uint32_t>(record[offset]) | static_cast<std::uint32_t>(record[offset + 1]) << 8 |
+    return static_cast<std::uint32_t>(record[offset]) |
+           static_cast<std::uint32_t>(record[offset + 1]) << 8 |
            static_cast<std::uint32_t>(record[offset + 2]) << 16 |
            static_cast<std::uint32_t>(record[offset + 3]) << 24;
 }

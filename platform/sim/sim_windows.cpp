@@ -13,7 +13,8 @@ bool SameClass(const std::string& a, const char* b) {
     if (a.size() != n) return false;
     for (std::size_t i = 0; i < n; ++i) {
         const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-        if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i]))) return false;
+        if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i])))
+            return false;
     }
     return true;
 }
@@ -69,7 +70,8 @@ bool SimWindows::PostMessageA(Handle window, std::uint32_t message, std::uint32_
 }
 
 SimWindows::Window* SimWindows::Find(Handle window) {
-    auto it = std::find_if(windows_.begin(), windows_.end(), [window](const Window& w) { return w.handle == window; });
+    auto it = std::find_if(windows_.begin(), windows_.end(),
+                           [window](const Window& w) { return w.handle == window; });
     return it == windows_.end() ? nullptr : &*it;
 }
 

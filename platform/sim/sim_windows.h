@@ -30,7 +30,8 @@ public:
     // As Windows does: copies at most bufferSize - 1 bytes and a NUL; for a window
     // that doesn't exist it writes nothing and returns 0.
     int GetWindowTextA(Handle window, char* buffer, int bufferSize) const;
-    bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam, std::int32_t lParam);
+    bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam,
+                      std::int32_t lParam);
 
 private:
     struct Window {

@@ -69,8 +69,8 @@ bool Win32Api::Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconD
     static NotifyIconFunction notifyIcon = nullptr;
     if (notifyIcon == nullptr) {
         if (message != NIM_ADD) return false;
-        notifyIcon = reinterpret_cast<NotifyIconFunction>(
-            reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryA("shell32.dll"), "Shell_NotifyIconA")));
+        notifyIcon = reinterpret_cast<NotifyIconFunction>(reinterpret_cast<void*>(
+            ::GetProcAddress(::LoadLibraryA("shell32.dll"), "Shell_NotifyIconA")));
         if (notifyIcon == nullptr) return false;
     }
     return notifyIcon(message, NativeNotifyIconData(notifyIconData).get()) != FALSE;

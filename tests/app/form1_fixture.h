@@ -22,7 +22,8 @@ protected:
     RecordingWinApi api{backend->Api(), log};
     RecordingMessageBox messageBox;
     Platform platform{api, backend->Ansi(), messageBox};
-    MessengerSettings settings{backend->Api(), [this](const std::string& key) { backend->DeleteRegistryTree(key); }};
+    MessengerSettings settings{
+        backend->Api(), [this](const std::string& key) { backend->DeleteRegistryTree(key); }};
     sim::SimRuntime runtime{log};
     std::unique_ptr<Form1> form = std::make_unique<Form1>(platform, runtime);
     sim::SimForm& window = runtime.LoadedForm();
@@ -35,17 +36,24 @@ protected:
         if (messenger != 0) backend->DestroyWindow(messenger);
     }
 
-    void StartPlayer(const std::string& title) { player = backend->CreateWindowOfClass("Winamp v1.x", title); }
+    void StartPlayer(const std::string& title) {
+        player = backend->CreateWindowOfClass("Winamp v1.x", title);
+    }
     void StartMessenger() { messenger = backend->CreateWindowOfClass("YahooBuddyMain", ""); }
     int CommandsReceived() {
         int count = 0;
-        for (const auto& m : backend->Received(messenger)) count += m.message == 0x111 && m.wParam == 392 && m.lParam == 0;
+        for (const auto& m : backend->Received(messenger))
+            count += m.message == 0x111 && m.wParam == 392 && m.lParam == 0;
         return count;
     }
 
     std::u16string Caption(const char* control) { return window.LabelNamed(control).Caption(); }
-    std::u16string ButtonCaption(const char* control) { return window.ButtonNamed(control).Caption(); }
-    void Type(const char* textBox, const std::u16string& text) { window.TextBoxNamed(textBox).SetText(text); }
+    std::u16string ButtonCaption(const char* control) {
+        return window.ButtonNamed(control).Caption();
+    }
+    void Type(const char* textBox, const std::u16string& text) {
+        window.TextBoxNamed(textBox).SetText(text);
+    }
     forms::Timer& Timer1() { return window.TimerNamed("Timer1"); }
 };
 

@@ -18,7 +18,8 @@ void MessengerSettings::SetUserId(const std::string& userId, Caller caller) {
     const auto trace = TraceCaller(caller);
     Handle key = 0;
     ASSERT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, kPager, &key), 0);
-    api_.RegSetValueExA(key, "Yahoo! User ID", 0, win::REG_SZ, reinterpret_cast<const std::uint8_t*>(userId.c_str()),
+    api_.RegSetValueExA(key, "Yahoo! User ID", 0, win::REG_SZ,
+                        reinterpret_cast<const std::uint8_t*>(userId.c_str()),
                         static_cast<std::uint32_t>(userId.size() + 1));
     api_.RegCloseKey(key);
 }
@@ -32,7 +33,8 @@ void MessengerSettings::CreatePagerKeyOnly(Caller caller) {
 
 std::optional<std::string> MessengerSettings::Status(const std::string& userId) const {
     Handle key = 0;
-    if (api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, ProfileKey(userId).c_str(), 0, win::KEY_READ, &key) != 0)
+    if (api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, ProfileKey(userId).c_str(), 0, win::KEY_READ,
+                           &key) != 0)
         return std::nullopt;
     std::vector<std::uint8_t> data(1024, 0xAA);
     std::uint32_t type = 0, size = static_cast<std::uint32_t>(data.size());
@@ -45,11 +47,12 @@ std::optional<std::string> MessengerSettings::Status(const std::string& userId) 
 
 std::optional<std::uint32_t> MessengerSettings::Invisible(const std::string& userId) const {
     Handle key = 0;
-    if (api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, ProfileKey(userId).c_str(), 0, win::KEY_READ, &key) != 0)
+    if (api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, ProfileKey(userId).c_str(), 0, win::KEY_READ,
+                           &key) != 0)
         return std::nullopt;
     std::uint32_t value = 0xdeadbeef, type = 0, size = 4;
-    const LResult code =
-        api_.RegQueryValueExA(key, "5_DND", nullptr, &type, reinterpret_cast<std::uint8_t*>(&value), &size);
+    const LResult code = api_.RegQueryValueExA(key, "5_DND", nullptr, &type,
+                                               reinterpret_cast<std::uint8_t*>(&value), &size);
     api_.RegCloseKey(key);
     if (code != 0 || type != win::REG_DWORD || size != 4) return std::nullopt;
     return value;
@@ -58,7 +61,8 @@ std::optional<std::uint32_t> MessengerSettings::Invisible(const std::string& use
 bool MessengerSettings::ProfileExists(const std::string& userId) const {
     Handle key = 0;
     const std::string path = std::string(kPager) + "\\profiles\\" + userId;
-    if (api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, path.c_str(), 0, win::KEY_READ, &key) != 0) return false;
+    if (api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, path.c_str(), 0, win::KEY_READ, &key) != 0)
+        return false;
     api_.RegCloseKey(key);
     return true;
 }

@@ -14,7 +14,8 @@ class MessengerSettings {
 public:
     // `deleteTree` removes a key under HKEY_CURRENT_USER with everything in it.
     using TreeRemover = std::function<void(const std::string& subKey)>;
-    MessengerSettings(WinApi& api, TreeRemover deleteTree) : api_(api), deleteTree_(std::move(deleteTree)) {
+    MessengerSettings(WinApi& api, TreeRemover deleteTree)
+        : api_(api), deleteTree_(std::move(deleteTree)) {
         deleteTree_("Software\\Yahoo");
     }
     ~MessengerSettings() { deleteTree_("Software\\Yahoo"); }
@@ -23,8 +24,8 @@ public:
     void SetUserId(const std::string& userId, Caller caller = Caller::current());
     // Creates the pager key with no user ID in it.
     void CreatePagerKeyOnly(Caller caller = Caller::current());
-    std::optional<std::string> Status(const std::string& userId) const;        // value "5"
-    std::optional<std::uint32_t> Invisible(const std::string& userId) const;   // value "5_DND"
+    std::optional<std::string> Status(const std::string& userId) const;       // value "5"
+    std::optional<std::uint32_t> Invisible(const std::string& userId) const;  // value "5_DND"
     bool ProfileExists(const std::string& userId) const;
 
 private:

@@ -23,7 +23,8 @@ namespace {
 
 using sim::RegFunction;
 
-constexpr char kProfileKey[] = "HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs";
+constexpr char kProfileKey[] =
+    "HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs";
 
 // The codes each function answers with on Windows when it fails.
 struct FunctionCodes {
@@ -55,8 +56,8 @@ public:
     using ForwardingWinApi::ForwardingWinApi;
     std::set<Handle> notGivenBack;
 
-    LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options, std::uint32_t access,
-                          Handle* result) override {
+    LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options,
+                          std::uint32_t access, Handle* result) override {
         return Kept(inner_.RegOpenKeyExA(key, subKey, options, access, result), result);
     }
     LResult RegCreateKeyA(Handle key, const char* subKey, Handle* result) override {
@@ -91,7 +92,9 @@ struct Publisher {
     sim::IconvCodec ansi;
     RecordingMessageBox messageBox;
     Platform platform{ledger, ansi, messageBox};
-    MessengerSettings settings{api, [this](const std::string& key) { api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key); }};
+    MessengerSettings settings{api, [this](const std::string& key) {
+                                   api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key);
+                               }};
     sim::SimRuntime runtime{api.effects};
     std::unique_ptr<Form1> form = std::make_unique<Form1>(platform, runtime);
     Handle messenger = 0;
@@ -115,7 +118,8 @@ void ExpectWritesOnlyToTheProfile(const sim::EffectLog& effects) {
 
 // Fails the nth call of one function with `code` during a publication of "abc" and
 // checks how it ends. False when the publication made fewer than n such calls.
-bool FaultedPublicationEndsWell(const Scenario& scenario, const FunctionCodes& failing, int nth, LResult code) {
+bool FaultedPublicationEndsWell(const Scenario& scenario, const FunctionCodes& failing, int nth,
+                                LResult code) {
     Publisher publisher(scenario);
     auto& registry = publisher.api.registry;
     const std::u16string statusBefore = publisher.form->PublishedStatus();
@@ -125,7 +129,8 @@ bool FaultedPublicationEndsWell(const Scenario& scenario, const FunctionCodes& f
 
     registry.FailCall(failing.function, code, static_cast<std::size_t>(nth));
     publisher.form->SetBrenvik(u"abc");
-    if (registry.CallCount(failing.function) - callsBefore < static_cast<std::size_t>(nth)) return false;
+    if (registry.CallCount(failing.function) - callsBefore < static_cast<std::size_t>(nth))
+        return false;
 
     EXPECT_TRUE(publisher.ledger.notGivenBack.empty()) << "a key was never handed to RegCloseKey";
     // A close that fails keeps its key: that one is the registry's, not the program's.
@@ -138,7 +143,8 @@ bool FaultedPublicationEndsWell(const Scenario& scenario, const FunctionCodes& f
     // value write loses a value; a refused open is made up for by the create.
     const bool userIdLost = nth == 1 && (failing.function == RegFunction::OpenKeyEx ||
                                          failing.function == RegFunction::QueryValueEx);
-    const bool valueLost = failing.function == RegFunction::SetValueEx || failing.function == RegFunction::CreateKey;
+    const bool valueLost =
+        failing.function == RegFunction::SetValueEx || failing.function == RegFunction::CreateKey;
     if (userIdLost || valueLost) {
         EXPECT_EQ(publisher.form->PublishedStatus(), statusBefore);
         EXPECT_EQ(publisher.Preview(), previewBefore);
@@ -175,13 +181,14 @@ TEST(PublicationFaults, EachFailingCallLeavesNoKeyOpenAndAnnouncesTheTextOnlyOnc
     std::set<RegFunction> failed;
     for (const Scenario& scenario : kScenarios) {
         for (const FunctionCodes& failing : kFailures) {
-            // Every occurrence of the function in turn, until the publication makes no more of them.
+            // Every occurrence of the function in turn, until the publication makes no more of
+            // them.
             for (int nth = 1;; ++nth) {
                 bool reached = false;
                 for (LResult code : failing.codes) {
                     if (code == 0) break;
-                    SCOPED_TRACE(std::string(scenario.name) + ": " + failing.name + " call " + std::to_string(nth) +
-                                 " fails with " + std::to_string(code));
+                    SCOPED_TRACE(std::string(scenario.name) + ": " + failing.name + " call " +
+                                 std::to_string(nth) + " fails with " + std::to_string(code));
                     reached = FaultedPublicationEndsWell(scenario, failing, nth, code);
                     if (!reached) break;
                     failed.insert(failing.function);
@@ -190,7 +197,8 @@ TEST(PublicationFaults, EachFailingCallLeavesNoKeyOpenAndAnnouncesTheTextOnlyOnc
             }
         }
     }
-    EXPECT_EQ(failed.size(), std::size(kFailures)) << "a function that a publication calls was never made to fail";
+    EXPECT_EQ(failed.size(), std::size(kFailures))
+        << "a function that a publication calls was never made to fail";
 }
 
 }  // namespace

@@ -25,7 +25,8 @@ TEST_F(Publication, WritesTheStringThenTheFlagThenPostsThenShowsThePreview) {
     log.Clear();
     form->SetBrenvik(u"abc");
     const std::vector<std::string> expected = {
-        "create Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs",  // the profile didn't exist yet
+        "create Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs",  // the profile didn't exist
+                                                                        // yet
         "value 5", "value 5_DND", "post 273 392 0", "Label4.Caption Preview: abc"};
     EXPECT_EQ(log.Entries(), expected);
 }
@@ -97,8 +98,10 @@ TEST_F(Publication, WithoutAMessengerUserNothingIsPublishedAndNoErrorProfileAppe
     StartMessenger();
     for (const auto& c : kNoUserCases) {
         SCOPED_TRACE(c.name);
-        if (c.userId != nullptr) settings.SetUserId(c.userId);
-        else if (c.pagerKey) settings.CreatePagerKeyOnly();
+        if (c.userId != nullptr)
+            settings.SetUserId(c.userId);
+        else if (c.pagerKey)
+            settings.CreatePagerKeyOnly();
         log.Clear();
         form->SetBrenvik(u"abc");
         EXPECT_TRUE(log.Entries().empty());

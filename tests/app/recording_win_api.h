@@ -20,12 +20,14 @@ public:
         ++windowSearches;
         return inner_.FindWindowA(className, windowName);
     }
-    bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam, std::int32_t lParam) override {
-        log_.Record("post " + std::to_string(message) + " " + std::to_string(wParam) + " " + std::to_string(lParam));
+    bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam,
+                      std::int32_t lParam) override {
+        log_.Record("post " + std::to_string(message) + " " + std::to_string(wParam) + " " +
+                    std::to_string(lParam));
         return inner_.PostMessageA(window, message, wParam, lParam);
     }
-    LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options, std::uint32_t access,
-                          Handle* result) override {
+    LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options,
+                          std::uint32_t access, Handle* result) override {
         ++registryCalls;
         return inner_.RegOpenKeyExA(key, subKey, options, access, result);
     }
@@ -34,13 +36,15 @@ public:
         log_.Record(std::string("create ") + subKey);
         return inner_.RegCreateKeyA(key, subKey, result);
     }
-    LResult RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
-                             std::uint8_t* data, std::uint32_t* dataSize) override {
+    LResult RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved,
+                             std::uint32_t* type, std::uint8_t* data,
+                             std::uint32_t* dataSize) override {
         ++registryCalls;
         return inner_.RegQueryValueExA(key, valueName, reserved, type, data, dataSize);
     }
-    LResult RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
-                           const std::uint8_t* data, std::uint32_t dataSize) override {
+    LResult RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved,
+                           std::uint32_t type, const std::uint8_t* data,
+                           std::uint32_t dataSize) override {
         ++registryCalls;
         log_.Record(std::string("value ") + valueName);
         return inner_.RegSetValueExA(key, valueName, reserved, type, data, dataSize);
@@ -53,6 +57,7 @@ public:
         ++registryCalls;
         return inner_.RegCloseKey(key);
     }
+
 private:
     sim::EffectLog& log_;
 };

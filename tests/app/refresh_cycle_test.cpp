@@ -10,11 +10,26 @@ struct IntervalCase {
     std::int32_t milliseconds;
 };
 constexpr IntervalCase kIntervals[] = {
-    {u"3", 3000},     {u"", 3000},      {u"0", 3000},         {u"abc", 3000},  {u"0.4", 3000},
-    {u"0.5", 3000},   {u"2.5", 2000},   {u"3.5", 4000},       {u"1.6", 2000},  {u"10 s", 10000},
-    {u"32", 32000},   {u"33", 33000},   {u"-5", 3000},        {u"  7", 7000},  {u"+4", 4000},
-    {u"1e9", 1000},   {u"0x10", 3000},  {u"99999999", 2147483000},
-    {u"2147483", 2147483000},           {u"2147484", 2147483000},
+    {u"3", 3000},
+    {u"", 3000},
+    {u"0", 3000},
+    {u"abc", 3000},
+    {u"0.4", 3000},
+    {u"0.5", 3000},
+    {u"2.5", 2000},
+    {u"3.5", 4000},
+    {u"1.6", 2000},
+    {u"10 s", 10000},
+    {u"32", 32000},
+    {u"33", 33000},
+    {u"-5", 3000},
+    {u"  7", 7000},
+    {u"+4", 4000},
+    {u"1e9", 1000},
+    {u"0x10", 3000},
+    {u"99999999", 2147483000},
+    {u"2147483", 2147483000},
+    {u"2147484", 2147483000},
 };
 
 TEST(RefreshInterval, SecondsRoundHalfToEvenWithDefaultAndLongestInterval) {
@@ -33,8 +48,12 @@ TEST_F(RefreshCycle, StartRunsOneTickBeforeTheTimerIsEnabled) {
     log.Clear();
     window.Click("Command1");
     const std::vector<std::string> expected = {
-        "Timer1.Interval 3000", "create Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs",
-        "value 5", "value 5_DND", "Label4.Caption Preview: Song A", "Timer1.Enabled true",
+        "Timer1.Interval 3000",
+        "create Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs",
+        "value 5",
+        "value 5_DND",
+        "Label4.Caption Preview: Song A",
+        "Timer1.Enabled true",
         "Command1.Caption Stop"};
     EXPECT_EQ(log.Entries(), expected);
     EXPECT_TRUE(form->IsRunning());

@@ -23,7 +23,9 @@ protected:
     sim::IconvCodec ansi;
     RecordingMessageBox messageBox;
     Platform platform{api, ansi, messageBox};
-    MessengerSettings settings{api, [this](const std::string& key) { api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key); }};
+    MessengerSettings settings{api, [this](const std::string& key) {
+                                   api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key);
+                               }};
     sim::SimRuntime runtime{api.effects};
     std::unique_ptr<Form1> form;
 
@@ -35,7 +37,8 @@ protected:
     // The shell reports a mouse message on the icon to the control's window.
     void MouseOnIcon(std::uint32_t message) {
         auto& site = Window().SiteOf("Tray1");
-        Window().UserControlNamed("Tray1").OnWindowMouseMove(0, 0, message * site.TwipsPerPixelX(), 0);
+        Window().UserControlNamed("Tray1").OnWindowMouseMove(0, 0, message * site.TwipsPerPixelX(),
+                                                             0);
     }
     void DoubleClickIcon() {
         for (std::uint32_t m : {513u, 514u, 515u, 514u}) MouseOnIcon(m);
@@ -75,7 +78,8 @@ TEST_F(WindowCommands, GotoTrayTradesTheWindowForTheIconAndTheRefreshGoesOn) {
     EXPECT_EQ(add.message, win::NIM_ADD);
     EXPECT_EQ(add.Field(12), 7u);  // message, icon and tip
     EXPECT_EQ(add.Field(20), runtime.ProgramIcon()->Handle());
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&add.record[24])), "Dobel klik untuk menampilkan window");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&add.record[24])),
+              "Dobel klik untuk menampilkan window");
 
     api.windows.SetTitle(player, "Song B");
     EXPECT_TRUE(Window().ElapseTimer("Timer1"));
@@ -91,7 +95,8 @@ TEST_F(WindowCommands, ADoubleClickOnTheIconBringsTheWindowBackAsItWas) {
     api.effects.Clear();
     DoubleClickIcon();
     // Shown before the icon goes: at no moment is there neither.
-    EXPECT_EQ(api.effects.Entries(), (std::vector<std::string>{"Form.Show", "Shell_NotifyIcon NIM_DELETE"}));
+    EXPECT_EQ(api.effects.Entries(),
+              (std::vector<std::string>{"Form.Show", "Shell_NotifyIcon NIM_DELETE"}));
     EXPECT_TRUE(Window().Visible());
     EXPECT_EQ(api.shell.IconCount(), 0u);
     EXPECT_EQ(Caption("Label4"), u"Preview: Song A");
@@ -170,7 +175,8 @@ TEST_F(WindowCommands, TheCloseButtonWhileRunningStopsTheTicksAndLeavesNoIcon) {
     Window().Close();
     EXPECT_FALSE(Window().ElapseTimer("Timer1"));
     EXPECT_EQ(api.shell.IconCount(), 0u);
-    EXPECT_EQ(api.shell.Calls().back().message, win::NIM_DELETE);  // the control's own end-of-life delete
+    EXPECT_EQ(api.shell.Calls().back().message,
+              win::NIM_DELETE);  // the control's own end-of-life delete
 }
 
 }  // namespace

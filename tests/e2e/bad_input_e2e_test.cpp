@@ -27,7 +27,9 @@ void ListKeys(HKEY key, const std::wstring& path, std::vector<std::wstring>& key
     wchar_t name[256];
     for (DWORD i = 0;; ++i) {
         DWORD length = 256;
-        if (RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        if (RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
         const std::wstring child = path + L"\\" + name;
         keys.push_back(child);
         HKEY opened;
@@ -41,7 +43,8 @@ void ListKeys(HKEY key, const std::wstring& path, std::vector<std::wstring>& key
 std::vector<std::wstring> KeysUnderYahoo() {
     std::vector<std::wstring> keys;
     HKEY yahoo;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Yahoo", 0, KEY_READ, &yahoo) != ERROR_SUCCESS) return keys;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Yahoo", 0, KEY_READ, &yahoo) != ERROR_SUCCESS)
+        return keys;
     ListKeys(yahoo, L"", keys);
     RegCloseKey(yahoo);
     return keys;
@@ -53,7 +56,8 @@ std::vector<std::wstring> ProfileKeys(const std::wstring& user) {
             L"\\pager\\profiles\\" + user + L"\\Custom Msgs"};
 }
 
-TEST_F(BrenvikExe, TitlesAtAndPastTheBufferAndOutsideTheCodePageAreCapturedAsTheirFirst259AnsiBytes) {
+TEST_F(BrenvikExe,
+       TitlesAtAndPastTheBufferAndOutsideTheCodePageAreCapturedAsTheirFirst259AnsiBytes) {
     const std::wstring titles[] = {
         std::wstring(259, L'a'),
         std::wstring(259, L'b') + L"c",
@@ -76,8 +80,8 @@ TEST_F(BrenvikExe, TitlesAtAndPastTheBufferAndOutsideTheCodePageAreCapturedAsThe
 TEST_F(BrenvikExe, APublicationTheRegistryRefusesShowsNoPreviewAndGoesOutOnceItIsTaken) {
     // Below a volatile profile key the registry refuses a lasting "Custom Msgs" key.
     HKEY profile = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Yahoo\\pager\\profiles\\e2euser", 0, nullptr,
-                              REG_OPTION_VOLATILE, KEY_WRITE, nullptr, &profile, nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Yahoo\\pager\\profiles\\e2euser", 0,
+                              nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr, &profile, nullptr),
               ERROR_SUCCESS);
     RegCloseKey(profile);
     StartPlayer(L"Song");
@@ -86,7 +90,8 @@ TEST_F(BrenvikExe, APublicationTheRegistryRefusesShowsNoPreviewAndGoesOutOnceItI
     EXPECT_EQ(window.Text(Control::Label4), L"");
 
     // The registry takes it now: the same title goes out, unchanged, with its preview.
-    ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo\\pager\\profiles"), ERROR_SUCCESS);
+    ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo\\pager\\profiles"),
+              ERROR_SUCCESS);
     ASSERT_TRUE(WaitForPublications(1));
     EXPECT_EQ(Published()[0].status, "Song");
     EXPECT_TRUE(WaitFor([&] { return window.Text(Control::Label4) == L"Preview: Song"; }));
@@ -95,10 +100,12 @@ TEST_F(BrenvikExe, APublicationTheRegistryRefusesShowsNoPreviewAndGoesOutOnceItI
 
 TEST_F(BrenvikExe, AUserIdStoredWithoutItsNulPublishesToThatWholeProfileAndCreatesNoOther) {
     HKEY pager = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Yahoo\\pager", 0, KEY_WRITE, &pager), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Yahoo\\pager", 0, KEY_WRITE, &pager),
+              ERROR_SUCCESS);
     // Eight bytes and no NUL: a byte other than NUL follows them, so the registry adds none.
     constexpr char kUserId[] = "nulless1!";
-    ASSERT_EQ(RegSetValueExA(pager, "Yahoo! User ID", 0, REG_SZ, reinterpret_cast<const BYTE*>(kUserId), 8),
+    ASSERT_EQ(RegSetValueExA(pager, "Yahoo! User ID", 0, REG_SZ,
+                             reinterpret_cast<const BYTE*>(kUserId), 8),
               ERROR_SUCCESS);
     RegCloseKey(pager);
     StartPlayer(L"Song");
@@ -114,9 +121,9 @@ struct IntervalCase {
     DWORD atLeast, atMost;  // milliseconds; atMost 0: no second tick in sight
 };
 constexpr IntervalCase kIntervals[] = {
-    {L"1e9", 700, 1900},           // the exponent ends the number: 1 second
-    {L"-7", 2500, 4000},           // below 1: the 3-second default
-    {L"0x10", 2500, 4000},         // the "x" ends the number 0: the default
+    {L"1e9", 700, 1900},            // the exponent ends the number: 1 second
+    {L"-7", 2500, 4000},            // below 1: the 3-second default
+    {L"0x10", 2500, 4000},          // the "x" ends the number 0: the default
     {L"\u0661\u0662", 2500, 4000},  // Arabic-Indic digits are no number here: the default
 };
 
@@ -134,7 +141,8 @@ TEST_F(BrenvikExe, IntervalsThatArentPlainSecondsTakeTheNumberTheyBeginWithOrThe
         SetTitle(L"Song " + std::to_wstring(++song));
         ASSERT_TRUE(WaitForPublications(before + 2));
         const auto published = Published();
-        const std::uint64_t gap = published[before + 1].milliseconds - published[before].milliseconds;
+        const std::uint64_t gap =
+            published[before + 1].milliseconds - published[before].milliseconds;
         EXPECT_GE(gap, c.atLeast);
         EXPECT_LE(gap, c.atMost);
         window.Click(Control::Command1);  // Stop
@@ -150,7 +158,8 @@ TEST_F(BrenvikExe, IntervalsThatArentPlainSecondsTakeTheNumberTheyBeginWithOrThe
     SetTitle(L"Song " + std::to_wstring(++song));
     EXPECT_EQ(PublicationsAfterAWhile(4000), before + 1);
     DWORD_PTR answer = 0;
-    EXPECT_NE(SendMessageTimeoutW(window.Handle(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0);
+    EXPECT_NE(SendMessageTimeoutW(window.Handle(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer),
+              0);
 }
 
 }  // namespace

@@ -76,7 +76,8 @@ TEST_F(BrenvikExe, GotoTrayAndADoubleClickOnTheIconBringTheWindowBackAsItWas) {
     EXPECT_EQ(Published()[1].status, "Song 2");
 
     DoubleClickTrayIcon();
-    ASSERT_TRUE(WaitFor([&] { return window.Visible(); })) << "the double click did not bring the window back";
+    ASSERT_TRUE(WaitFor([&] { return window.Visible(); }))
+        << "the double click did not bring the window back";
     EXPECT_TRUE(WaitFor([] { return !TrayIconShown(); }));
     EXPECT_EQ(window.Text(Control::Label4), L"Preview: Song 2");
     EXPECT_EQ(window.Text(Control::Command1), L"Stop");

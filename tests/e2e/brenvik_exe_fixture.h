@@ -15,7 +15,9 @@
 namespace brenvik::e2e {
 
 // Wine's notification area, shown while it holds an icon.
-inline HWND WineSystemTray() { return FindWindowW(L"__winex11_standalone_tray", L"Wine System Tray"); }
+inline HWND WineSystemTray() {
+    return FindWindowW(L"__winex11_standalone_tray", L"Wine System Tray");
+}
 inline bool TrayIconShown() {
     HWND tray = WineSystemTray();
     return tray != nullptr && IsWindowVisible(tray);
@@ -53,7 +55,8 @@ protected:
     void TearDown() override {
         // The close button, so that the program takes its icon away as it ends.
         if (brenvik_ && !brenvik_->HasEnded()) {
-            if (HWND window = BrenvikWindow::Find()) PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            if (HWND window = BrenvikWindow::Find())
+                PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
             brenvik_->HasEnded(10000);
         }
         brenvik_.reset();
@@ -66,7 +69,9 @@ protected:
         player_ = std::make_unique<Process>(L"winamp_standin.exe", L"\"" + title + L"\"");
         ASSERT_TRUE(WaitFor([] { return FindWindowW(L"Winamp v1.x", nullptr) != nullptr; }));
     }
-    void SetTitle(const std::wstring& title) { SetWindowTextW(FindWindowW(L"Winamp v1.x", nullptr), title.c_str()); }
+    void SetTitle(const std::wstring& title) {
+        SetWindowTextW(FindWindowW(L"Winamp v1.x", nullptr), title.c_str());
+    }
 
     BrenvikWindow StartBrenvik() {
         brenvik_ = std::make_unique<Process>(L"Brenvik.exe", L"");

@@ -16,8 +16,8 @@ Process::Process(const std::wstring& program, const std::wstring& arguments) {
     std::wstring commandLine = L"\"" + path + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info_))
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info_))
         throw std::runtime_error("can't start the program");
     WaitForInputIdle(info_.hProcess, 10000);
 }

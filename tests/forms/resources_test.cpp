@@ -102,8 +102,8 @@ TEST_P(ProgramFile, HoldsNoOtherKindOfResource) {
     // to start a program whose manifest names another.
     const std::vector<BYTE> manifest = Resource(RT_MANIFEST, 1);
     const std::string text(manifest.begin(), manifest.end());
-    const char* const ownArchitecture = sizeof(void*) == 8 ? "processorArchitecture=\"amd64\""
-                                                           : "processorArchitecture=\"x86\"";
+    const char* const ownArchitecture =
+        sizeof(void*) == 8 ? "processorArchitecture=\"amd64\"" : "processorArchitecture=\"x86\"";
     EXPECT_NE(text.find(std::string("name=\"Brenvik\" version=\"1.0.0.0\" ") + ownArchitecture),
               std::string::npos)
         << text;

@@ -31,9 +31,10 @@ TEST_F(AnsiCodecTest, CharactersOfCodePage1252) {
     };
     // The bytes that Windows-1252 leaves unassigned stand for the control
     // characters of the same number.
-    constexpr Case kCases[] = {{'\x00', u'\0'},    {'A', u'A'},         {'\x80', u'\u20AC'}, {'\x81', u'\u0081'},
-                               {'\x8D', u'\u008D'}, {'\x8F', u'\u008F'}, {'\x90', u'\u0090'}, {'\x9D', u'\u009D'},
-                               {'\x9F', u'\u0178'}, {'\xA0', u'\u00A0'}, {'\xE9', u'\u00E9'}, {'\xFF', u'\u00FF'}};
+    constexpr Case kCases[] = {{'\x00', u'\0'},     {'A', u'A'},         {'\x80', u'\u20AC'},
+                               {'\x81', u'\u0081'}, {'\x8D', u'\u008D'}, {'\x8F', u'\u008F'},
+                               {'\x90', u'\u0090'}, {'\x9D', u'\u009D'}, {'\x9F', u'\u0178'},
+                               {'\xA0', u'\u00A0'}, {'\xE9', u'\u00E9'}, {'\xFF', u'\u00FF'}};
     for (const Case& c : kCases) {
         SCOPED_TRACE(static_cast<int>(static_cast<unsigned char>(c.byte)));
         EXPECT_EQ(ansi_.FromAnsi(std::string(1, c.byte)), std::u16string(1, c.character));
@@ -43,7 +44,7 @@ TEST_F(AnsiCodecTest, CharactersOfCodePage1252) {
 
 TEST_F(AnsiCodecTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(ansi_.ToAnsi(u"a\u4E2Db"), "a?b");
-    EXPECT_EQ(ansi_.ToAnsi(u"\u0416"), "?");  // Cyrillic Zhe
+    EXPECT_EQ(ansi_.ToAnsi(u"\u0416"), "?");       // Cyrillic Zhe
     EXPECT_EQ(ansi_.ToAnsi(u"\U0001F600"), "??");  // each half of the pair
 }
 

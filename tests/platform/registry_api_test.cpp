@@ -29,7 +29,9 @@ protected:
 
     Handle Create(const std::string& subKey) {
         Handle handle = kSeed;
-        EXPECT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, subKey.c_str(), &handle), win::ERROR_SUCCESS) << subKey;
+        EXPECT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, subKey.c_str(), &handle),
+                  win::ERROR_SUCCESS)
+            << subKey;
         return handle;
     }
     LResult Open(const std::string& subKey, Handle& handle, std::uint32_t access = win::KEY_READ) {
@@ -37,8 +39,10 @@ protected:
         return api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, subKey.c_str(), 0, access, &handle);
     }
     void Close(Handle handle) { EXPECT_EQ(api_.RegCloseKey(handle), win::ERROR_SUCCESS); }
-    void Set(Handle key, const char* name, std::uint32_t type, const std::string& data, std::uint32_t size) {
-        EXPECT_EQ(api_.RegSetValueExA(key, name, 0, type, reinterpret_cast<const std::uint8_t*>(data.c_str()), size),
+    void Set(Handle key, const char* name, std::uint32_t type, const std::string& data,
+             std::uint32_t size) {
+        EXPECT_EQ(api_.RegSetValueExA(key, name, 0, type,
+                                      reinterpret_cast<const std::uint8_t*>(data.c_str()), size),
                   win::ERROR_SUCCESS);
     }
 };
@@ -61,17 +65,20 @@ Query QueryInto(WinApi& api, Handle key, const char* name, std::uint32_t room) {
 }
 
 TEST_F(RegistryApiTest, ThePredefinedRoots) {
-    constexpr Handle kRoots[] = {win::HKEY_CLASSES_ROOT, win::HKEY_CURRENT_USER,   win::HKEY_LOCAL_MACHINE,
-                                 win::HKEY_USERS,        win::HKEY_CURRENT_CONFIG, win::HKEY_DYN_DATA};
+    constexpr Handle kRoots[] = {win::HKEY_CLASSES_ROOT,   win::HKEY_CURRENT_USER,
+                                 win::HKEY_LOCAL_MACHINE,  win::HKEY_USERS,
+                                 win::HKEY_CURRENT_CONFIG, win::HKEY_DYN_DATA};
     for (Handle root : kRoots) {
         SCOPED_TRACE(root);
         Handle handle = kSeed;
-        EXPECT_EQ(api_.RegOpenKeyExA(root, "BrenvikNoSuchKey", 0, win::KEY_READ, &handle), win::ERROR_FILE_NOT_FOUND);
+        EXPECT_EQ(api_.RegOpenKeyExA(root, "BrenvikNoSuchKey", 0, win::KEY_READ, &handle),
+                  win::ERROR_FILE_NOT_FOUND);
         EXPECT_EQ(handle, 0u);
         // A root opened by itself is its own handle; created, it gets a new one.
         ASSERT_EQ(api_.RegOpenKeyExA(root, "", 0, win::KEY_READ, &handle), win::ERROR_SUCCESS);
         EXPECT_EQ(handle, root);
-        ASSERT_EQ(api_.RegOpenKeyExA(root, nullptr, 0, win::KEY_WRITE, &handle), win::ERROR_SUCCESS);
+        ASSERT_EQ(api_.RegOpenKeyExA(root, nullptr, 0, win::KEY_WRITE, &handle),
+                  win::ERROR_SUCCESS);
         EXPECT_EQ(handle, root);
         ASSERT_EQ(api_.RegCreateKeyA(root, "", &handle), win::ERROR_SUCCESS);
         EXPECT_NE(handle, root);
@@ -80,18 +87,21 @@ TEST_F(RegistryApiTest, ThePredefinedRoots) {
         EXPECT_EQ(api_.RegDeleteKeyA(root, ""), win::ERROR_ACCESS_DENIED);
     }
     Handle handle = kSeed;
-    EXPECT_EQ(api_.RegOpenKeyExA(0x80000007, "", 0, win::KEY_READ, &handle), win::ERROR_INVALID_HANDLE);
+    EXPECT_EQ(api_.RegOpenKeyExA(0x80000007, "", 0, win::KEY_READ, &handle),
+              win::ERROR_INVALID_HANDLE);
 }
 
 TEST_F(RegistryApiTest, PerformanceDataHasNoKeysToOpenOrWrite) {
     const Handle root = win::HKEY_PERFORMANCE_DATA;
     Handle handle = kSeed;
-    EXPECT_EQ(api_.RegOpenKeyExA(root, "BrenvikNoSuchKey", 0, win::KEY_READ, &handle), win::ERROR_INVALID_HANDLE);
+    EXPECT_EQ(api_.RegOpenKeyExA(root, "BrenvikNoSuchKey", 0, win::KEY_READ, &handle),
+              win::ERROR_INVALID_HANDLE);
     EXPECT_EQ(api_.RegCreateKeyA(root, "", &handle), win::ERROR_INVALID_HANDLE);
     EXPECT_EQ(api_.RegOpenKeyExA(root, "", 0, win::KEY_READ, &handle), win::ERROR_SUCCESS);
     EXPECT_EQ(handle, root);
     const std::uint8_t one = 1;
-    EXPECT_EQ(api_.RegSetValueExA(root, "v", 0, win::REG_BINARY, &one, 1), win::ERROR_INVALID_HANDLE);
+    EXPECT_EQ(api_.RegSetValueExA(root, "v", 0, win::REG_BINARY, &one, 1),
+              win::ERROR_INVALID_HANDLE);
     EXPECT_EQ(api_.RegDeleteKeyA(root, "x"), win::ERROR_INVALID_HANDLE);
 }
 
@@ -117,7 +127,8 @@ TEST_F(RegistryApiTest, CreateMakesEveryMissingKeyAndOpensAnExistingOne) {
     Close(handle);
     Close(Create(key_.Path("a\\b")));
     Handle child;
-    EXPECT_EQ(api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, key_.Path("A").c_str(), 0, win::KEY_READ, &handle),
+    EXPECT_EQ(api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, key_.Path("A").c_str(), 0, win::KEY_READ,
+                                 &handle),
               win::ERROR_SUCCESS);
     EXPECT_EQ(api_.RegOpenKeyExA(handle, "b", 0, win::KEY_READ, &child), win::ERROR_SUCCESS);
     Close(child);
@@ -140,8 +151,9 @@ TEST_F(RegistryApiTest, SeparatorsInSubKeyPaths) {
     Close(handle);
     EXPECT_EQ(Open("\\" + key_.Path("A"), handle), ERROR_BAD_PATHNAME);
     // Except below the classes root, where one leading separator is allowed.
-    EXPECT_EQ(api_.RegOpenKeyExA(win::HKEY_CLASSES_ROOT, "\\BrenvikNoSuchKey", 0, win::KEY_READ, &handle),
-              win::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(
+        api_.RegOpenKeyExA(win::HKEY_CLASSES_ROOT, "\\BrenvikNoSuchKey", 0, win::KEY_READ, &handle),
+        win::ERROR_FILE_NOT_FOUND);
     handle = kSeed;
     EXPECT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, ("\\" + key_.Path("A")).c_str(), &handle),
               ERROR_BAD_PATHNAME);
@@ -153,12 +165,15 @@ TEST_F(RegistryApiTest, InvalidAndClosedHandlesGiveInvalidHandle) {
     for (Handle bad : {Handle{0}, closed}) {
         SCOPED_TRACE(bad);
         Handle handle;
-        EXPECT_EQ(api_.RegOpenKeyExA(bad, "x", 0, win::KEY_READ, &handle), win::ERROR_INVALID_HANDLE);
+        EXPECT_EQ(api_.RegOpenKeyExA(bad, "x", 0, win::KEY_READ, &handle),
+                  win::ERROR_INVALID_HANDLE);
         EXPECT_EQ(api_.RegCreateKeyA(bad, "x", &handle), win::ERROR_INVALID_HANDLE);
         std::uint32_t size = 4;
         std::uint8_t data[4];
-        EXPECT_EQ(api_.RegQueryValueExA(bad, "x", nullptr, nullptr, data, &size), win::ERROR_INVALID_HANDLE);
-        EXPECT_EQ(api_.RegSetValueExA(bad, "x", 0, win::REG_BINARY, data, 1), win::ERROR_INVALID_HANDLE);
+        EXPECT_EQ(api_.RegQueryValueExA(bad, "x", nullptr, nullptr, data, &size),
+                  win::ERROR_INVALID_HANDLE);
+        EXPECT_EQ(api_.RegSetValueExA(bad, "x", 0, win::REG_BINARY, data, 1),
+                  win::ERROR_INVALID_HANDLE);
         EXPECT_EQ(api_.RegDeleteKeyA(bad, "x"), win::ERROR_INVALID_HANDLE);
         EXPECT_EQ(api_.RegCloseKey(bad), win::ERROR_INVALID_HANDLE);
     }
@@ -218,7 +233,8 @@ TEST_F(RegistryApiTest, ANullBufferAsksForTheSize) {
         SCOPED_TRACE(name);
         std::uint32_t type = kSeed;
         std::uint32_t size = kSeed;
-        EXPECT_EQ(api_.RegQueryValueExA(key, name, nullptr, &type, nullptr, &size), win::ERROR_SUCCESS);
+        EXPECT_EQ(api_.RegQueryValueExA(key, name, nullptr, &type, nullptr, &size),
+                  win::ERROR_SUCCESS);
         EXPECT_EQ(size, std::string(name) == "abc" ? 4u : 5u);
         EXPECT_EQ(type, std::string(name) == "abc" ? win::REG_SZ : win::REG_BINARY);
     }
@@ -253,7 +269,8 @@ TEST_F(RegistryApiTest, AMissingValueIsNotFoundAndHasNoType) {
     EXPECT_EQ(q.size, 4u);
     EXPECT_EQ(q.buffer[0], kFill);
     std::uint32_t size = kSeed;
-    EXPECT_EQ(api_.RegQueryValueExA(key, "missing", nullptr, nullptr, nullptr, &size), win::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(api_.RegQueryValueExA(key, "missing", nullptr, nullptr, nullptr, &size),
+              win::ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(size, 0u);
     Close(key);
 }
@@ -276,8 +293,10 @@ TEST_F(RegistryApiTest, BadParametersToAQuery) {
     std::uint8_t data[4];
     std::uint32_t size = 4;
     std::uint32_t reserved = 0;
-    EXPECT_EQ(api_.RegQueryValueExA(key, "v", nullptr, nullptr, data, nullptr), win::ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(api_.RegQueryValueExA(key, "v", &reserved, nullptr, data, &size), win::ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(api_.RegQueryValueExA(key, "v", nullptr, nullptr, data, nullptr),
+              win::ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(api_.RegQueryValueExA(key, "v", &reserved, nullptr, data, &size),
+              win::ERROR_INVALID_PARAMETER);
     Close(key);
 }
 
@@ -288,7 +307,8 @@ TEST_F(RegistryApiTest, AHandleAllowsOnlyWhatItWasOpenedFor) {
     ASSERT_EQ(Open(key_.Path("Values"), reader, win::KEY_READ), win::ERROR_SUCCESS);
     ASSERT_EQ(Open(key_.Path("Values"), writer, win::KEY_WRITE), win::ERROR_SUCCESS);
     const std::uint8_t one = 1;
-    EXPECT_EQ(api_.RegSetValueExA(reader, "v", 0, win::REG_BINARY, &one, 1), win::ERROR_ACCESS_DENIED);
+    EXPECT_EQ(api_.RegSetValueExA(reader, "v", 0, win::REG_BINARY, &one, 1),
+              win::ERROR_ACCESS_DENIED);
     EXPECT_EQ(api_.RegSetValueExA(writer, "v", 0, win::REG_BINARY, &one, 1), win::ERROR_SUCCESS);
     EXPECT_EQ(QueryInto(api_, writer, "v", 4).code, win::ERROR_ACCESS_DENIED);
     EXPECT_EQ(QueryInto(api_, reader, "v", 4).code, win::ERROR_SUCCESS);
@@ -301,9 +321,12 @@ TEST_F(RegistryApiTest, AHandleAllowsOnlyWhatItWasOpenedFor) {
 
 TEST_F(RegistryApiTest, DeletingKeys) {
     Close(Create(key_.Path("A\\B")));
-    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("A").c_str()), win::ERROR_ACCESS_DENIED);
-    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("Leaf").c_str()), win::ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("a\\b").c_str()), win::ERROR_SUCCESS);
+    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("A").c_str()),
+              win::ERROR_ACCESS_DENIED);
+    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("Leaf").c_str()),
+              win::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("a\\b").c_str()),
+              win::ERROR_SUCCESS);
     Handle handle;
     EXPECT_EQ(Open(key_.Path("A\\B"), handle), win::ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(Open(key_.Path("A"), handle), win::ERROR_SUCCESS);
@@ -321,7 +344,8 @@ TEST_F(RegistryApiTest, AKeyCanDeleteItselfButOnlyByName) {
 
 TEST_F(RegistryApiTest, AHandleToADeletedKeyOnlyCloses) {
     Handle leaf = Create(key_.Path("Leaf"));
-    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("Leaf").c_str()), win::ERROR_SUCCESS);
+    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("Leaf").c_str()),
+              win::ERROR_SUCCESS);
     const std::uint8_t one = 1;
     EXPECT_EQ(api_.RegSetValueExA(leaf, "v", 0, win::REG_BINARY, &one, 1), ERROR_KEY_DELETED);
     EXPECT_EQ(QueryInto(api_, leaf, "v", 4).code, ERROR_KEY_DELETED);

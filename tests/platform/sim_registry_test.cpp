@@ -17,7 +17,8 @@ protected:
 
     Handle Create(const char* subKey) {
         Handle handle = 0;
-        EXPECT_EQ(registry_.RegCreateKeyA(win::HKEY_CURRENT_USER, subKey, &handle), win::ERROR_SUCCESS);
+        EXPECT_EQ(registry_.RegCreateKeyA(win::HKEY_CURRENT_USER, subKey, &handle),
+                  win::ERROR_SUCCESS);
         return handle;
     }
 };
@@ -25,15 +26,18 @@ protected:
 TEST_F(SimRegistryTest, RecordsEachWriteWithTheKeysFullPathInItsStoredSpelling) {
     const Handle profile = Create("Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs");
     ASSERT_EQ(registry_.RegCloseKey(profile), win::ERROR_SUCCESS);
-    const Handle again = Create("software\\yahoo\\PAGER\\profiles\\USER1\\custom msgs");  // opens, writes nothing
+    const Handle again =
+        Create("software\\yahoo\\PAGER\\profiles\\USER1\\custom msgs");  // opens, writes nothing
     const std::uint8_t text[] = "hello";
     ASSERT_EQ(registry_.RegSetValueExA(again, "5", 0, win::REG_SZ, text, 5), win::ERROR_SUCCESS);
     ASSERT_EQ(registry_.RegSetValueExA(again, "", 0, win::REG_SZ, text, 5), win::ERROR_SUCCESS);
     ASSERT_EQ(registry_.RegCloseKey(again), win::ERROR_SUCCESS);
-    ASSERT_EQ(registry_.RegDeleteKeyA(win::HKEY_CURRENT_USER, "SOFTWARE\\Yahoo\\pager\\profiles\\user1\\custom msgs"),
+    ASSERT_EQ(registry_.RegDeleteKeyA(win::HKEY_CURRENT_USER,
+                                      "SOFTWARE\\Yahoo\\pager\\profiles\\user1\\custom msgs"),
               win::ERROR_SUCCESS);
 
-    const std::string path = "HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs";
+    const std::string path =
+        "HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs";
     EXPECT_EQ(api_.effects.Entries(),
               (std::vector<std::string>{"RegCreateKeyA " + path, "RegSetValueExA " + path + " 5",
                                         "RegSetValueExA " + path + " ", "RegDeleteKeyA " + path}));
@@ -42,8 +46,10 @@ TEST_F(SimRegistryTest, RecordsEachWriteWithTheKeysFullPathInItsStoredSpelling) 
 TEST_F(SimRegistryTest, AValueKeepsTheSpellingOfItsFirstWrite) {
     const Handle key = Create("K");
     const std::uint8_t one = 1;
-    ASSERT_EQ(registry_.RegSetValueExA(key, "Name", 0, win::REG_BINARY, &one, 1), win::ERROR_SUCCESS);
-    ASSERT_EQ(registry_.RegSetValueExA(key, "NAME", 0, win::REG_BINARY, &one, 1), win::ERROR_SUCCESS);
+    ASSERT_EQ(registry_.RegSetValueExA(key, "Name", 0, win::REG_BINARY, &one, 1),
+              win::ERROR_SUCCESS);
+    ASSERT_EQ(registry_.RegSetValueExA(key, "NAME", 0, win::REG_BINARY, &one, 1),
+              win::ERROR_SUCCESS);
     EXPECT_EQ(api_.effects.Entries().back(), "RegSetValueExA HKEY_CURRENT_USER\\K Name");
     EXPECT_EQ(registry_.RegCloseKey(key), win::ERROR_SUCCESS);
 }
@@ -52,16 +58,19 @@ TEST_F(SimRegistryTest, FailedCallsRecordNothing) {
     Handle handle = 0;
     EXPECT_EQ(registry_.RegOpenKeyExA(win::HKEY_CURRENT_USER, "Missing", 0, win::KEY_READ, &handle),
               win::ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(registry_.RegDeleteKeyA(win::HKEY_CURRENT_USER, "Missing"), win::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(registry_.RegDeleteKeyA(win::HKEY_CURRENT_USER, "Missing"),
+              win::ERROR_FILE_NOT_FOUND);
     const std::uint8_t one = 1;
-    EXPECT_EQ(registry_.RegSetValueExA(0x1234, "v", 0, win::REG_BINARY, &one, 1), win::ERROR_INVALID_HANDLE);
+    EXPECT_EQ(registry_.RegSetValueExA(0x1234, "v", 0, win::REG_BINARY, &one, 1),
+              win::ERROR_INVALID_HANDLE);
     EXPECT_TRUE(api_.effects.Entries().empty());
 }
 
 TEST_F(SimRegistryTest, LooksInsideByFullPath) {
     const Handle key = Create("Software\\Test");
     const std::uint8_t data[] = {1, 2, 3};
-    ASSERT_EQ(registry_.RegSetValueExA(key, "Bytes", 0, win::REG_BINARY, data, 3), win::ERROR_SUCCESS);
+    ASSERT_EQ(registry_.RegSetValueExA(key, "Bytes", 0, win::REG_BINARY, data, 3),
+              win::ERROR_SUCCESS);
     EXPECT_TRUE(registry_.KeyExists("HKEY_CURRENT_USER\\Software\\Test"));
     EXPECT_TRUE(registry_.KeyExists("hkey_current_user\\software\\test"));
     EXPECT_TRUE(registry_.KeyExists("HKEY_CURRENT_USER"));
@@ -81,7 +90,8 @@ TEST_F(SimRegistryTest, CountsOpenKeysAndCalls) {
     EXPECT_EQ(registry_.CallCount(), 0u);
     const Handle first = Create("A");
     Handle second = 0;
-    ASSERT_EQ(registry_.RegOpenKeyExA(win::HKEY_CURRENT_USER, "A", 0, win::KEY_READ, &second), win::ERROR_SUCCESS);
+    ASSERT_EQ(registry_.RegOpenKeyExA(win::HKEY_CURRENT_USER, "A", 0, win::KEY_READ, &second),
+              win::ERROR_SUCCESS);
     EXPECT_EQ(registry_.OpenKeyCount(), 2u);
     EXPECT_EQ(registry_.RegCloseKey(first), win::ERROR_SUCCESS);
     EXPECT_EQ(registry_.RegCloseKey(first), win::ERROR_INVALID_HANDLE);
@@ -100,7 +110,8 @@ TEST_F(SimRegistryTest, FailsTheNthCallOfAFunction) {
     EXPECT_EQ(registry_.RegCreateKeyA(win::HKEY_CURRENT_USER, "A", &handle), win::ERROR_SUCCESS);
     EXPECT_EQ(registry_.RegCloseKey(handle), win::ERROR_SUCCESS);
     handle = 0xdeadbeef;
-    EXPECT_EQ(registry_.RegCreateKeyA(win::HKEY_CURRENT_USER, "B", &handle), win::ERROR_ACCESS_DENIED);
+    EXPECT_EQ(registry_.RegCreateKeyA(win::HKEY_CURRENT_USER, "B", &handle),
+              win::ERROR_ACCESS_DENIED);
     EXPECT_EQ(handle, 0u);
     EXPECT_FALSE(registry_.KeyExists("HKEY_CURRENT_USER\\B"));
     EXPECT_EQ(registry_.RegCreateKeyA(win::HKEY_CURRENT_USER, "C", &handle), win::ERROR_SUCCESS);
@@ -112,7 +123,8 @@ TEST_F(SimRegistryTest, FailsEveryCallOfAFunctionUntilCleared) {
     const Handle key = Create("A");
     registry_.FailCall(RegFunction::SetValueEx, 1013);
     const std::uint8_t one = 1;
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(registry_.RegSetValueExA(key, "v", 0, win::REG_BINARY, &one, 1), 1013);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(registry_.RegSetValueExA(key, "v", 0, win::REG_BINARY, &one, 1), 1013);
     EXPECT_FALSE(registry_.FindValue("HKEY_CURRENT_USER\\A", "v").has_value());
     EXPECT_EQ(api_.effects.Entries().size(), 1u);  // the create only
     registry_.ClearFaults();

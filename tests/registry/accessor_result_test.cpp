@@ -20,10 +20,16 @@ TEST(AccessorResult, TakenAsANumber) {
         std::int32_t number;
     };
     const Case kCases[] = {
-        {AccessorResult{}, 0},          {AccessorResult{7}, 7},           {AccessorResult{-1}, -1},
-        {AccessorResult{u"12"}, 12},    {AccessorResult{u" 2.5x"}, 2},    {AccessorResult{u"Error"}, 0},
-        {AccessorResult{u"-3.5"}, -4},  {AccessorResult{u"2147483647"}, 2147483647},
-        {AccessorResult{u"2147483648"}, 0}, {AccessorResult{std::u16string(400, u'9')}, 0},
+        {AccessorResult{}, 0},
+        {AccessorResult{7}, 7},
+        {AccessorResult{-1}, -1},
+        {AccessorResult{u"12"}, 12},
+        {AccessorResult{u" 2.5x"}, 2},
+        {AccessorResult{u"Error"}, 0},
+        {AccessorResult{u"-3.5"}, -4},
+        {AccessorResult{u"2147483647"}, 2147483647},
+        {AccessorResult{u"2147483648"}, 0},
+        {AccessorResult{std::u16string(400, u'9')}, 0},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(::testing::PrintToString(c.result));

@@ -39,7 +39,8 @@ TEST_F(RegRoutineTest, BinaryReadsProbeTheSizeFirst) {
     entry = u"none";
     EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), AccessorResult{u""});
     entry = u"long";
-    EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), AccessorResult{std::u16string(300, u'b')});
+    EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry),
+              AccessorResult{std::u16string(300, u'b')});
 }
 
 // A registry that answers every value query "more data", claiming nearly 4 GiB.
@@ -58,7 +59,8 @@ TEST_F(RegRoutineTest, ABinaryReadTakesAtMostOneMebibyte) {
     Put("Values", "whole", win::REG_BINARY, std::string(kMebibyte, 'b'));
     Put("Values", "over", win::REG_BINARY, std::string(kMebibyte + 1, 'b'));
     std::u16string entry = u"whole";
-    EXPECT_TRUE(reg_.GetBinaryValue(Path(u"Values"), entry) == AccessorResult{std::u16string(kMebibyte, u'b')});
+    EXPECT_TRUE(reg_.GetBinaryValue(Path(u"Values"), entry) ==
+                AccessorResult{std::u16string(kMebibyte, u'b')});
     entry = u"over";
     EXPECT_TRUE(reg_.GetBinaryValue(Path(u"Values"), entry) == kError);
 
@@ -72,7 +74,8 @@ TEST_F(RegRoutineTest, ABinaryReadTakesAtMostOneMebibyte) {
 TEST_F(RegRoutineTest, ABinaryReadOfAStringKeepsItsNul) {
     Put("Values", "text", win::REG_SZ, std::string("abc\0", 4));
     std::u16string entry = u"text";
-    EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), AccessorResult{std::u16string(u"abc\0", 4)});
+    EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry),
+              AccessorResult{std::u16string(u"abc\0", 4)});
 }
 
 TEST_F(RegRoutineTest, ABinaryReadOfAMissingKeyOrValueIsError) {
@@ -112,7 +115,8 @@ TEST_F(RegRoutineTest, EveryFailurePathClosesWhatItOpened) {
     Put("Values", "long", win::REG_SZ, std::string(300, 'x'));
     Put("Values", "five", win::REG_BINARY, "12345");
     Put("Parent\\Child", "v", win::REG_BINARY, "v");
-    const std::u16string kBadPath = u"HKEY_CURRENT_USER\\\\Software\\BrenvikTest\\RegRoutine\\Values";
+    const std::u16string kBadPath =
+        u"HKEY_CURRENT_USER\\\\Software\\BrenvikTest\\RegRoutine\\Values";
     for (const std::u16string& path : {Path(u"Values"), Path(u"New"), kBadPath}) {
         for (const char16_t* name : {u"long", u"five", u"missing"}) {
             std::u16string entry = name;

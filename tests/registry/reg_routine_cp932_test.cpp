@@ -31,10 +31,11 @@ protected:
 
 TEST_F(RegRoutineCp932Test, AStringReadEndsBeforeTheNulThatTheByteCountKeeps) {
     Handle key = 0;
-    ASSERT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, "Software\\Test", &key), win::ERROR_SUCCESS);
+    ASSERT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, "Software\\Test", &key),
+              win::ERROR_SUCCESS);
     const std::string nihon = "\x93\xFA\x96\x7B";  // two characters in four bytes
-    ASSERT_EQ(api_.RegSetValueExA(key, "text", 0, win::REG_SZ, reinterpret_cast<const std::uint8_t*>(nihon.c_str()),
-                                  5),
+    ASSERT_EQ(api_.RegSetValueExA(key, "text", 0, win::REG_SZ,
+                                  reinterpret_cast<const std::uint8_t*>(nihon.c_str()), 5),
               win::ERROR_SUCCESS);
     ASSERT_EQ(api_.RegCloseKey(key), win::ERROR_SUCCESS);
     std::u16string entry = u"text";
@@ -44,7 +45,9 @@ TEST_F(RegRoutineCp932Test, AStringReadEndsBeforeTheNulThatTheByteCountKeeps) {
 TEST_F(RegRoutineCp932Test, AStringOfDoubleByteCharactersIsStoredWhole) {
     std::u16string entry = u"text";
     reg_.SetStringValue(kPath, entry, u"a\u65E5\u672C");
-    EXPECT_EQ(Stored("text"), (std::vector<std::uint8_t>{'a', 0x93, 0xFA, 0x96, 0x7B, 0}));  // kept with a NUL, as Windows keeps strings
+    EXPECT_EQ(Stored("text"),
+              (std::vector<std::uint8_t>{'a', 0x93, 0xFA, 0x96, 0x7B,
+                                         0}));  // kept with a NUL, as Windows keeps strings
     EXPECT_EQ(reg_.GetStringValue(kPath, entry), AccessorResult{u"a\u65E5\u672C"});
 }
 

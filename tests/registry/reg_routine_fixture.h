@@ -37,30 +37,36 @@ protected:
 
     // Writes exactly these bytes as a value straight into the registry, creating its key.
     // A byte other than NUL follows them, so that the registry adds no NUL to a string.
-    void Put(const std::string& subKey, const char* name, std::uint32_t type, const std::string& bytes,
-             testing::Caller caller = testing::Caller::current()) {
+    void Put(const std::string& subKey, const char* name, std::uint32_t type,
+             const std::string& bytes, testing::Caller caller = testing::Caller::current()) {
         const auto trace = testing::TraceCaller(caller);
         Handle key = 0;
-        ASSERT_EQ(raw_.RegCreateKeyA(win::HKEY_CURRENT_USER, key_.Path(subKey).c_str(), &key), win::ERROR_SUCCESS);
+        ASSERT_EQ(raw_.RegCreateKeyA(win::HKEY_CURRENT_USER, key_.Path(subKey).c_str(), &key),
+                  win::ERROR_SUCCESS);
         const std::string guarded = bytes + '\xA5';
-        EXPECT_EQ(raw_.RegSetValueExA(key, name, 0, type, reinterpret_cast<const std::uint8_t*>(guarded.data()),
+        EXPECT_EQ(raw_.RegSetValueExA(key, name, 0, type,
+                                      reinterpret_cast<const std::uint8_t*>(guarded.data()),
                                       static_cast<std::uint32_t>(bytes.size())),
                   win::ERROR_SUCCESS);
         EXPECT_EQ(raw_.RegCloseKey(key), win::ERROR_SUCCESS);
     }
 
-    Stored Read(const std::string& subKey, const char* name, testing::Caller caller = testing::Caller::current()) {
+    Stored Read(const std::string& subKey, const char* name,
+                testing::Caller caller = testing::Caller::current()) {
         const auto trace = testing::TraceCaller(caller);
         Handle key = 0;
-        Stored stored{raw_.RegOpenKeyExA(win::HKEY_CURRENT_USER, key_.Path(subKey).c_str(), 0, win::KEY_READ, &key),
-                      0, {}};
+        Stored stored{raw_.RegOpenKeyExA(win::HKEY_CURRENT_USER, key_.Path(subKey).c_str(), 0,
+                                         win::KEY_READ, &key),
+                      0,
+                      {}};
         if (stored.code != win::ERROR_SUCCESS) return stored;
         std::uint32_t size = 0;
         stored.code = raw_.RegQueryValueExA(key, name, nullptr, &stored.type, nullptr, &size);
         stored.bytes.assign(size, '\xA5');
         if (stored.code == win::ERROR_SUCCESS)
-            stored.code = raw_.RegQueryValueExA(key, name, nullptr, &stored.type,
-                                                reinterpret_cast<std::uint8_t*>(stored.bytes.data()), &size);
+            stored.code =
+                raw_.RegQueryValueExA(key, name, nullptr, &stored.type,
+                                      reinterpret_cast<std::uint8_t*>(stored.bytes.data()), &size);
         EXPECT_EQ(raw_.RegCloseKey(key), win::ERROR_SUCCESS);
         return stored;
     }
@@ -68,7 +74,8 @@ protected:
     bool KeyExists(const std::string& subKey, testing::Caller caller = testing::Caller::current()) {
         const auto trace = testing::TraceCaller(caller);
         Handle key = 0;
-        if (raw_.RegOpenKeyExA(win::HKEY_CURRENT_USER, key_.Path(subKey).c_str(), 0, win::KEY_READ, &key) != 0)
+        if (raw_.RegOpenKeyExA(win::HKEY_CURRENT_USER, key_.Path(subKey).c_str(), 0, win::KEY_READ,
+                               &key) != 0)
             return false;
         EXPECT_EQ(raw_.RegCloseKey(key), win::ERROR_SUCCESS);
         return true;
@@ -76,7 +83,10 @@ protected:
 
     std::unique_ptr<testing::TestBackend> backend_ = testing::MakeTestBackend();
     WinApi& raw_ = backend_->Api();
-    testing::TestKey key_{raw_, "RegRoutine", {"Values", "New", "New\\Deep", "New\\Deep\\Er", "Parent", "Parent\\Child"}};
+    testing::TestKey key_{
+        raw_,
+        "RegRoutine",
+        {"Values", "New", "New\\Deep", "New\\Deep\\Er", "Parent", "Parent\\Child"}};
     testing::CountingWinApi api_{raw_};
     testing::RecordingMessageBox messageBox_;
     Platform platform_{api_, backend_->Ansi(), messageBox_};

@@ -21,7 +21,8 @@ TEST_F(RegRoutineTest, StringReads) {
         {"three letters with their NUL", WithNul("abc"), u"abc"},
         {"leading blanks go, and no NUL is left", WithNul("  abc"), u"abc"},
         {"trailing blanks before the NUL stay", WithNul("abc  "), u"abc  "},
-        {"254 characters fit the buffer", WithNul(std::string(254, 'x')), std::u16string(254, u'x')},
+        {"254 characters fit the buffer", WithNul(std::string(254, 'x')),
+         std::u16string(254, u'x')},
         {"255 characters do not", WithNul(std::string(255, 'x')), kError},
         {"the text ends at its first NUL", WithNul(std::string("ab\0cd", 5)), u"ab"},
         {"no bytes at all", "", u""},
@@ -44,7 +45,8 @@ TEST_F(RegRoutineTest, AStringReadOfAValueOfAnotherTypeCutsItsBytesAlike) {
     std::u16string entry = u"dword";
     EXPECT_EQ(reg_.GetStringValue(Path(u"Values"), entry), AccessorResult{u"A"});
     entry = u"binary";
-    EXPECT_EQ(reg_.GetStringValue(Path(u"Values"), entry), AccessorResult{u"xyz"});  // no NUL to drop
+    EXPECT_EQ(reg_.GetStringValue(Path(u"Values"), entry),
+              AccessorResult{u"xyz"});  // no NUL to drop
 }
 
 TEST_F(RegRoutineTest, AStringReadOfAMissingKeyOrValueIsError) {
@@ -95,7 +97,8 @@ TEST_F(RegRoutineTest, WritesCreateTheWholePathOnlyWhenItIsMissing) {
 TEST_F(RegRoutineTest, AWriteWhereNoKeyCanBeOpenedOrCreatedWritesNothing) {
     std::u16string entry = u"v";
     // A sub-key may not begin with a separator: neither the open nor the create succeeds.
-    reg_.SetStringValue(u"HKEY_CURRENT_USER\\\\Software\\BrenvikTest\\RegRoutine\\Values", entry, u"x");
+    reg_.SetStringValue(u"HKEY_CURRENT_USER\\\\Software\\BrenvikTest\\RegRoutine\\Values", entry,
+                        u"x");
     reg_.SetDWORDValue(u"HKEY_CURRENT_USER\\\\Software\\BrenvikTest\\RegRoutine\\Values", entry, 1);
     ASSERT_EQ(api_.Calls().size(), 4u);
     for (const RegistryCall& call : api_.Calls()) EXPECT_NE(call.function, "RegSetValueExA");
@@ -111,8 +114,9 @@ TEST_F(RegRoutineTest, DwordWritesStoreFourLittleEndianBytes) {
         const Stored stored = Read("Values", "n");
         EXPECT_EQ(stored.type, win::REG_DWORD);
         const auto bits = static_cast<std::uint32_t>(value);
-        EXPECT_EQ(stored.bytes, std::string({static_cast<char>(bits), static_cast<char>(bits >> 8),
-                                             static_cast<char>(bits >> 16), static_cast<char>(bits >> 24)}));
+        EXPECT_EQ(stored.bytes,
+                  std::string({static_cast<char>(bits), static_cast<char>(bits >> 8),
+                               static_cast<char>(bits >> 16), static_cast<char>(bits >> 24)}));
         EXPECT_EQ(reg_.GetDWORDValue(Path(u"Values"), entry), AccessorResult{value});
     }
 }
@@ -136,7 +140,8 @@ TEST_F(RegRoutineTest, AShortDwordFillsOnlyTheLowBytesOfWhatTheLastReadLeft) {
     Put("Values", "one byte", win::REG_BINARY, "\x05");
     Put("Values", "full", win::REG_DWORD, "\x44\x33\x22\x11");
     std::u16string entry = u"one byte";
-    EXPECT_EQ(reg_.GetDWORDValue(Path(u"Values"), entry), AccessorResult{5});  // a new object holds 0
+    EXPECT_EQ(reg_.GetDWORDValue(Path(u"Values"), entry),
+              AccessorResult{5});  // a new object holds 0
 
     entry = u"full";
     EXPECT_EQ(reg_.GetDWORDValue(Path(u"Values"), entry), AccessorResult{0x11223344});
@@ -153,7 +158,8 @@ TEST_F(RegRoutineTest, TheValueNameComesBackThroughTheCodePage) {
     EXPECT_EQ(entry, u"x?");
     EXPECT_EQ(Read("Values", "x?").bytes, WithNul("2"));
     entry = u"x\u4E2D";
-    EXPECT_EQ(reg_.GetDWORDValue(Path(u"Values"), entry), AccessorResult{static_cast<std::int32_t>(0x32)});
+    EXPECT_EQ(reg_.GetDWORDValue(Path(u"Values"), entry),
+              AccessorResult{static_cast<std::int32_t>(0x32)});
     EXPECT_EQ(entry, u"x?");
 
     // No value call, no change: the key can't be opened.

@@ -63,17 +63,20 @@ Usage ProcessUsage() {
     usage.gdiObjects = GuiObjects(GR_GDIOBJECTS, GdiObjectsAnswering);
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                         sizeof memory);
     usage.privateBytes = memory.PrivateUsage;
     usage.pagefileBytes = memory.PagefileUsage;
     return usage;
 }
 
 void Print(const char* when, const Usage& usage) {
-    std::printf("%-27s handles %4lu  USER objects %4lu  GDI objects %4lu  private KB %6lu  pagefile KB %6lu\n", when,
-                usage.handles, usage.userObjects, usage.gdiObjects,
-                static_cast<unsigned long>(usage.privateBytes / 1024),
-                static_cast<unsigned long>(usage.pagefileBytes / 1024));
+    std::printf(
+        "%-27s handles %4lu  USER objects %4lu  GDI objects %4lu  private KB %6lu  pagefile KB "
+        "%6lu\n",
+        when, usage.handles, usage.userObjects, usage.gdiObjects,
+        static_cast<unsigned long>(usage.privateBytes / 1024),
+        static_cast<unsigned long>(usage.pagefileBytes / 1024));
 }
 
 }  // namespace brenvik::soak

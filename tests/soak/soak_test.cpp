@@ -35,7 +35,8 @@ constexpr wchar_t kCustomMessagesKey[] = L"Software\\Yahoo\\pager\\profiles\\soa
 
 // A title of its own for every publication, of changing length.
 std::wstring Title(int publication) {
-    return L"Artist " + std::to_wstring(publication % 97) + L" - Song number " + std::to_wstring(publication) +
+    return L"Artist " + std::to_wstring(publication % 97) + L" - Song number " +
+           std::to_wstring(publication) +
            std::wstring(static_cast<std::size_t>(publication % 23), L'!');
 }
 
@@ -48,8 +49,8 @@ public:
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"YahooBuddyMain";
         RegisterClassW(&windowClass);
-        window_ = CreateWindowExW(0, L"YahooBuddyMain", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                                  windowClass.hInstance, nullptr);
+        window_ = CreateWindowExW(0, L"YahooBuddyMain", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
     }
     ~MessengerWindow() {
         DestroyWindow(window_);
@@ -73,8 +74,8 @@ private:
 std::wstring ReadStatus() {
     wchar_t status[1024] = L"";
     DWORD size = sizeof status;
-    if (RegGetValueW(HKEY_CURRENT_USER, kCustomMessagesKey, L"5", RRF_RT_REG_SZ, nullptr, status, &size) !=
-        ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, kCustomMessagesKey, L"5", RRF_RT_REG_SZ, nullptr, status,
+                     &size) != ERROR_SUCCESS)
         return L"(missing)";
     return status;
 }
@@ -83,14 +84,16 @@ std::wstring ReadStatus() {
 TEST(ProcessUsage, CountsTheHandlesWindowsAndGdiObjectsThatAreMade) {
     constexpr int kMade = 10;
     // The thread's first window makes handles of its own, once.
-    DestroyWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+    DestroyWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr));
     const Usage before = ProcessUsage();
     HANDLE events[kMade];
     HWND windows[kMade];
     HGDIOBJ pens[kMade];
     for (int i = 0; i < kMade; ++i) {
         events[i] = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-        windows[i] = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        windows[i] = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                     nullptr, nullptr);
         pens[i] = CreatePen(PS_SOLID, 1, RGB(i, 0, 0));
     }
     const Usage made = ProcessUsage();
@@ -113,12 +116,15 @@ protected:
     void SetUp() override {
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo");
         HKEY pager = nullptr;
-        ASSERT_EQ(RegCreateKeyW(HKEY_CURRENT_USER, L"Software\\Yahoo\\pager", &pager), ERROR_SUCCESS);
+        ASSERT_EQ(RegCreateKeyW(HKEY_CURRENT_USER, L"Software\\Yahoo\\pager", &pager),
+                  ERROR_SUCCESS);
         constexpr wchar_t kUser[] = L"soakuser";
-        RegSetValueExW(pager, L"Yahoo! User ID", 0, REG_SZ, reinterpret_cast<const BYTE*>(kUser), sizeof kUser);
+        RegSetValueExW(pager, L"Yahoo! User ID", 0, REG_SZ, reinterpret_cast<const BYTE*>(kUser),
+                       sizeof kUser);
         RegCloseKey(pager);
         player_ = std::make_unique<e2e::Process>(L"winamp_standin.exe", L"\"" + Title(0) + L"\"");
-        ASSERT_TRUE(e2e::WaitFor([&] { return (playerWindow_ = FindWindowW(L"Winamp v1.x", nullptr)) != nullptr; }));
+        ASSERT_TRUE(e2e::WaitFor(
+            [&] { return (playerWindow_ = FindWindowW(L"Winamp v1.x", nullptr)) != nullptr; }));
     }
     void TearDown() override {
         player_.reset();
@@ -152,7 +158,8 @@ TEST_F(Soak, TenThousandPublicationsLeaveHandlesObjectsAndMemoryWhereTheyWere) {
         const int commandsBefore = MessengerWindow::Commands();
 
         for (int publication = 1; publication <= kPublications; ++publication) {
-            SetWindowTextW(playerWindow_, Title(publication).c_str());  // WM_SETTEXT to the player's process
+            SetWindowTextW(playerWindow_,
+                           Title(publication).c_str());  // WM_SETTEXT to the player's process
             form1.Timer1_Timer();
             ASSERT_TRUE(runtime.RunPending());
             if (publication == kWarmUp) {
@@ -160,14 +167,16 @@ TEST_F(Soak, TenThousandPublicationsLeaveHandlesObjectsAndMemoryWhereTheyWere) {
                 Print("after the warm-up:", afterWarmUp);
             }
         }
-        EXPECT_EQ(MessengerWindow::Commands() - commandsBefore, kPublications) << "every tick had a new title to publish";
+        EXPECT_EQ(MessengerWindow::Commands() - commandsBefore, kPublications)
+            << "every tick had a new title to publish";
         const std::wstring last = kPrefix + Title(kPublications);
         EXPECT_EQ(ReadStatus(), last);
         EXPECT_EQ(form1.PublishedStatus(), std::u16string(last.begin(), last.end()));
 
         const Usage atEnd = ProcessUsage();
         Print("after 10,000 publications:", atEnd);
-        std::printf("%d publications in %.1f s\n", kPublications, double(GetTickCount64() - startTicks) / 1000);
+        std::printf("%d publications in %.1f s\n", kPublications,
+                    double(GetTickCount64() - startTicks) / 1000);
         EXPECT_LE(atEnd.handles, afterWarmUp.handles + kHandleNoise);
         EXPECT_LE(atEnd.userObjects, afterWarmUp.userObjects + kObjectNoise);
         EXPECT_LE(atEnd.gdiObjects, afterWarmUp.gdiObjects + kObjectNoise);

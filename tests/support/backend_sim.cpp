@@ -20,7 +20,8 @@ public:
     void DestroyWindow(Handle window) override { api_.windows.Destroy(window); }
     std::vector<ReceivedMessage> Received(Handle window) override {
         std::vector<ReceivedMessage> received;
-        for (const auto& m : api_.windows.Posted(window)) received.push_back({m.message, m.wParam, m.lParam});
+        for (const auto& m : api_.windows.Posted(window))
+            received.push_back({m.message, m.wParam, m.lParam});
         return received;
     }
 

@@ -19,7 +19,8 @@ std::map<HWND, std::vector<ReceivedMessage>>& Inbox() {
 
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND || message >= WM_USER)
-        Inbox()[window].push_back({message, static_cast<std::uint32_t>(wParam), static_cast<std::int32_t>(lParam)});
+        Inbox()[window].push_back(
+            {message, static_cast<std::uint32_t>(wParam), static_cast<std::int32_t>(lParam)});
     return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -25,8 +25,8 @@ public:
     const std::vector<RegistryCall>& Calls() const { return calls_; }
     void ClearCalls() { calls_.clear(); }
 
-    LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options, std::uint32_t access,
-                          Handle* result) override {
+    LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options,
+                          std::uint32_t access, Handle* result) override {
         Record("RegOpenKeyExA", key, subKey);
         return Opened(inner_.RegOpenKeyExA(key, subKey, options, access, result));
     }
@@ -34,13 +34,15 @@ public:
         Record("RegCreateKeyA", key, subKey);
         return Opened(inner_.RegCreateKeyA(key, subKey, result));
     }
-    LResult RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
-                             std::uint8_t* data, std::uint32_t* dataSize) override {
+    LResult RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved,
+                             std::uint32_t* type, std::uint8_t* data,
+                             std::uint32_t* dataSize) override {
         Record("RegQueryValueExA", key, valueName);
         return inner_.RegQueryValueExA(key, valueName, reserved, type, data, dataSize);
     }
-    LResult RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
-                           const std::uint8_t* data, std::uint32_t dataSize) override {
+    LResult RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved,
+                           std::uint32_t type, const std::uint8_t* data,
+                           std::uint32_t dataSize) override {
         Record("RegSetValueExA", key, valueName);
         return inner_.RegSetValueExA(key, valueName, reserved, type, data, dataSize);
     }
@@ -54,6 +56,7 @@ public:
         if (code == win::ERROR_SUCCESS) --openKeys_;
         return code;
     }
+
 private:
     void Record(const char* function, Handle key, const char* name) {
         calls_.push_back({function, key, name != nullptr ? name : ""});

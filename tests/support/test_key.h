@@ -31,7 +31,8 @@ private:
         for (auto it = subKeys_.rbegin(); it != subKeys_.rend(); ++it)
             (void)api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, it->c_str());
         (void)api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, path_.c_str());
-        (void)api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, "Software\\BrenvikTest");  // gone once empty
+        (void)api_.RegDeleteKeyA(win::HKEY_CURRENT_USER,
+                                 "Software\\BrenvikTest");  // gone once empty
     }
 
     WinApi& api_;

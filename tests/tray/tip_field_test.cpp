@@ -47,8 +47,8 @@ TEST(TipField, KeepsItsNulWhateverTheTip) {
         {"32 double-byte characters are cut to 31", std::u16string(32, kA), Padded(Kana(31))},
         {"40 double-byte characters are cut to 31", std::u16string(40, kA), Padded(Kana(31))},
         {"never half a character", u"ab" + std::u16string(31, kA), Padded("ab" + Kana(30))},
-        {"never half a surrogate pair after double-byte characters", std::u16string(31, kA) + u"\U0001F600",
-         Padded(Kana(31))},
+        {"never half a surrogate pair after double-byte characters",
+         std::u16string(31, kA) + u"\U0001F600", Padded(Kana(31))},
         {"63 units ending in a lone high surrogate keep it as the code page gives it",
          std::u16string(62, u'x') + u'\xD83D', std::string(62, 'x') + "?" + '\0'},
     };

@@ -80,7 +80,8 @@ TEST_F(TrayTest, SavingLeavesOutDefaultsAndLoadingReadsBackWhatWasSaved) {
     tray.SaveProperties(all);
     EXPECT_EQ(all.Stored().size(), 3u);
     EXPECT_EQ(all.ReadProperty(u"Icon", forms::PictureRef{}), forms::PropertyValue(picture));
-    EXPECT_EQ(all.ReadProperty(u"ToolTip", std::u16string{}), forms::PropertyValue(std::u16string(u"tip")));
+    EXPECT_EQ(all.ReadProperty(u"ToolTip", std::u16string{}),
+              forms::PropertyValue(std::u16string(u"tip")));
     EXPECT_EQ(all.ReadProperty(u"Visible", false), forms::PropertyValue(true));
 
     // What one control saved, another loads.

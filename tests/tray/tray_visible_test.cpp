@@ -43,7 +43,8 @@ TEST(SimShell, TakesOnlyARecordOfTheFirstFormsSize) {
         std::uint32_t cbSize;
         bool taken;
     };
-    constexpr SizeCase kSizes[] = {{88, true}, {0, false}, {87, false}, {89, false}, {152, false}, {956, false}};
+    constexpr SizeCase kSizes[] = {{88, true},  {0, false},   {87, false},
+                                   {89, false}, {152, false}, {956, false}};
     for (const auto& c : kSizes) {
         SCOPED_TRACE(c.cbSize);
         sim::EffectLog effects;
