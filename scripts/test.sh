@@ -5,6 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
+echo "== C++ files against .clang-format =="
+scripts/check-format.sh
+
 echo "== host build (simulation) =="
 cmake --preset host >/dev/null
 cmake --build --preset host
