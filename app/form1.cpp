@@ -72,11 +72,8 @@ void Form1::Tray1_DblClick() {
 
 void Form1::Form_ShellRestarted() {
     // A window in the tray whose icon the new shell refused could never be brought
-    // back: it is shown again, as "Goto Tray" keeps it when the icon is refused.
-    if (tray1_->Visible() && !tray1_->IconShown()) {
-        form_->Show();
-        tray1_->SetVisible(false);
-    }
+    // back: it comes back at once, as a double click on the icon would bring it.
+    if (tray1_->Visible() && !tray1_->IconShown()) Tray1_DblClick();
 }
 
 void Form1::Command2_Click() {

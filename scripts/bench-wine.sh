@@ -25,12 +25,8 @@ cmake --build "$build" -j2 --target Brenvik winamp_standin minimal_window \
 # wake-up of the other one (about 40 us on this virtual machine, and it varies).
 taskset -p -c 0 $$ >/dev/null
 
-. cmake/wine-env.sh
 . scripts/wine-session.sh
-WINEPREFIX=$build/wineprefix
-brenvik_wine_env "$build"
-start_virtual_display
-start_wine_session
+start_build_session "$build" "$build/wineprefix"
 
 bin=$build/bin
 echo "Program files (bytes) and the DLLs they import:"

@@ -26,11 +26,8 @@ fi
 
 # Every Wine process of the demo must see the virtual display, the first one included.
 . scripts/wine-session.sh
-WINEPREFIX=$build/wineprefix-demo
-brenvik_wine_env "$build"
+start_build_session "$build" "$build/wineprefix-demo"
 wine=$WINELOADER
-start_virtual_display
-start_wine_session
 # No window manager runs on the virtual display: Wine draws the window frames itself,
 # with the caption buttons from Marlett, which this Wine finds in the prefix's fonts.
 cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"

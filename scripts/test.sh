@@ -29,14 +29,10 @@ for preset in $WINDOWS_BUILDS; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
   # A subshell each: its display and Wine session end with it.
+  # Always a display of its own: the tests click at the tray icon and must not meet a real desktop.
   (
-    . cmake/wine-env.sh
     . scripts/wine-session.sh
-    WINEPREFIX=$PWD/build/$preset/wineprefix
-    brenvik_wine_env "$PWD/build/$preset"
-    # Always a display of its own: the tests click at the tray icon and must not meet a real desktop.
-    start_virtual_display
-    start_wine_session
+    start_build_session "$PWD/build/$preset" "$PWD/build/$preset/wineprefix"
     ctest --preset "$preset"
   )
 done

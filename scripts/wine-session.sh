@@ -1,5 +1,16 @@
 # Sourced by the run, test and benchmark scripts: a virtual X display and a Wine
-# session on it, for the Wine environment that cmake/wine-env.sh set.
+# session on it, for one Windows build.
+. "$(dirname "${BASH_SOURCE[0]}")/../cmake/wine-env.sh"
+
+# start_build_session BUILD_DIR PREFIX: the build's Wine environment with the prefix
+# PREFIX, on a virtual display of its own, with the prefix's server and services
+# running until the script exits.
+start_build_session() {
+  WINEPREFIX=$2
+  brenvik_wine_env "$1"
+  start_virtual_display
+  start_wine_session
+}
 
 # Sets DISPLAY to a virtual display of its own and stops it (and the Wine prefix's
 # processes) when the script exits.

@@ -5,6 +5,8 @@
 
 #include "platform/win_api.h"
 
+struct HWND__;
+
 namespace brenvik::winbench {
 
 constexpr char kUserId[] = "benchuser";
@@ -19,7 +21,7 @@ void ReadPlayerTitle(WinApi& api, char (&title)[260]);
 void PublishDirectly(WinApi& api, std::string_view status);
 
 // What a publication's preview needs: a static control's text set, measured in the
-// control's font, and the control sized to fit it. `label` is its window handle.
-void ShowPreviewDirectly(Handle label, const char* text);
+// control's font, and the control sized to fit it.
+void ShowPreviewDirectly(HWND__* label, const char* text);
 
 }  // namespace brenvik::winbench

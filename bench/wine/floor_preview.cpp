@@ -8,8 +8,7 @@
 
 namespace brenvik::winbench {
 
-void ShowPreviewDirectly(Handle label, const char* text) {
-    const HWND window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(label));
+void ShowPreviewDirectly(HWND window, const char* text) {
     ::SetWindowTextA(window, text);
     const HDC dc = ::GetDC(window);
     const HGDIOBJ previousFont =

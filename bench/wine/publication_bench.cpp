@@ -81,7 +81,6 @@ int Run() {
                           nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::SendMessageW(floorLabel, WM_SETFONT,
                    reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    const Handle floorLabelHandle = static_cast<Handle>(reinterpret_cast<ULONG_PTR>(floorLabel));
     const std::string previews[] = {"Preview: " + statuses[0], "Preview: " + statuses[1]};
     const auto floors = [&] {
         double nanoseconds = 0;
@@ -89,7 +88,7 @@ int Run() {
             running.Pump();
             nanoseconds += NanosecondsOf([&] {
                 PublishDirectly(running.Api(), statuses[i % 2]);
-                ShowPreviewDirectly(floorLabelHandle, previews[i % 2].c_str());
+                ShowPreviewDirectly(floorLabel, previews[i % 2].c_str());
             });
         }
         running.Pump();

@@ -9,12 +9,12 @@
 
 namespace brenvik::win32 {
 
-inline HWND ToHwnd(Handle h) {
-    return reinterpret_cast<HWND>(static_cast<LONG_PTR>(static_cast<LONG>(h)));
+template <typename H>
+H ToHandle(Handle h) {
+    return reinterpret_cast<H>(static_cast<LONG_PTR>(static_cast<LONG>(h)));
 }
-inline HKEY ToHkey(Handle h) {
-    return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(static_cast<LONG>(h)));
-}
+inline HWND ToHwnd(Handle h) { return ToHandle<HWND>(h); }
+inline HKEY ToHkey(Handle h) { return ToHandle<HKEY>(h); }
 inline Handle FromHandle(const void* h) {
     return static_cast<Handle>(reinterpret_cast<ULONG_PTR>(h));
 }

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/handles.h"
+
 #include <map>
 
 namespace brenvik::testing {
@@ -41,17 +43,17 @@ public:
         RegisterClassA(&wc);  // fails harmlessly when the class is already registered
         HWND window = CreateWindowA(className.c_str(), title.c_str(), WS_OVERLAPPED, 0, 0, 100, 100,
                                     nullptr, nullptr, wc.hInstance, nullptr);
-        return static_cast<Handle>(reinterpret_cast<ULONG_PTR>(window));
+        return win32::FromHandle(window);
     }
     void DestroyWindow(Handle window) override {
-        HWND hwnd = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(window));
+        HWND hwnd = win32::ToHwnd(window);
         ::DestroyWindow(hwnd);
         Inbox().erase(hwnd);
     }
     std::vector<ReceivedMessage> Received(Handle window) override {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        return Inbox()[reinterpret_cast<HWND>(static_cast<ULONG_PTR>(window))];
+        return Inbox()[win32::ToHwnd(window)];
     }
 
 private:
