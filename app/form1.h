@@ -51,6 +51,9 @@ private:
 
     bool Running = false;       // the periodic refresh is on
     std::u16string LastStatus;  // the status text last published
+    // A publication began writing and did not finish: the registry may hold values that
+    // were never announced, so the next tick publishes in full, even the text last published.
+    bool publicationOwed_ = false;
     NowPlaying nowPlaying_;
     std::u16string statusText_;  // built anew at each tick, in the same storage
 };

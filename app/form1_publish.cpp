@@ -17,7 +17,8 @@ bool NamesAProfile(const std::u16string& userId) {
 }  // namespace
 
 void Form1::SetBrenvik(const std::u16string& Teks) {
-    if (Teks == LastStatus) return;  // unchanged: no registry access, no post
+    // Unchanged and nothing owed: no registry access, no post.
+    if (Teks == LastStatus && !publicationOwed_) return;
 
     // The accessor reports no failed write; the watch sees Windows' answer to each one.
     ValueWriteWatch watch(platform_.api);
@@ -29,12 +30,15 @@ void Form1::SetBrenvik(const std::u16string& Teks) {
     if (!NamesAProfile(userId)) return;
 
     const std::u16string profileKey = kPagerKey + (u"\\profiles\\" + userId) + u"\\Custom Msgs";
+    // From the first write on, the registry may hold values that were never announced,
+    // until a publication finishes.
+    publicationOwed_ = true;
     entry = u"5";
     accessor.SetStringValue(profileKey, entry, Teks);
     entry = u"5_DND";
     accessor.SetDWORDValue(profileKey, entry, Check1.Value() == 1 ? 1 : 0);
     // A value that the registry refused is not announced: LastStatus keeps the text
-    // that went out last, so the next tick writes this one again.
+    // that went out last, and the next tick publishes in full, even a text equal to it.
     if (watch.ValuesWritten() != 2) return;
 
     // Posted, not sent: the messenger is not waited for, and the result is not checked.
@@ -45,6 +49,7 @@ void Form1::SetBrenvik(const std::u16string& Teks) {
 
     Label4.SetCaption(u"Preview: " + Teks);
     LastStatus = Teks;
+    publicationOwed_ = false;
 }
 
 }  // namespace brenvik
