@@ -1,5 +1,9 @@
 // The refresh cycle: Start/Stop, the interval, and the captured title.
+#include <algorithm>
+
 #include "app/refresh_interval.h"
+#include "app/title_capture.h"
+#include "platform/forwarding_win_api.h"
 #include "tests/app/form1_fixture.h"
 
 namespace brenvik::testing {
@@ -111,12 +115,57 @@ TEST_F(RefreshCycle, ANewTitleOfTheSameLengthIsPublished) {
     EXPECT_EQ(settings.Status("user1"), "");  // the player closed: the prefix alone
 }
 
-TEST_F(RefreshCycle, ALongTitleIsCapturedAsItsFirst259Bytes) {
+// The 260-byte buffer holds 259 bytes of title and its NUL.
+struct TitleCase {
+    const char* name;
+    std::string title;
+    std::string captured;
+};
+
+TEST_F(RefreshCycle, ATitleIsCapturedUpToItsFirst259Bytes) {
+    const TitleCase cases[] = {
+        {"258 bytes", std::string(258, 'a'), std::string(258, 'a')},
+        {"259 bytes, as many as the buffer holds", std::string(259, 'b'), std::string(259, 'b')},
+        {"260 bytes", std::string(259, 'c') + 'd', std::string(259, 'c')},
+        {"300 bytes", std::string(250, 'e') + std::string(50, 'f'),
+         std::string(250, 'e') + std::string(9, 'f')},
+    };
     settings.SetUserId("user1");
-    const std::string title = std::string(250, 'a') + std::string(50, 'b');
-    StartPlayer(title);
-    window.Click("Command1");
-    EXPECT_EQ(settings.Status("user1"), title.substr(0, 259));
+    for (const TitleCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (player != 0) backend->DestroyWindow(player);
+        StartPlayer(c.title);
+        form->Timer1_Timer();
+        EXPECT_EQ(settings.Status("user1"), c.captured);
+    }
+}
+
+// Passes every call on, but finds a player whose title read writes the given bytes and
+// no NUL, as a read of a window that went between the search and the read may.
+class TitleReadWithoutNul final : public ForwardingWinApi {
+public:
+    TitleReadWithoutNul(WinApi& inner, std::string written)
+        : ForwardingWinApi(inner), written_(std::move(written)) {}
+
+    Handle FindWindowA(const char*, const char*) override { return 0x1234; }
+    int GetWindowTextA(Handle, char* buffer, int bufferSize) override {
+        const std::size_t length = std::min(written_.size(), static_cast<std::size_t>(bufferSize));
+        std::copy_n(written_.begin(), length, buffer);
+        return static_cast<int>(length);
+    }
+
+private:
+    std::string written_;
+};
+
+TEST(NowPlaying, AReadThatLeavesNoNulInTheBufferGivesNoTitle) {
+    const std::unique_ptr<TestBackend> backend = MakeTestBackend();
+    for (const std::string& written : {std::string(), std::string("Song"), std::string(260, 'x')}) {
+        SCOPED_TRACE(written.size());
+        TitleReadWithoutNul api(backend->Api(), written);
+        NowPlaying nowPlaying;
+        EXPECT_EQ(nowPlaying.Capture(api, backend->Ansi()), u"");
+    }
 }
 
 TEST_F(RefreshCycle, WithNoPlayerTheStatusIsThePrefixAlone) {
