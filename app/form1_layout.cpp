@@ -11,7 +11,7 @@ using forms::ControlKind;
 forms::FormLayout Form1Layout(
     forms::PictureRef icon,
     std::function<std::unique_ptr<forms::UserControl>(forms::UserControlSite&)> createTray) {
-    forms::FormLayout layout{u"Brenvik", 7080, 1590, {}};
+    forms::FormLayout layout{kForm1Caption, 7080, 1590, {}};
     auto& c = layout.controls;
     // name, kind, caption or text, left, top, width, height, tab index, fits its text
     c.push_back({"Label1", ControlKind::Label, u"Prefix:", 345, 300, 435, 195,

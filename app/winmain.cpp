@@ -1,6 +1,8 @@
 // Brenvik.exe: the real Windows functions and forms runtime, and the main window.
 #include "app/form1.h"
+#include "app/form1_layout.h"
 #include "platform/win32/ansi_codepage.h"
+#include "forms/win32/one_per_session.h"
 #include "forms/win32/runtime.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/win32_api.h"
@@ -8,6 +10,13 @@
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // One Brenvik per user session: a second start shows the running window, publishes
+    // nothing and ends, whether or not the running one answered.
+    const brenvik::win32::OnePerSession session(L"Brenvik");
+    if (!session.First()) {
+        (void)brenvik::win32::AskRunningFormForward(brenvik::kForm1Caption);
+        return 0;
+    }
     brenvik::win32::Win32Api api;
     brenvik::win32::AnsiCodePage ansi;
     brenvik::win32::Win32MessageBox messageBox(ansi);

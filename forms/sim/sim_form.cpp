@@ -92,6 +92,10 @@ void SimForm::ShellRestarted() {
     if (shellRestarted_) shellRestarted_();
 }
 
+void SimForm::StartedAgain() {
+    if (loaded_ && startedAgain_) startedAgain_();
+}
+
 forms::UserControlSite& SimForm::SiteOf(std::string_view control) {
     return Find(userControls_, control).Site();
 }

@@ -29,6 +29,9 @@ public:
     void OnShellRestarted(std::function<void()> handler) override {
         shellRestarted_ = std::move(handler);
     }
+    void OnStartedAgain(std::function<void()> handler) override {
+        startedAgain_ = std::move(handler);
+    }
     void Show() override;
     void Hide() override;
     void Unload() override;
@@ -43,6 +46,8 @@ public:
     // A new shell's broadcast: each user control puts its icon back, then the
     // window's handler runs.
     void ShellRestarted();
+    // Another start of the program asks this window to come forward.
+    void StartedAgain();
     // The user control's site, to drive its window as the shell would.
     forms::UserControlSite& SiteOf(std::string_view control);
     forms::UserControl& UserControlNamed(std::string_view control);
@@ -59,6 +64,7 @@ private:
     ByName<SimTimer> timers_;
     ByName<SimHostedControl> userControls_;
     std::function<void()> shellRestarted_;
+    std::function<void()> startedAgain_;
     bool visible_ = false;
     bool loaded_ = true;
 };

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "forms/control_id.h"
+#include "forms/win32/form_class.h"
+#include "forms/win32/one_per_session.h"
 #include "forms/win32/runtime.h"
 #include "forms/win32/twips.h"
 #include "forms/win32/user_control_host.h"
@@ -18,7 +20,6 @@
 namespace brenvik::win32 {
 
 namespace {
-constexpr wchar_t kFormClass[] = L"BrenvikForm";
 // Fixed single border with a close button only: no sizing frame, no minimize or
 // maximize box.
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -175,6 +176,10 @@ void FormWindow::OnShellRestarted(std::function<void()> handler) {
     shellRestartedHandler_ = std::move(handler);
 }
 
+void FormWindow::OnStartedAgain(std::function<void()> handler) {
+    startedAgainHandler_ = std::move(handler);
+}
+
 void FormWindow::Show() {
     if (window_ == nullptr) return;
     ::ShowWindow(window_, SW_SHOW);
@@ -247,6 +252,10 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
             if (message == TaskbarCreated()) {
                 for (auto& [name, host] : userControls_) host->ShellRestarted();
                 if (shellRestartedHandler_) RunHandler(shellRestartedHandler_);
+                return 0;
+            }
+            if (message == StartedAgainMessage()) {
+                if (startedAgainHandler_) RunHandler(startedAgainHandler_);
                 return 0;
             }
             break;

@@ -39,6 +39,7 @@ public:
         std::string_view control,
         std::function<void(int eventNumber, forms::EventArgs& args)> handler) override;
     void OnShellRestarted(std::function<void()> handler) override;
+    void OnStartedAgain(std::function<void()> handler) override;
 
     // Shows the window and brings it to the front (as when it comes back from the tray).
     void Show() override;
@@ -82,6 +83,7 @@ private:
     ByName<UserControlHost> userControls_;
     std::map<std::string, EventHandler, std::less<>> userControlHandlers_;
     std::function<void()> shellRestartedHandler_;
+    std::function<void()> startedAgainHandler_;
     std::map<int, ChildControl*> byId_;  // WM_COMMAND's control identifier
 };
 

@@ -159,6 +159,33 @@ TEST_F(WindowCommands, AfterAShellRestartEitherTheWindowOrItsIconIsThere) {
     }
 }
 
+// Brenvik started again in this session: the running window comes forward, back from
+// the tray as a double click on the icon brings it, and nothing is published.
+struct StartedAgainCase {
+    const char* name;
+    bool inTheTray;
+    std::vector<std::string> effects;
+};
+
+TEST_F(WindowCommands, AnotherStartShowsTheWindowBackFromTheTrayTooAndPublishesNothing) {
+    const StartedAgainCase cases[] = {
+        {"in the tray", true, {"Form.Show", "Shell_NotifyIcon NIM_DELETE"}},
+        {"window shown", false, {"Form.Show"}},
+    };
+    settings.SetUserId("user1");
+    api.windows.Create("Winamp v1.x", "Song A");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start();
+        if (c.inTheTray) Window().Click("Command3");
+        api.effects.Clear();
+        Window().StartedAgain();
+        EXPECT_EQ(api.effects.Entries(), c.effects);
+        EXPECT_TRUE(Window().Visible());
+        EXPECT_EQ(api.shell.IconCount(), 0u);
+    }
+}
+
 TEST_F(WindowCommands, TutupAplikasiEndsTheProgramWithNoIconLeft) {
     Start();
     Window().Click("Command1");

@@ -1,6 +1,7 @@
 // Brenvik.exe end to end under Wine: the real program, the stand-in player and
 // messenger, driven through the program's real controls and its real tray icon.
 #include <algorithm>
+#include <cstdio>
 
 #include "tests/e2e/brenvik_exe_fixture.h"
 
@@ -101,6 +102,32 @@ TEST_F(BrenvikExe, TheCloseButtonWhileRefreshingEndsTheProgram) {
     SetTitle(L"Song 2");
     EXPECT_EQ(PublicationsAfterAWhile(), published);
     EXPECT_FALSE(TrayIconShown());
+}
+
+// A second start in the session shows the running window, back from the tray too,
+// publishes nothing (a start that ran would publish the new title at once) and ends;
+// the running Brenvik goes on.
+TEST_F(BrenvikExe, ASecondStartShowsTheRunningWindowPublishesNothingAndEnds) {
+    StartPlayer(L"Song A");
+    BrenvikWindow window = StartBrenvik();
+    ASSERT_TRUE(WaitForPublications(1));
+    SetTitle(L"Song B");
+    for (const bool inTheTray : {true, false}) {
+        SCOPED_TRACE(inTheTray ? "window in the tray" : "window shown");
+        if (inTheTray) {
+            window.Click(Control::Command3);
+            ASSERT_TRUE(WaitFor([&] { return !window.Visible() && TrayIconShown(); }));
+        }
+        const ULONGLONG started = GetTickCount64();
+        Process second(L"Brenvik.exe", L"");
+        ASSERT_TRUE(second.HasEnded(10000)) << "the second start still runs";
+        std::printf("The second start ended after %llu ms\n", GetTickCount64() - started);
+        EXPECT_TRUE(WaitFor([&] { return window.Visible() && !TrayIconShown(); }));
+        EXPECT_EQ(BrenvikWindow::Find(), window.Handle());
+        EXPECT_FALSE(brenvik_->HasEnded());
+    }
+    EXPECT_EQ(PublicationsAfterAWhile(), 1u);
+    EXPECT_EQ(Published()[0].status, "Song A");
 }
 
 TEST_F(BrenvikExe, TheWindowIsLaidOutAsDesignedAt96Dpi) {

@@ -39,9 +39,28 @@ inline void DoubleClickTrayIcon() {
     SendInput(4, clicks, sizeof(INPUT));
 }
 
+// Brenvik runs once per session: a Brenvik that an earlier test left running (one whose
+// test program crashed) would take this test's start for a second one. It is closed,
+// and waited for until its process has ended.
+inline void EndLeftoverBrenvik() {
+    HWND window = BrenvikWindow::Find();
+    if (window == nullptr) return;
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id);
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (process == nullptr) return;
+    if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) {
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, 10000);
+    }
+    CloseHandle(process);
+}
+
 class BrenvikExe : public ::testing::Test {
 protected:
     void SetUp() override {
+        EndLeftoverBrenvik();
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo");
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
