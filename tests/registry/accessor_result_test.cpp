@@ -12,6 +12,7 @@ TEST(AccessorResult, TakenAsAText) {
     EXPECT_EQ(AsText(AccessorResult{42}), u"42");
     EXPECT_EQ(AsText(AccessorResult{0}), u"0");
     EXPECT_EQ(AsText(AccessorResult{-1}), u"-1");
+    EXPECT_EQ(AsText(AccessorResult{-2147483647 - 1}), u"-2147483648");
 }
 
 TEST(AccessorResult, TakenAsANumber) {
@@ -29,6 +30,9 @@ TEST(AccessorResult, TakenAsANumber) {
         {AccessorResult{u"-3.5"}, -4},
         {AccessorResult{u"2147483647"}, 2147483647},
         {AccessorResult{u"2147483648"}, 0},
+        {AccessorResult{u"-2147483648"}, -2147483647 - 1},
+        {AccessorResult{u"-2147483649"}, 0},
+        {AccessorResult{-2147483647 - 1}, -2147483647 - 1},
         {AccessorResult{std::u16string(400, u'9')}, 0},
     };
     for (const Case& c : kCases) {

@@ -106,7 +106,7 @@ TEST_F(RegRoutineTest, AWriteWhereNoKeyCanBeOpenedOrCreatedWritesNothing) {
 }
 
 TEST_F(RegRoutineTest, DwordWritesStoreFourLittleEndianBytes) {
-    constexpr std::int32_t kValues[] = {2, -1, 0x12345678, 0};
+    constexpr std::int32_t kValues[] = {2, -1, 0x12345678, 0, -2147483647 - 1, 2147483647};
     for (std::int32_t value : kValues) {
         SCOPED_TRACE(value);
         std::u16string entry = u"n";
@@ -123,10 +123,13 @@ TEST_F(RegRoutineTest, DwordWritesStoreFourLittleEndianBytes) {
 
 TEST_F(RegRoutineTest, DwordReads) {
     Put("Values", "all ones", win::REG_DWORD, "\xFF\xFF\xFF\xFF");
+    Put("Values", "sign bit alone", win::REG_DWORD, std::string("\0\0\0\x80", 4));
     Put("Values", "binary four", win::REG_BINARY, "\x01\x02\x03\x04");
     Put("Values", "five bytes", win::REG_BINARY, "\x01\x02\x03\x04\x05");
     std::u16string entry = u"all ones";
     EXPECT_EQ(reg_.GetDWORDValue(Path(u"Values"), entry), AccessorResult{-1});
+    entry = u"sign bit alone";
+    EXPECT_EQ(reg_.GetDWORDValue(Path(u"Values"), entry), AccessorResult{-2147483647 - 1});
     entry = u"binary four";
     EXPECT_EQ(reg_.GetDWORDValue(Path(u"Values"), entry), AccessorResult{0x04030201});
     entry = u"five bytes";
