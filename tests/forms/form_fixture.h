@@ -13,6 +13,7 @@
 #include "forms/win32/runtime.h"
 #include "forms/win32/twips.h"
 #include "forms/win32/form_window.h"
+#include "platform/win32/handles.h"
 
 #include <windows.h>
 
@@ -24,6 +25,7 @@ struct HostedControlLog {
     int shellRestarted = 0;
     forms::PictureRef storedIcon;
     forms::UserControlSite* site = nullptr;
+    float mouseX = -1;  // twips, of the last mouse move
 };
 
 class RecordingControl final : public forms::UserControl {
@@ -40,7 +42,8 @@ public:
     void OnResize() override {}
     void OnTerminate() override { ++log_.terminated; }
     // Any mouse move raises event 4 with Button 1.
-    void OnWindowMouseMove(std::int16_t, std::int16_t, float, float) override {
+    void OnWindowMouseMove(std::int16_t, std::int16_t, float x, float) override {
+        log_.mouseX = x;
         forms::EventArgs args{1};
         site_.RaiseEvent(4, args);
     }

@@ -48,18 +48,22 @@ TEST_F(Form1Window, ShowsTheProgramIconAsItsBigAndSmallIcon) {
     EXPECT_EQ(log_.storedIcon->Handle(), programIcon->Handle());
 }
 
-// Run at 96 dots per inch by default; the 120 dpi run sets BRENVIK_TEST_DPI in a
-// Wine prefix whose registry says 120.
+// Run at 96 dots per inch by default; the 120 and 168 dpi runs set BRENVIK_TEST_DPI in
+// a Wine prefix whose registry says so. At 168 dpi (175 %) a pixel is 8.57 twips.
 class ScreenDpi : public Form1Window {};
 
 struct DpiCase {
     int dpi;
     int clientWidth, clientHeight;  // 7080 x 1590 twips
     RECT text1;                     // 960, 255, 2730 x 285 twips
+    POINT preview;                  // Label4 at 345, 690 twips
 };
 constexpr DpiCase kDpiCases[] = {
-    {96, 472, 106, {64, 17, 64 + 182, 17 + 19}},
-    {120, 590, 133, {80, 21, 80 + 228, 21 + 24}},  // 132.5, 227.5 and 23.75 pixels round up
+    {96, 472, 106, {64, 17, 64 + 182, 17 + 19}, {23, 46}},
+    // 132.5, 227.5, 23.75 and 57.5 pixels round up
+    {120, 590, 133, {80, 21, 80 + 228, 21 + 24}, {29, 58}},
+    // 185.5, 29.75, 318.5 and 80.5 pixels round up, 33.25 and 40.25 down
+    {168, 826, 186, {112, 30, 112 + 319, 30 + 33}, {40, 81}},
 };
 
 TEST_F(ScreenDpi, TurnsTheLayoutsTwipsIntoPixelsAtTheScreensDpi) {
@@ -81,9 +85,17 @@ TEST_F(ScreenDpi, TurnsTheLayoutsTwipsIntoPixelsAtTheScreensDpi) {
     EXPECT_EQ(text1.top, expected->text1.top);
     EXPECT_EQ(text1.right, expected->text1.right);
     EXPECT_EQ(text1.bottom, expected->text1.bottom);
-    // The tray control's mouse positions come in twips at the same scale.
+    const RECT preview = ClientRectIn(Main(), Control(forms::ControlKind::Label, "Label4"));
+    EXPECT_EQ(preview.left, expected->preview.x);
+    EXPECT_EQ(preview.top, expected->preview.y);
+
+    // The tray control's mouse positions come in twips at the same scale: the shell's
+    // callback for a double click (x = 515) is 515 again once divided by it.
     ASSERT_NE(log_.site, nullptr);
     EXPECT_EQ(log_.site->TwipsPerPixelX(), 1440.0f / static_cast<float>(dpi));
+    SendMessageW(win32::ToHwnd(log_.site->hWnd()), WM_MOUSEMOVE, 0, MAKELPARAM(515, 0));
+    const volatile float message = log_.mouseX / log_.site->TwipsPerPixelX();
+    EXPECT_EQ(message, 515.0f);
 }
 
 }  // namespace

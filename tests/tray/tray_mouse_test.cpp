@@ -27,6 +27,9 @@ protected:
     std::vector<Raised> raised;
 };
 
+// At 96, 120 and 168 dpi (175 %, where a pixel is not a whole number of twips).
+constexpr float kTwipsPerPixel[] = {15.0f, 12.0f, 1440.0f / 168.0f};
+
 struct MouseCase {
     std::uint32_t message;
     Raised expected;
@@ -38,7 +41,7 @@ constexpr MouseCase kMouseTable[] = {
 };
 
 TEST_F(TrayMouseTest, EachMessageRaisesItsEventAtEveryScreenDensity) {
-    for (float twipsPerPixel : {15.0f, 12.0f}) {
+    for (float twipsPerPixel : kTwipsPerPixel) {
         site.SetTwipsPerPixelX(twipsPerPixel);
         for (const auto& c : kMouseTable) {
             SCOPED_TRACE(::testing::Message()
@@ -52,7 +55,7 @@ TEST_F(TrayMouseTest, EachMessageRaisesItsEventAtEveryScreenDensity) {
 
 TEST_F(TrayMouseTest, OtherMessagesRaiseNothing) {
     constexpr std::uint32_t kOthers[] = {519, 520, 521, 511, 522, 0, 1, 33, 1024, 65535};
-    for (float twipsPerPixel : {15.0f, 12.0f}) {
+    for (float twipsPerPixel : kTwipsPerPixel) {
         site.SetTwipsPerPixelX(twipsPerPixel);
         for (std::uint32_t message : kOthers) {
             SCOPED_TRACE(::testing::Message()
