@@ -30,7 +30,7 @@ void RegisterControlClass() {
 }  // namespace
 
 IconPicture::~IconPicture() {
-    if (icon_ != 0) DestroyIcon(reinterpret_cast<HICON>(static_cast<ULONG_PTR>(icon_)));
+    if (icon_ != 0) DestroyIcon(ToHandle<HICON>(icon_));
 }
 
 UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& row,

@@ -1,5 +1,7 @@
 // Showing, hiding, unloading and ending; the hosted user control's life and events;
 // handlers that run one at a time and errors that escape them.
+#include <cstdint>
+#include <new>
 #include <stdexcept>
 
 #include "tests/forms/form_fixture.h"
@@ -39,7 +41,7 @@ TEST_P(Endings, DestroyTheWindowEndTheUserControlAndEndTheProgram) {
     runtime_.RunPending();
     HWND main = Main();
     ASSERT_NE(log_.site, nullptr);
-    HWND controlWindow = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(log_.site->hWnd()));
+    HWND controlWindow = win32::ToHwnd(log_.site->hWnd());
     ASSERT_TRUE(IsWindow(controlWindow));
 
     GetParam().end(*form_, runtime_, main);
@@ -80,7 +82,7 @@ TEST_F(Form1Window, AnErrorThatEscapesAHandlerEndsTheLoopAndIsThrownFromRun) {
 
 TEST_F(Form1Window, UserControlHasAHiddenChildWindowAndItsStoredIcon) {
     ASSERT_NE(log_.site, nullptr);
-    HWND controlWindow = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(log_.site->hWnd()));
+    HWND controlWindow = win32::ToHwnd(log_.site->hWnd());
     EXPECT_EQ(GetParent(controlWindow), Main());
     form_->Show();
     EXPECT_FALSE(IsWindowVisible(controlWindow));
@@ -93,7 +95,7 @@ TEST_F(Form1Window, UserControlEventsReachTheFormsHandler) {
     form_->OnUserControlEvent("Tray1", [&](int event, forms::EventArgs& args) {
         raised.emplace_back(event, args.button);
     });
-    HWND controlWindow = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(log_.site->hWnd()));
+    HWND controlWindow = win32::ToHwnd(log_.site->hWnd());
     SendMessageW(controlWindow, WM_MOUSEMOVE, 0, MAKELPARAM(515, 0));
     ASSERT_EQ(raised.size(), 1u);
     EXPECT_EQ(raised[0], std::make_pair(4, 1));
@@ -102,7 +104,7 @@ TEST_F(Form1Window, UserControlEventsReachTheFormsHandler) {
 TEST_F(Form1Window, EventsRaisedWhileAHandlerRunsAreDropped) {
     int raised = 0;
     form_->OnUserControlEvent("Tray1", [&](int, forms::EventArgs&) { ++raised; });
-    HWND controlWindow = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(log_.site->hWnd()));
+    HWND controlWindow = win32::ToHwnd(log_.site->hWnd());
     form_->ButtonNamed("Command3").OnClick([&] {
         SendMessageW(controlWindow, WM_MOUSEMOVE, 0, MAKELPARAM(515, 0));
     });
@@ -120,6 +122,54 @@ TEST_F(Form1Window, ShellRestartReachesTheUserControlAndThenTheForm) {
     SendMessageW(Main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_EQ(log_.shellRestarted, 1);
     EXPECT_EQ(controlHadRestarted, 1);
+}
+
+// Pages above 4 GiB, where 64-bit Windows places a program's heap and 64-bit Wine
+// doesn't: the address of an object there doesn't fit in 32 bits.
+class PagesAbove4GiB {
+public:
+    explicit PagesAbove4GiB(std::size_t size) {
+#ifdef _WIN64
+        for (std::uintptr_t at = std::uintptr_t{1} << 44; at >= std::uintptr_t{1} << 32 && !base_;
+             at >>= 1) {
+            base_ = VirtualAlloc(reinterpret_cast<void*>(at), size, MEM_RESERVE | MEM_COMMIT,
+                                 PAGE_READWRITE);
+        }
+#endif
+    }
+    ~PagesAbove4GiB() {
+        if (base_ != nullptr) VirtualFree(base_, 0, MEM_RELEASE);
+    }
+    PagesAbove4GiB(const PagesAbove4GiB&) = delete;
+    PagesAbove4GiB& operator=(const PagesAbove4GiB&) = delete;
+    void* Base() const { return base_; }
+
+private:
+    void* base_ = nullptr;
+};
+
+// A window finds its object, wherever it lives, from its first message to its last.
+TEST_F(Form1Window, AWindowWhoseObjectLivesAbove4GiBReachesIt) {
+    if (sizeof(void*) == 4) GTEST_SKIP() << "a 32-bit program has no address above 4 GiB";
+    const PagesAbove4GiB pages(sizeof(win32::FormWindow));
+    ASSERT_NE(pages.Base(), nullptr);
+    ASSERT_GT(reinterpret_cast<std::uintptr_t>(pages.Base()), std::uintptr_t{0xFFFFFFFF});
+
+    HostedControlLog log;
+    auto* form = new (pages.Base())
+        win32::FormWindow(runtime_, Form1Layout(nullptr, [&log](forms::UserControlSite& site) {
+                              return std::make_unique<RecordingControl>(site, log);
+                          }));
+    int clicks = 0;
+    form->ButtonNamed("Command3").OnClick([&] { ++clicks; });
+    form->Show();
+    runtime_.RunPending();
+    SendMessageW(WindowOf(form->ButtonNamed("Command3")), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(form->Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(form->Window(), nullptr) << "the close button unloaded it";
+    EXPECT_EQ(log.terminated, 1);
+    form->~FormWindow();
 }
 
 TEST_F(Form1Window, AskingForAControlOfTheWrongKindIsAnError) {
