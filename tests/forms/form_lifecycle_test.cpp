@@ -128,7 +128,7 @@ TEST_F(Form1Window, ShellRestartReachesTheUserControlAndThenTheForm) {
 // doesn't: the address of an object there doesn't fit in 32 bits.
 class PagesAbove4GiB {
 public:
-    explicit PagesAbove4GiB(std::size_t size) {
+    explicit PagesAbove4GiB([[maybe_unused]] std::size_t size) {
 #ifdef _WIN64
         for (std::uintptr_t at = std::uintptr_t{1} << 44; at >= std::uintptr_t{1} << 32 && !base_;
              at >>= 1) {
