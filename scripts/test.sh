@@ -9,6 +9,37 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 export BRENVIK_DEPS_CHECKED=test
 
+# start_wine_tests PRESET: the build's tests under Wine, in the background, on a display
+# and in a Wine session of their own (they click at the tray icon and must not meet a
+# real desktop). One build's at a time; finish_wine_tests prints their output and
+# fails when they did.
+wine_tests_pid="" wine_tests_preset=""
+start_wine_tests() {
+  wine_tests_preset=$1
+  local log=build/$1/wine-tests.log
+  echo "The $1 build's tests run under Wine alongside what follows; their output comes when they end"
+  (
+    . scripts/wine.sh
+    wine_start_session "$PWD/build/$1"
+    ctest --preset "$1"
+  ) >"$log" 2>&1 &
+  wine_tests_pid=$!
+  wine_tests_start=$SECONDS
+}
+finish_wine_tests() {
+  [ -n "$wine_tests_pid" ] || return 0
+  local pid=$wine_tests_pid status=0
+  wine_tests_pid=""
+  stage_end
+  echo "== the $wine_tests_preset build's tests under Wine =="
+  tail -n +1 -f --pid="$pid" "build/$wine_tests_preset/wine-tests.log"
+  wait "$pid" || status=$?
+  BRENVIK_STAGE_TIMES+=("$(printf '%4d s  %s' $((SECONDS - wine_tests_start)) \
+    "Windows build $wine_tests_preset, tests under Wine (alongside the stages after it)")")
+  return $status
+}
+trap '[ -z "$wine_tests_pid" ] || kill "$wine_tests_pid" 2>/dev/null || true' EXIT
+
 stage "C++ files against .clang-format"
 scripts/check-format.sh
 
@@ -29,19 +60,16 @@ scripts/fuzz.sh replay
 choose_windows_builds
 echo "Windows builds under Wine: $WINDOWS_BUILDS ($WINDOWS_BUILDS_WHY)"
 for preset in $WINDOWS_BUILDS; do
-  stage "Windows build $preset, tests under Wine"
+  stage "Windows build $preset"
   configure "$preset"
   cmake --build --preset "$preset"
-  # A subshell each: its display and Wine session end with it. Always a display of
-  # its own: the tests click at the tray icon and must not meet a real desktop.
-  (
-    . scripts/wine.sh
-    wine_start_session "$PWD/build/$preset"
-    ctest --preset "$preset"
-  )
+  # The tests wait on Wine more than they compute: the next build compiles meanwhile.
+  finish_wine_tests
+  start_wine_tests "$preset"
 done
 
 stage "release: made twice, in two folders, and compared"
 scripts/release-reproduces.sh
+finish_wine_tests
 
 stages_done

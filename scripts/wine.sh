@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Brenvik's one way to run a Windows build's programs under Wine: which loader, which
 # prefix (one per build, in the build folder), which virtual display.
 #
