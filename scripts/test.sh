@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: the layout of the C++ files, the host build (simulation) plain and
-# under sanitizers, the fuzz targets' fixed runs, each Windows build this machine can
-# run under Wine, and the release, made twice (the second time as a Windows developer
+# Runs every test: the layout of the C++ files, each Windows build this machine can run
+# under Wine, the host build (simulation) plain and under sanitizers, the fuzz targets'
+# fixed runs, and the release, made twice (the second time as a Windows developer
 # would build it, with no GoogleTest) and compared. Ends with each stage's time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,8 +11,8 @@ export BRENVIK_DEPS_CHECKED=test
 
 # start_wine_tests PRESET: the build's tests under Wine, in the background, on a display
 # and in a Wine session of their own (they click at the tray icon and must not meet a
-# real desktop). One build's at a time; finish_wine_tests prints their output and
-# fails when they did.
+# real desktop). One build's at a time (the two would share the machine's two cores
+# with a compiler); finish_wine_tests prints their output and fails when they did.
 wine_tests_pid="" wine_tests_preset=""
 start_wine_tests() {
   wine_tests_preset=$1
@@ -35,7 +35,7 @@ finish_wine_tests() {
   tail -n +1 -f --pid="$pid" "build/$wine_tests_preset/wine-tests.log"
   wait "$pid" || status=$?
   BRENVIK_STAGE_TIMES+=("$(printf '%4d s  %s' $((SECONDS - wine_tests_start)) \
-    "Windows build $wine_tests_preset, tests under Wine (alongside the stages after it)")")
+    "Windows build $wine_tests_preset, tests under Wine (while the stages after it ran)")")
   return $status
 }
 trap '[ -z "$wine_tests_pid" ] || kill "$wine_tests_pid" 2>/dev/null || true' EXIT
@@ -43,10 +43,28 @@ trap '[ -z "$wine_tests_pid" ] || kill "$wine_tests_pid" 2>/dev/null || true' EX
 stage "C++ files against .clang-format"
 scripts/check-format.sh
 
+# The Windows builds first: their tests under Wine wait on Wine more than they compute,
+# so each runs while the host stages compile.
+. scripts/windows-builds.sh
+choose_windows_builds
+echo "Windows builds under Wine: $WINDOWS_BUILDS ($WINDOWS_BUILDS_WHY)"
+read -r -a windows_builds <<<"$WINDOWS_BUILDS"
+for preset in "${windows_builds[@]}"; do
+  stage "Windows build $preset"
+  configure "$preset"
+  cmake --build --preset "$preset"
+done
+start_wine_tests "${windows_builds[0]}"
+
 stage "host build (simulation)"
 configure host
 cmake --build --preset host
 ctest --preset host
+
+if [ ${#windows_builds[@]} -gt 1 ]; then
+  finish_wine_tests
+  start_wine_tests "${windows_builds[1]}"
+fi
 
 stage "host build under AddressSanitizer and UndefinedBehaviorSanitizer"
 configure host-sanitize
@@ -55,18 +73,6 @@ ctest --preset host-sanitize
 
 stage "fuzz targets: each corpus replayed, then a fixed number of seeded inputs"
 scripts/fuzz.sh replay
-
-. scripts/windows-builds.sh
-choose_windows_builds
-echo "Windows builds under Wine: $WINDOWS_BUILDS ($WINDOWS_BUILDS_WHY)"
-for preset in $WINDOWS_BUILDS; do
-  stage "Windows build $preset"
-  configure "$preset"
-  cmake --build --preset "$preset"
-  # The tests wait on Wine more than they compute: the next build compiles meanwhile.
-  finish_wine_tests
-  start_wine_tests "$preset"
-done
 
 stage "release: made twice, in two folders, and compared"
 scripts/release-reproduces.sh

@@ -8,6 +8,7 @@
 #   wine_start_display         a virtual X display of its own, stopped on exit
 #   wine_start_session BUILD_DIR  all three, with the prefix's server running until exit
 #   wine_set_dpi DPI           the prefix's logical dots per inch, for programs started later
+#   wine_window_manager absent|present  who draws the window frames
 # Run by ctest (the builds' emulator, cmake/mingw-common.cmake):
 #   scripts/wine.sh run PROGRAM [ARGS...]
 #   scripts/wine.sh run-at-dpi DPI PROGRAM [ARGS...]
@@ -41,7 +42,7 @@ wine_make_prefix() {
   (
     flock 9
     [ -f "$WINEPREFIX/.brenvik-ready" ] && exit 0
-    echo "Making the Wine prefix $WINEPREFIX (once per build, about half a minute)" >&2
+    echo "Making the Wine prefix $WINEPREFIX (once per build, 15 to 30 s)" >&2
     local start=$SECONDS
     "$WINELOADER" wineboot -i >/dev/null 2>&1
     wine_server -w
