@@ -29,6 +29,9 @@ wine_use_build() {
   esac
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export WINEPREFIX=$build/wineprefix
+  # Wine's server keeps its socket in a folder under $TMPDIR: in the build, like the prefix.
+  export TMPDIR=$build/wine-tmp
+  mkdir -p "$TMPDIR"
 }
 
 # The wineserver beside the loader, of the same Wine.
