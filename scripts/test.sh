@@ -44,27 +44,22 @@ stage "C++ files against .clang-format"
 scripts/check-format.sh
 
 # The Windows builds first: their tests under Wine wait on Wine more than they compute,
-# so each runs while the host stages compile.
+# so each build's run while the next build and then the host stages compile.
 . scripts/windows-builds.sh
 choose_windows_builds
 echo "Windows builds under Wine: $WINDOWS_BUILDS ($WINDOWS_BUILDS_WHY)"
-read -r -a windows_builds <<<"$WINDOWS_BUILDS"
-for preset in "${windows_builds[@]}"; do
+for preset in $WINDOWS_BUILDS; do
   stage "Windows build $preset"
   configure "$preset"
   cmake --build --preset "$preset"
+  finish_wine_tests  # the build before's
+  start_wine_tests "$preset"
 done
-start_wine_tests "${windows_builds[0]}"
 
 stage "host build (simulation)"
 configure host
 cmake --build --preset host
 ctest --preset host
-
-if [ ${#windows_builds[@]} -gt 1 ]; then
-  finish_wine_tests
-  start_wine_tests "${windows_builds[1]}"
-fi
 
 stage "host build under AddressSanitizer and UndefinedBehaviorSanitizer"
 configure host-sanitize
