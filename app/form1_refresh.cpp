@@ -8,8 +8,8 @@ void Form1::Command1_Click() {
     Running = !Running;
     if (Running) {
         Timer1.SetInterval(RefreshIntervalMilliseconds(Text2.Text()));
-        Timer1_Timer();  // runs to its end before the timer starts: the next tick is a full
-                         // interval away
+        // Runs to its end before the timer starts: the next tick is a full interval away.
+        Timer1_Timer();
     }
     Timer1.SetEnabled(Running);
     Command1.SetCaption(Running ? u"Stop" : u"Start");

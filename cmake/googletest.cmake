@@ -1,17 +1,39 @@
-# GoogleTest from Debian's sources, built with the project's own compiler, so the
-# same tests link for Linux and for Windows.
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-set(gtest_disable_pthreads ${WIN32} CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+# The tests need GoogleTest: Debian's sources, built with the project's own compiler so
+# that the same tests link for Linux and for Windows, or else an installed GoogleTest
+# (MSYS2's, say). Without either, the program builds alone: BRENVIK_TESTS=AUTO leaves
+# the tests out and says so, ON insists on them.
+set(BRENVIK_TESTS AUTO CACHE STRING "Build the tests: AUTO (when GoogleTest is found), ON or OFF")
+set_property(CACHE BRENVIK_TESTS PROPERTY STRINGS AUTO ON OFF)
+set(BRENVIK_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's source tree, built with the project")
+
+set(brenvik_tests OFF)
+if(NOT BRENVIK_TESTS STREQUAL "OFF")
+  if(EXISTS ${BRENVIK_GOOGLETEST_SOURCE}/CMakeLists.txt)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(gtest_disable_pthreads ${WIN32} CACHE BOOL "" FORCE)
+    add_subdirectory(${BRENVIK_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    set(brenvik_tests ON)
+  else()
+    find_package(GTest QUIET)
+    set(brenvik_tests ${GTest_FOUND})
+  endif()
+  if(NOT brenvik_tests AND BRENVIK_TESTS STREQUAL "ON")
+    message(FATAL_ERROR "BRENVIK_TESTS=ON, but no GoogleTest: neither ${BRENVIK_GOOGLETEST_SOURCE} nor an installed one")
+  elseif(NOT brenvik_tests)
+    message(STATUS "No GoogleTest found: the tests were left out (BRENVIK_TESTS=ON asks for them)")
+  endif()
+endif()
+if(NOT brenvik_tests)
+  return()
+endif()
 include(GoogleTest)
 
 # brenvik_add_test(name SOURCES... LIBS...): one GoogleTest program, its tests
-# discovered when ctest runs (through Wine on the Windows build).
+# discovered when ctest runs (through Wine, scripts/wine.sh, on the Windows builds).
 function(brenvik_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES ENVIRONMENT "WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
 endfunction()

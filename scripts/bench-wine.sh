@@ -9,15 +9,17 @@
 # machine runs (scripts/windows-builds.sh). BUILD_DIR defaults to the preset's own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/stages.sh
 . scripts/windows-builds.sh
 choose_windows_builds
 preset=${1:-${WINDOWS_BUILDS%% *}}
 build=$(realpath -m "${2:-build/$preset}")
 echo "Build: $preset ($build)"
 
-cmake --preset "$preset" -B "$build" >/dev/null
+configure "$preset" -B "$build"
+echo "Building Brenvik.exe and the benchmarks ($preset)"
 cmake --build "$build" -j2 --target Brenvik winamp_standin minimal_window \
-  wine_unchanged_tick_bench wine_publication_bench wine_startup_bench >/dev/null
+  wine_unchanged_tick_bench wine_publication_bench wine_startup_bench
 
 # From here on, this shell and all it starts (the display, the Wine server, the
 # programs) run on one CPU. Most of what is measured are round trips to the Wine
@@ -25,8 +27,8 @@ cmake --build "$build" -j2 --target Brenvik winamp_standin minimal_window \
 # wake-up of the other one (about 40 us on this virtual machine, and it varies).
 taskset -p -c 0 $$ >/dev/null
 
-. scripts/wine-session.sh
-start_build_session "$build" "$build/wineprefix"
+. scripts/wine.sh
+wine_start_session "$build"
 
 bin=$build/bin
 echo "Program files (bytes) and the DLLs they import:"

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Installs what Brenvik's builds and tests need on Debian 12, skipping what is there.
-# 32-bit Wine (the i386 architecture and wine32) only where this machine runs 32-bit
-# programs; the MinGW-w64 compilers are 64-bit programs and build both Windows builds
-# on every machine.
+# Installs, on Debian 12, what Brenvik needs, skipping what is there:
+#   scripts/install-deps.sh run    building Brenvik.exe and running it under Wine
+#   scripts/install-deps.sh test   that, and what the test command adds
+# It prints each package it installs and why. 32-bit Wine (the i386 architecture and
+# wine32) only where this machine runs 32-bit programs. A command that has checked
+# the test set exports BRENVIK_DEPS_CHECKED=test, so the scripts it runs skip the check.
 set -euo pipefail
 here=$(dirname "$0")
-
-packages=(cmake g++ make binutils googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 fonts-wine
-          xvfb xauth xdotool imagemagick x11-utils clang-format zip
-          clang libclang-rt-14-dev libbenchmark-dev)  # fuzzing (libFuzzer) and benchmarks
+set_name=${1:-}
+case $set_name in
+  run | test) ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+[ "${BRENVIK_DEPS_CHECKED:-}" = test ] || [ "${BRENVIK_DEPS_CHECKED:-}" = "$set_name" ] && exit 0
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
@@ -23,18 +27,51 @@ apt_install() {
 # The probe for 32-bit programs assembles one.
 command -v as >/dev/null && command -v ld >/dev/null || apt_install binutils
 with_32bit=false
-if "$here/runs-32bit-programs.sh"; then
-  with_32bit=true
-  packages+=(wine32)
+"$here/runs-32bit-programs.sh" && with_32bit=true
+
+# package<TAB>why, one a line.
+wanted() {
+  local playable=g++-mingw-w64-x86-64
+  $with_32bit && playable=g++-mingw-w64-i686
+  printf '%s\t%s\n' \
+    cmake 'configures the builds' \
+    make 'runs the builds' \
+    binutils 'the probe for 32-bit programs; objdump' \
+    "$playable" "compiles the Windows build that runs here" \
+    wine64 'runs the 64-bit Windows build (/usr/lib/wine/wine64)' \
+    wine "Wine's common files" \
+    fonts-wine "the fonts Wine draws the windows with" \
+    xvfb 'the virtual display the programs run on' \
+    imagemagick "the demo's screenshot (import)"
+  $with_32bit && printf '%s\t%s\n' wine32 'runs the i686 Windows build (/usr/lib/wine/wine)'
+  [ "$set_name" = test ] || return 0
+  printf '%s\t%s\n' \
+    g++-mingw-w64-i686 'compiles the i686 build (the release has both)' \
+    g++-mingw-w64-x86-64 'compiles the x86_64 build (the release has both)' \
+    g++ 'the host build: the tests against the simulation' \
+    googletest "the tests' framework, built with each build's compiler" \
+    clang 'the fuzz targets (libFuzzer)' \
+    libclang-rt-14-dev "libFuzzer and the sanitizers' runtime for clang" \
+    libbenchmark-dev 'the host benchmarks' \
+    clang-format 'checks the layout of every C++ file' \
+    zip 'the release zips'
+}
+
+missing=() reasons=()
+while IFS=$'\t' read -r package why; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' &&
+    [[ " ${missing[*]} " != *" $package "* ]]; then
+    missing+=("$package")
+    reasons+=("$(printf '  %-22s %s' "$package" "$why")")
+  fi
+done < <(wanted)
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "The packages for '$set_name' are installed"
+  exit 0
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
+echo "Installing the packages for '$set_name':"
+printf '%s\n' "${reasons[@]}"
 if $with_32bit && ! dpkg --print-foreign-architectures | grep -qx i386; then
   "${sudo_cmd[@]}" dpkg --add-architecture i386
   updated=false

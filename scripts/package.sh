@@ -12,7 +12,8 @@
 # and here each entry's order, time and mode is set where it can be seen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+. scripts/stages.sh
+scripts/install-deps.sh test
 version=$(head -n 1 VERSION)
 # Only the zip entries take the commit's time. The programs are built without it, like
 # every other build, so the program packaged is the one the tests ran.
@@ -28,8 +29,11 @@ trap 'rm -rf "$stage"' EXIT
 
 for build in windows:x86 windows64:x64; do
   preset=${build%:*} arch=${build#*:}
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" --target Brenvik >/dev/null
+  # A configured build reconfigures itself when it must; the test command's Wine tests
+  # may be running from it.
+  [ -f "build/$preset/CMakeCache.txt" ] || configure "$preset"
+  echo "Building Brenvik.exe ($preset)"
+  cmake --build --preset "$preset" --target Brenvik
   program=build/$preset/bin/Brenvik.exe
   # A released program carries no debug information and no symbol table.
   if objdump -h "$program" | grep -q '\.debug' || objdump -t "$program" | grep -q '^\['; then

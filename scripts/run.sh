@@ -6,32 +6,29 @@
 # screenshot of the window (build/brenvik.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+. scripts/stages.sh
+scripts/install-deps.sh run
 . scripts/windows-builds.sh
 choose_windows_builds
 preset=${WINDOWS_BUILDS%% *}
 echo "Brenvik's $preset build ($WINDOWS_BUILDS_WHY)"
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" --target Brenvik winamp_standin messenger_standin brenvik_remote >/dev/null
+configure "$preset"
+echo "Building Brenvik.exe, the stand-ins and brenvik_remote ($preset)"
+cmake --build --preset "$preset" --target Brenvik winamp_standin messenger_standin brenvik_remote
 build=$PWD/build/$preset
 bin=$build/bin
-. cmake/wine-env.sh
+. scripts/wine.sh
 
 if [ -n "${DISPLAY:-}" ]; then
-  WINEPREFIX=${WINEPREFIX:-$build/wineprefix-run}
-  brenvik_wine_env "$build"
-  cmake/wine-prefix.sh "$WINEPREFIX"
+  wine_use_build "$build"
+  wine_make_prefix
+  wine_window_manager present
   exec "$WINELOADER" "$bin/Brenvik.exe"
 fi
 
 # Every Wine process of the demo must see the virtual display, the first one included.
-. scripts/wine-session.sh
-start_build_session "$build" "$build/wineprefix-demo"
+wine_start_session "$build"
 wine=$WINELOADER
-# No window manager runs on the virtual display: Wine draws the window frames itself,
-# with the caption buttons from Marlett, which this Wine finds in the prefix's fonts.
-cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 
 log=$PWD/build/demo-messenger.log
 rm -f "$log"

@@ -1,42 +1,76 @@
 #!/usr/bin/env bash
-# Runs every test: the host build (simulation), each Windows build this machine
-# can run under Wine, and the release's reproducibility.
+# Runs every test: the layout of the C++ files, each Windows build this machine can run
+# under Wine, the host build (simulation) plain and under sanitizers, the fuzz targets'
+# fixed runs, and the release, made twice (the second time as a Windows developer
+# would build it, with no GoogleTest) and compared. Ends with each stage's time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+. scripts/stages.sh
+scripts/install-deps.sh test
+export BRENVIK_DEPS_CHECKED=test
 
-echo "== C++ files against .clang-format =="
+# start_wine_tests PRESET: the build's tests under Wine, in the background, on a display
+# and in a Wine session of their own (they click at the tray icon and must not meet a
+# real desktop). One build's at a time (the two would share the machine's two cores
+# with a compiler); finish_wine_tests prints their output and fails when they did.
+wine_tests_pid="" wine_tests_preset=""
+start_wine_tests() {
+  wine_tests_preset=$1
+  local log=build/$1/wine-tests.log
+  echo "The $1 build's tests run under Wine alongside what follows; their output comes when they end"
+  (
+    . scripts/wine.sh
+    wine_start_session "$PWD/build/$1"
+    ctest --preset "$1"
+  ) >"$log" 2>&1 &
+  wine_tests_pid=$!
+  wine_tests_start=$SECONDS
+}
+finish_wine_tests() {
+  [ -n "$wine_tests_pid" ] || return 0
+  local pid=$wine_tests_pid status=0
+  wine_tests_pid=""
+  stage_end
+  echo "== the $wine_tests_preset build's tests under Wine =="
+  tail -n +1 -f --pid="$pid" "build/$wine_tests_preset/wine-tests.log"
+  wait "$pid" || status=$?
+  BRENVIK_STAGE_TIMES+=("$(printf '%4d s  %s' $((SECONDS - wine_tests_start)) \
+    "Windows build $wine_tests_preset, tests under Wine (while the stages after it ran)")")
+  return $status
+}
+trap '[ -z "$wine_tests_pid" ] || kill "$wine_tests_pid" 2>/dev/null || true' EXIT
+
+stage "C++ files against .clang-format"
 scripts/check-format.sh
 
-echo "== host build (simulation) =="
-cmake --preset host >/dev/null
+# The Windows builds first: their tests under Wine wait on Wine more than they compute,
+# so each build's run while the next build and then the host stages compile.
+. scripts/windows-builds.sh
+choose_windows_builds
+echo "Windows builds under Wine: $WINDOWS_BUILDS ($WINDOWS_BUILDS_WHY)"
+for preset in $WINDOWS_BUILDS; do
+  stage "Windows build $preset"
+  configure "$preset"
+  cmake --build --preset "$preset"
+  finish_wine_tests  # the build before's
+  start_wine_tests "$preset"
+done
+
+stage "host build (simulation)"
+configure host
 cmake --build --preset host
 ctest --preset host
 
-echo "== host build under AddressSanitizer and UndefinedBehaviorSanitizer =="
-cmake --preset host-sanitize >/dev/null
+stage "host build under AddressSanitizer and UndefinedBehaviorSanitizer"
+configure host-sanitize
 cmake --build --preset host-sanitize
 ctest --preset host-sanitize
 
-echo "== fuzz targets, each from its seed corpus =="
-scripts/fuzz.sh
+stage "fuzz targets: each corpus replayed, then a fixed number of seeded inputs"
+scripts/fuzz.sh replay
 
-. scripts/windows-builds.sh
-choose_windows_builds
-echo "== Windows builds under Wine: $WINDOWS_BUILDS ($WINDOWS_BUILDS_WHY) =="
-for preset in $WINDOWS_BUILDS; do
-  echo "== Windows build $preset, tests under Wine =="
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
-  # A subshell each: its display and Wine session end with it.
-  # Always a display of its own: the tests click at the tray icon and must not meet a real desktop.
-  (
-    . scripts/wine-session.sh
-    start_build_session "$PWD/build/$preset" "$PWD/build/$preset/wineprefix"
-    ctest --preset "$preset"
-  )
-done
-echo "== Windows builds tested under Wine: $WINDOWS_BUILDS =="
-
-echo "== release: made twice, in two folders, and compared =="
+stage "release: made twice, in two folders, and compared"
 scripts/release-reproduces.sh
+finish_wine_tests
+
+stages_done

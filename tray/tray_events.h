@@ -20,9 +20,8 @@ inline constexpr std::array<TrayEventInfo, 4> kTrayEvents{{
     {2, "MouseDown", u""},  // Button: 1 left, 2 right, by reference
     {3, "MouseUp", u""},    // Button: 1 left, 2 right, by reference
     {4, "DblClick",
-     u"Viene generato quando si preme e si rilascia due volte in rapida successione un pulsante "
-     u"del "
-     u"mouse su un oggetto."},
+     u"Viene generato quando si preme e si rilascia due volte in rapida successione "
+     u"un pulsante del mouse su un oggetto."},
 }};
 
 // A mouse message that the shell reports on the icon, the event it raises and the

@@ -10,7 +10,7 @@
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/win32_api.h"
 #include "bench/wine/floor_calls.h"
-#include "bench/wine/child_process.h"  // <windows.h>, after the program's headers
+#include "tests/support/child_process.h"  // <windows.h>, after the program's headers
 
 #include <windows.h>
 
@@ -42,7 +42,7 @@ public:
 
 private:
     MessengerUser user_;
-    ChildProcess player_;
+    testing::ChildProcess player_;
     win32::Win32Api api_;
     win32::AnsiCodePage ansi_;
     win32::Win32MessageBox messageBox_{ansi_};

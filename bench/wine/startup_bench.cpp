@@ -8,9 +8,10 @@
 #include <stdexcept>
 #include <vector>
 
-#include "bench/wine/child_process.h"
 #include "bench/wine/report.h"
 #include "bench/wine/timing.h"
+#include "bench/wine/visible_window.h"
+#include "tests/support/child_process.h"
 
 #include <psapi.h>
 
@@ -30,7 +31,7 @@ struct Program {
 
 void StartOnce(Program& program) {
     const Stopwatch stopwatch;
-    ChildProcess child(program.file, program.arguments);
+    testing::ChildProcess child(program.file, program.arguments);
     if (WaitForVisibleWindow(program.windowClass, program.title, 30000) == nullptr)
         throw std::runtime_error("a program's window did not show");
     program.startMilliseconds.push_back(stopwatch.ElapsedNanoseconds() / 1e6);

@@ -25,8 +25,7 @@ TEST_F(Publication, WritesTheStringThenTheFlagThenPostsThenShowsThePreview) {
     log.Clear();
     form->SetBrenvik(u"abc");
     const std::vector<std::string> expected = {
-        "create Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs",  // the profile didn't exist
-                                                                        // yet
+        "create Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs",  // a new profile
         "value 5", "value 5_DND", "post 273 392 0", "Label4.Caption Preview: abc"};
     EXPECT_EQ(log.Entries(), expected);
 }

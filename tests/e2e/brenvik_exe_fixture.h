@@ -9,8 +9,9 @@
 
 #include "tests/e2e/brenvik_window.h"
 #include "tests/e2e/messenger_log.h"
-#include "tests/e2e/process.h"
 #include "tests/e2e/wait.h"
+#include "tests/support/caller.h"
+#include "tests/support/child_process.h"
 
 namespace brenvik::e2e {
 
@@ -66,8 +67,8 @@ protected:
         GetTempPathW(MAX_PATH, temp);
         logPath_ = std::wstring(temp) + L"brenvik-e2e-messenger.log";
         DeleteFileW(logPath_.c_str());
-        messenger_ = std::make_unique<Process>(L"messenger_standin.exe",
-                                               L"--log \"" + logPath_ + L"\" --user-id e2euser");
+        messenger_ = std::make_unique<testing::ChildProcess>(
+            L"messenger_standin.exe", L"--log \"" + logPath_ + L"\" --user-id e2euser");
         ASSERT_TRUE(WaitFor([] { return FindWindowW(L"YahooBuddyMain", nullptr) != nullptr; }));
     }
 
@@ -84,16 +85,20 @@ protected:
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo");
     }
 
-    void StartPlayer(const std::wstring& title) {
-        player_ = std::make_unique<Process>(L"winamp_standin.exe", L"\"" + title + L"\"");
+    void StartPlayer(const std::wstring& title,
+                     testing::Caller caller = testing::Caller::current()) {
+        const auto trace = testing::TraceCaller(caller);
+        player_ =
+            std::make_unique<testing::ChildProcess>(L"winamp_standin.exe", L"\"" + title + L"\"");
         ASSERT_TRUE(WaitFor([] { return FindWindowW(L"Winamp v1.x", nullptr) != nullptr; }));
     }
     void SetTitle(const std::wstring& title) {
         SetWindowTextW(FindWindowW(L"Winamp v1.x", nullptr), title.c_str());
     }
 
-    BrenvikWindow StartBrenvik() {
-        brenvik_ = std::make_unique<Process>(L"Brenvik.exe", L"");
+    BrenvikWindow StartBrenvik(testing::Caller caller = testing::Caller::current()) {
+        const auto trace = testing::TraceCaller(caller);
+        brenvik_ = std::make_unique<testing::ChildProcess>(L"Brenvik.exe", L"");
         HWND window = nullptr;
         const bool shown = WaitFor([&] {
             window = BrenvikWindow::Find();
@@ -103,8 +108,10 @@ protected:
         return BrenvikWindow(window);
     }
     // Start with the given interval in seconds.
-    BrenvikWindow StartRefreshing(const std::wstring& seconds) {
-        BrenvikWindow window = StartBrenvik();
+    BrenvikWindow StartRefreshing(const std::wstring& seconds,
+                                  testing::Caller caller = testing::Caller::current()) {
+        const auto trace = testing::TraceCaller(caller);
+        BrenvikWindow window = StartBrenvik(caller);
         window.Type(Control::Text2, seconds);
         window.Click(Control::Command1);
         EXPECT_TRUE(WaitFor([&] { return window.Text(Control::Command1) == L"Stop"; }));
@@ -121,12 +128,12 @@ protected:
         return Published().size();
     }
 
-    std::unique_ptr<Process> brenvik_;
+    std::unique_ptr<testing::ChildProcess> brenvik_;
 
 private:
     std::wstring logPath_;
-    std::unique_ptr<Process> messenger_;
-    std::unique_ptr<Process> player_;
+    std::unique_ptr<testing::ChildProcess> messenger_;
+    std::unique_ptr<testing::ChildProcess> player_;
 };
 
 }  // namespace brenvik::e2e

@@ -1,5 +1,6 @@
 // Form1's controls as real USER controls: classes, styles, places, texts, the tab
 // order and the keyboard, labels that fit their text, the check box and clicks.
+#include "app/form1_controls.h"
 #include "tests/forms/form_fixture.h"
 
 namespace brenvik::testing {
@@ -9,7 +10,7 @@ using forms::ControlKind;
 
 struct ControlCase {
     const char* name;
-    int tabIndex;  // the control's identifier is 100 plus its tab index
+    form1::Control id;  // the window identifier other programs find it by
     ControlKind kind;
     const wchar_t* windowClass;
     const wchar_t* text;
@@ -21,17 +22,17 @@ struct ControlCase {
 
 // clang-format off
 constexpr ControlCase kControls[] = {
-    {"Label1",   3,  ControlKind::Label,         L"Static", L"Prefix:",        {23, 20, 0, 0},     true,  SS_LEFT,         false},
-    {"Text1",    0,  ControlKind::TextBox,       L"Edit",   L"",               {64, 17, 246, 36},  false, 0,               true},
-    {"Label2",   4,  ControlKind::Label,         L"Static", L"Refresh",        {334, 20, 0, 0},    true,  SS_LEFT,         false},
-    {"Text2",    5,  ControlKind::TextBox,       L"Edit",   L"3",              {382, 18, 424, 37}, false, 0,               true},
-    {"Label3",   6,  ControlKind::Label,         L"Static", L"detik",          {429, 20, 462, 38}, false, SS_LEFT,         false},
-    {"Check1",   9,  ControlKind::CheckBox,      L"Button", L"Check1",         {262, 21, 280, 37}, false, BS_AUTOCHECKBOX, true},
-    {"Label5",   10, ControlKind::Label,         L"Static", L"invisible",      {282, 21, 0, 0},    true,  SS_LEFT,         false},
-    {"Label4",   7,  ControlKind::Label,         L"Static", L"",               {23, 46, 0, 0},     true,  SS_LEFT,         false},
-    {"Command1", 1,  ControlKind::CommandButton, L"Button", L"",               {16, 68, 121, 93},  false, BS_PUSHBUTTON,   true},
-    {"Command3", 2,  ControlKind::CommandButton, L"Button", L"Goto Tray",      {139, 68, 266, 93}, false, BS_PUSHBUTTON,   true},
-    {"Command2", 8,  ControlKind::CommandButton, L"Button", L"Tutup Aplikasi", {276, 68, 400, 92}, false, BS_PUSHBUTTON,   true},
+    {"Label1",   form1::Control::Label1,   ControlKind::Label,         L"Static", L"Prefix:",        {23, 20, 0, 0},     true,  SS_LEFT,         false},
+    {"Text1",    form1::Control::Text1,    ControlKind::TextBox,       L"Edit",   L"",               {64, 17, 246, 36},  false, 0,               true},
+    {"Label2",   form1::Control::Label2,   ControlKind::Label,         L"Static", L"Refresh",        {334, 20, 0, 0},    true,  SS_LEFT,         false},
+    {"Text2",    form1::Control::Text2,    ControlKind::TextBox,       L"Edit",   L"3",              {382, 18, 424, 37}, false, 0,               true},
+    {"Label3",   form1::Control::Label3,   ControlKind::Label,         L"Static", L"detik",          {429, 20, 462, 38}, false, SS_LEFT,         false},
+    {"Check1",   form1::Control::Check1,   ControlKind::CheckBox,      L"Button", L"Check1",         {262, 21, 280, 37}, false, BS_AUTOCHECKBOX, true},
+    {"Label5",   form1::Control::Label5,   ControlKind::Label,         L"Static", L"invisible",      {282, 21, 0, 0},    true,  SS_LEFT,         false},
+    {"Label4",   form1::Control::Label4,   ControlKind::Label,         L"Static", L"",               {23, 46, 0, 0},     true,  SS_LEFT,         false},
+    {"Command1", form1::Control::Command1, ControlKind::CommandButton, L"Button", L"",               {16, 68, 121, 93},  false, BS_PUSHBUTTON,   true},
+    {"Command3", form1::Control::Command3, ControlKind::CommandButton, L"Button", L"Goto Tray",      {139, 68, 266, 93}, false, BS_PUSHBUTTON,   true},
+    {"Command2", form1::Control::Command2, ControlKind::CommandButton, L"Button", L"Tutup Aplikasi", {276, 68, 400, 92}, false, BS_PUSHBUTTON,   true},
 };
 // clang-format on
 
@@ -60,7 +61,7 @@ TEST_F(Form1Window, MakesEachControlAsAStandardControlInItsPlace) {
         HWND control = Control(c.kind, c.name);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(GetParent(control), Main());
-        EXPECT_EQ(GetDlgCtrlID(control), 100 + c.tabIndex);
+        EXPECT_EQ(GetDlgCtrlID(control), form1::ControlId(c.id));
         EXPECT_EQ(_wcsicmp(ClassOf(control).c_str(), c.windowClass), 0) << ClassOf(control);
         EXPECT_EQ(TextOf(control), c.text);
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),

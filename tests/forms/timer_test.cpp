@@ -8,6 +8,7 @@
 #include <string>
 
 #include "forms/win32/runtime.h"
+#include "tests/support/caller.h"
 
 #include <windows.h>
 
@@ -37,7 +38,8 @@ protected:
 
     // Handles messages until the reference timer has ticked `count` more times: each
     // other timer has had that long to tick.
-    void WaitForReferenceTicks(int count) {
+    void WaitForReferenceTicks(int count, Caller caller = Caller::current()) {
+        const auto trace = TraceCaller(caller);
         const int until = ticks_["Reference"] + count;
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (ticks_["Reference"] < until) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/caller.h"
 #include "tests/support/test_backend.h"
 #include "tests/support/test_key.h"
 
@@ -27,7 +28,8 @@ protected:
     WinApi& api_ = backend_->Api();
     TestKey key_{api_, "Api", {"A", "A\\B", "Leaf", "Values", "Values\\Child"}};
 
-    Handle Create(const std::string& subKey) {
+    Handle Create(const std::string& subKey, Caller caller = Caller::current()) {
+        const auto trace = TraceCaller(caller);
         Handle handle = kSeed;
         EXPECT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, subKey.c_str(), &handle),
                   win::ERROR_SUCCESS)
@@ -38,9 +40,13 @@ protected:
         handle = kSeed;
         return api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, subKey.c_str(), 0, access, &handle);
     }
-    void Close(Handle handle) { EXPECT_EQ(api_.RegCloseKey(handle), win::ERROR_SUCCESS); }
+    void Close(Handle handle, Caller caller = Caller::current()) {
+        const auto trace = TraceCaller(caller);
+        EXPECT_EQ(api_.RegCloseKey(handle), win::ERROR_SUCCESS);
+    }
     void Set(Handle key, const char* name, std::uint32_t type, const std::string& data,
-             std::uint32_t size) {
+             std::uint32_t size, Caller caller = Caller::current()) {
+        const auto trace = TraceCaller(caller);
         EXPECT_EQ(api_.RegSetValueExA(key, name, 0, type,
                                       reinterpret_cast<const std::uint8_t*>(data.c_str()), size),
                   win::ERROR_SUCCESS);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/sim/sim_win_api.h"
+#include "tests/support/caller.h"
 
 namespace brenvik::sim {
 namespace {
@@ -15,7 +16,8 @@ protected:
     SimWinApi api_;
     SimRegistry& registry_ = api_.registry;
 
-    Handle Create(const char* subKey) {
+    Handle Create(const char* subKey, testing::Caller caller = testing::Caller::current()) {
+        const auto trace = testing::TraceCaller(caller);
         Handle handle = 0;
         EXPECT_EQ(registry_.RegCreateKeyA(win::HKEY_CURRENT_USER, subKey, &handle),
                   win::ERROR_SUCCESS);

@@ -1,39 +1,43 @@
-// ErrorMsg: a message for every registry result code.
+// ErrorMsg: a message for every registry result code, without a registry call.
+#include <set>
+
 #include "tests/registry/reg_routine_fixture.h"
 
 namespace brenvik::registry {
 namespace {
 
-TEST_F(RegRoutineTest, ErrorMessages) {
-    struct Case {
-        std::int32_t code;
-        std::u16string_view message;
-    };
-    constexpr Case kCases[] = {
-        {2, u"Bad Key Name"},
-        {4, u"Can't Read Key"},
-        {5, u"Access to this key is denied"},
-        {8, u"Out of memory"},
-        {14, u"Out of memory"},
-        {87, u"Invalid Parameter"},
-        {234, u"There is more data than the buffer has been allocated to hold."},
-        {1009, u"The Registry Database is corrupt!"},
-        {1010, u"Bad Key Name"},
-        {1011, u"Can't Open Key"},
-        {1012, u"Can't Read Key"},
-        {1013, u"Can't Write Key"},
-        {1015, u"The Registry Database is corrupt!"},
-        {0, u"Undefined Error Code:   0"},
-        {1014, u"Undefined Error Code:   1014"},
-        {-5, u"Undefined Error Code:  -5"},
-        {3, u"Undefined Error Code:   3"},
-        {-2147483647 - 1, u"Undefined Error Code:  -2147483648"},
-    };
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(c.code);
-        const std::int32_t code = c.code;
-        EXPECT_EQ(reg_.ErrorMsg(code), c.message);
+constexpr std::u16string_view kUnknown = u"Undefined Error Code:  ";
+
+TEST_F(RegRoutineTest, EachKnownCodeHasAMessageOfItsOwn) {
+    // Codes of one meaning share a message: 8 and 14 (no memory), 2 and 1010 (a bad
+    // name), 4 and 1012 (a failed read), 1009 and 1015 (a damaged registry).
+    constexpr std::int32_t kDistinct[] = {2, 4, 5, 8, 87, 234, 1009, 1011, 1013};
+    std::set<std::u16string> messages;
+    for (const std::int32_t code : kDistinct) {
+        SCOPED_TRACE(code);
+        const std::u16string message = reg_.ErrorMsg(code);
+        EXPECT_FALSE(message.empty());
+        EXPECT_NE(message.substr(0, kUnknown.size()), kUnknown);
+        EXPECT_TRUE(messages.insert(message).second) << "shared with another code";
     }
+    const std::pair<std::int32_t, std::int32_t> kSameMeaning[] = {
+        {8, 14}, {2, 1010}, {4, 1012}, {1009, 1015}};
+    for (const auto& [code, alike] : kSameMeaning) {
+        SCOPED_TRACE(alike);
+        EXPECT_EQ(reg_.ErrorMsg(alike), reg_.ErrorMsg(code));
+    }
+    EXPECT_EQ(reg_.ErrorMsg(234),
+              u"There is more data than the buffer has been allocated to hold.");
+    EXPECT_TRUE(api_.Calls().empty());
+}
+
+TEST_F(RegRoutineTest, AnUnknownCodeIsNamedAfterTheLiteralWithItsSignPlace) {
+    // A blank where a non-negative number's sign would be.
+    EXPECT_EQ(reg_.ErrorMsg(0), u"Undefined Error Code:   0");
+    EXPECT_EQ(reg_.ErrorMsg(3), u"Undefined Error Code:   3");
+    EXPECT_EQ(reg_.ErrorMsg(1014), u"Undefined Error Code:   1014");
+    EXPECT_EQ(reg_.ErrorMsg(-5), u"Undefined Error Code:  -5");
+    EXPECT_EQ(reg_.ErrorMsg(-2147483647 - 1), u"Undefined Error Code:  -2147483648");
     EXPECT_TRUE(api_.Calls().empty());
 }
 

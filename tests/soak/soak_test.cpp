@@ -9,11 +9,12 @@
 #include <string>
 
 #include "app/form1.h"
+#include "app/form1_controls.h"
 #include "platform/win32/ansi_codepage.h"
 #include "forms/win32/runtime.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/win32_api.h"
-#include "tests/e2e/process.h"
+#include "tests/support/child_process.h"
 #include "tests/e2e/wait.h"
 #include "tests/soak/process_usage.h"
 
@@ -23,7 +24,8 @@ namespace brenvik::soak {
 namespace {
 
 constexpr int kWarmUp = 500;
-constexpr int kPublications = 10000;  // the warm-up's included
+constexpr int kPublications = 10000;                             // the warm-up's included
+constexpr int kText1 = form1::ControlId(form1::Control::Text1);  // the prefix's box
 // What a count may move by without a leak: a handle or object made once on a late
 // first use, a heap that grows in steps.
 constexpr DWORD kHandleNoise = 5;
@@ -122,7 +124,8 @@ protected:
         RegSetValueExW(pager, L"Yahoo! User ID", 0, REG_SZ, reinterpret_cast<const BYTE*>(kUser),
                        sizeof kUser);
         RegCloseKey(pager);
-        player_ = std::make_unique<e2e::Process>(L"winamp_standin.exe", L"\"" + Title(0) + L"\"");
+        player_ = std::make_unique<testing::ChildProcess>(L"winamp_standin.exe",
+                                                          L"\"" + Title(0) + L"\"");
         ASSERT_TRUE(e2e::WaitFor(
             [&] { return (playerWindow_ = FindWindowW(L"Winamp v1.x", nullptr)) != nullptr; }));
     }
@@ -131,7 +134,7 @@ protected:
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo");
     }
 
-    std::unique_ptr<e2e::Process> player_;
+    std::unique_ptr<testing::ChildProcess> player_;
     HWND playerWindow_ = nullptr;
 };
 
@@ -149,10 +152,9 @@ TEST_F(Soak, TenThousandPublicationsLeaveHandlesObjectsAndMemoryWhereTheyWere) {
         const Platform platform{api, ansi, messageBox};
         win32::FormsRuntime runtime;
         Form1 form1(platform, runtime);
-        // Text1 is control 100 (100 plus its tab index) of the program's window.
         HWND window = FindWindowW(L"BrenvikForm", L"Brenvik");
         ASSERT_NE(window, nullptr);
-        SetWindowTextW(GetDlgItem(window, 100), kPrefix);
+        SetWindowTextW(GetDlgItem(window, kText1), kPrefix);
         form1.LoadAndShow();  // publishes Title(0)
         runtime.RunPending();
         const int commandsBefore = MessengerWindow::Commands();

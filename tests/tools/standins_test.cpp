@@ -9,16 +9,9 @@
 #include <string>
 #include <vector>
 
-#include <windows.h>
+#include "tests/support/child_process.h"  // <windows.h>
 
 namespace {
-
-std::wstring BesideThisProgram(const std::wstring& name) {
-    wchar_t path[MAX_PATH]{};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring dir(path);
-    return dir.substr(0, dir.find_last_of(L"\\/") + 1) + name;
-}
 
 std::wstring TempPath(const wchar_t* name) {
     wchar_t dir[MAX_PATH]{};
@@ -36,33 +29,22 @@ bool WaitUntil(const std::function<bool()>& done) {
     return true;
 }
 
-// One stand-in process, ended when the test ends.
+// One stand-in process, asked to close when the test ends (and ended if it won't).
 class StandIn {
 public:
-    StandIn(const std::wstring& program, const std::wstring& arguments,
-            const wchar_t* windowClass) {
-        std::wstring commandLine = L"\"" + BesideThisProgram(program) + L"\" " + arguments;
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            nullptr, &startup, &process_))
-            return;
+    StandIn(const std::wstring& program, const std::wstring& arguments, const wchar_t* windowClass)
+        : process_(program, arguments) {
         WaitUntil([&] { return (window_ = FindWindowW(windowClass, nullptr)) != nullptr; });
     }
     ~StandIn() {
         if (window_ != nullptr) PostMessageW(window_, WM_CLOSE, 0, 0);
-        if (process_.hProcess != nullptr) {
-            if (WaitForSingleObject(process_.hProcess, 20000) != WAIT_OBJECT_0)
-                TerminateProcess(process_.hProcess, 1);
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
-        }
+        process_.HasEnded(20000);
     }
     HWND Window() const { return window_; }
-    bool Exited() const { return WaitForSingleObject(process_.hProcess, 20000) == WAIT_OBJECT_0; }
+    bool Exited() const { return process_.HasEnded(20000); }
 
 private:
-    PROCESS_INFORMATION process_{};
+    brenvik::testing::ChildProcess process_;
     HWND window_ = nullptr;
 };
 

@@ -1,8 +1,8 @@
-#include "bench/wine/child_process.h"
+#include "tests/support/child_process.h"
 
 #include <stdexcept>
 
-namespace brenvik::winbench {
+namespace brenvik::testing {
 
 namespace {
 std::wstring ProgramFolder() {
@@ -20,11 +20,11 @@ ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& argu
     startup.cb = sizeof startup;
     if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           nullptr, &startup, &info_))
-        throw std::runtime_error("can't start a program from the benchmark's folder");
+        throw std::runtime_error("can't start a program from this program's folder");
 }
 
 ChildProcess::~ChildProcess() {
-    if (::WaitForSingleObject(info_.hProcess, 0) != WAIT_OBJECT_0) {
+    if (!HasEnded()) {
         ::TerminateProcess(info_.hProcess, 1);
         ::WaitForSingleObject(info_.hProcess, 10000);
     }
@@ -32,15 +32,8 @@ ChildProcess::~ChildProcess() {
     ::CloseHandle(info_.hProcess);
 }
 
-HWND WaitForVisibleWindow(const wchar_t* windowClass, const wchar_t* title,
-                          DWORD deadlineMilliseconds) {
-    const ULONGLONG end = ::GetTickCount64() + deadlineMilliseconds;
-    for (;;) {
-        HWND window = ::FindWindowW(windowClass, title);
-        if (window != nullptr && ::IsWindowVisible(window)) return window;
-        if (::GetTickCount64() >= end) return nullptr;
-        ::Sleep(1);
-    }
+bool ChildProcess::HasEnded(DWORD waitMilliseconds) const {
+    return ::WaitForSingleObject(info_.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
 }
 
-}  // namespace brenvik::winbench
+}  // namespace brenvik::testing

@@ -5,7 +5,7 @@ One 32 x 32 image with 256 colours: a 40-byte BITMAPINFOHEADER, a 256-entry
 palette (1024 bytes), 1024 bytes of 8-bit pixels and a 128-byte AND mask, 2216
 bytes in all. The picture is a blue rounded tile with a white pair of beamed
 notes and a small yellow status dot. Run it again after changing the drawing:
-    python3 make_icon.py brenvik.ico
+    python3 tools/make_icon.py app/resources/brenvik.ico
 """
 import math
 import struct

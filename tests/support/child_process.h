@@ -1,10 +1,11 @@
 #pragma once
-// A program from this program's folder, started for a benchmark and ended with it.
+// A program from the running program's folder, started by a test or a benchmark and
+// ended when it lets go of it.
 #include <string>
 
 #include <windows.h>
 
-namespace brenvik::winbench {
+namespace brenvik::testing {
 
 class ChildProcess {
 public:
@@ -17,14 +18,11 @@ public:
 
     HANDLE Handle() const { return info_.hProcess; }
     DWORD Id() const { return info_.dwProcessId; }
+    // Whether the program has ended, waiting for it at most that long.
+    bool HasEnded(DWORD waitMilliseconds = 0) const;
 
 private:
     PROCESS_INFORMATION info_{};
 };
 
-// The visible top-level window of the class and title (null title: any), looked for
-// every millisecond until the deadline; null when it never showed.
-HWND WaitForVisibleWindow(const wchar_t* windowClass, const wchar_t* title,
-                          DWORD deadlineMilliseconds);
-
-}  // namespace brenvik::winbench
+}  // namespace brenvik::testing
