@@ -119,7 +119,7 @@ TEST_F(BrenvikExe, ASecondStartShowsTheRunningWindowPublishesNothingAndEnds) {
             ASSERT_TRUE(WaitFor([&] { return !window.Visible() && TrayIconShown(); }));
         }
         const ULONGLONG started = GetTickCount64();
-        Process second(L"Brenvik.exe", L"");
+        testing::ChildProcess second(L"Brenvik.exe", L"");
         ASSERT_TRUE(second.HasEnded(10000)) << "the second start still runs";
         std::printf("The second start ended after %llu ms\n", GetTickCount64() - started);
         EXPECT_TRUE(WaitFor([&] { return window.Visible() && !TrayIconShown(); }));
