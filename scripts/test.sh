@@ -38,5 +38,7 @@ for preset in $WINDOWS_BUILDS; do
 done
 echo "== Windows builds tested under Wine: $WINDOWS_BUILDS =="
 
+echo "== Brenvik.exe of both builds under 200 KB =="; scripts/check-program-size.sh
+
 echo "== release: made twice, in two folders, and compared =="
 scripts/release-reproduces.sh
