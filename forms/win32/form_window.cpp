@@ -266,11 +266,11 @@ void FormWindow::OnActivate(bool active) {
 // As a fresh start at that DPI would place them: from the layout's twips. The user
 // controls are not shown, and stay as they are.
 void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    if (dpi <= 0 || dpi == dpi_) return;
-    dpi_ = dpi;
     ::SetWindowPos(Window(), nullptr, suggested.left, suggested.top,
                    suggested.right - suggested.left, suggested.bottom - suggested.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
+    if (dpi <= 0 || dpi == dpi_) return;
+    dpi_ = dpi;
     HFONT font = runtime_.FontAt(dpi);
     for (auto& [id, control] : byId_) control->PlaceAt(dpi, font);
 }
