@@ -1,9 +1,10 @@
 # What both MinGW-w64 cross builds share; the toolchain file of each sets
 # BRENVIK_MINGW_TRIPLE (i686-w64-mingw32 or x86_64-w64-mingw32) and includes this.
 set(CMAKE_SYSTEM_NAME Windows)
-# The posix thread model gives std::mutex and std::thread (GoogleTest needs them).
-set(CMAKE_C_COMPILER ${BRENVIK_MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${BRENVIK_MINGW_TRIPLE}-g++-posix)
+# The win32 thread model: the C++ runtime sits on Windows' own threads, so the
+# program carries no winpthreads (nothing in the tree starts a std::thread).
+set(CMAKE_C_COMPILER ${BRENVIK_MINGW_TRIPLE}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${BRENVIK_MINGW_TRIPLE}-g++-win32)
 set(CMAKE_RC_COMPILER ${BRENVIK_MINGW_TRIPLE}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${BRENVIK_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
@@ -14,7 +15,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # what the program never uses.
 set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections")
 set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
-# One self-contained file: the C and C++ runtimes and winpthreads linked in.
+# One self-contained file: the C and C++ runtimes linked in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # ctest runs the programs under Wine through the one Wine script.
 set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine.sh;run")

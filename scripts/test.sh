@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test: the layout of the C++ files, each Windows build this machine can run
 # under Wine, the host build (simulation) plain and under sanitizers, the fuzz targets'
-# fixed runs, and the release, made twice (the second time as a Windows developer
-# would build it, with no GoogleTest) and compared. Ends with each stage's time.
+# fixed runs, the release, made twice (the second time as a Windows developer would
+# build it, with no GoogleTest) and compared, and the programs' size. Ends with each
+# stage's time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/stages.sh
@@ -71,6 +72,9 @@ scripts/fuzz.sh replay
 
 stage "release: made twice, in two folders, and compared"
 scripts/release-reproduces.sh
+
+stage "Brenvik.exe of both builds under 200 KB"
+scripts/check-program-size.sh
 finish_wine_tests
 
 stages_done

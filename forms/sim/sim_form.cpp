@@ -15,17 +15,24 @@ auto& Find(Map& map, std::string_view name) {
 }
 }  // namespace
 
-SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout) : effects_(effects) {
+SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout, int dpi)
+    : effects_(effects), dpi_(dpi) {
     using forms::ControlKind;
     for (const auto& row : layout.controls) {
+        const bool shown = row.kind != ControlKind::Timer && row.kind != ControlKind::UserControl;
+        if (shown) placed_.emplace(row.name, Placed{forms::TwipsOf(row), nullptr, {}});
         switch (row.kind) {
             case ControlKind::TextBox:
                 textBoxes_.emplace(row.name, std::make_unique<SimTextBox>(row.caption));
                 break;
-            case ControlKind::Label:
-                labels_.emplace(row.name,
-                                std::make_unique<SimLabel>(effects_, row.name, row.caption));
+            case ControlKind::Label: {
+                auto label = std::make_unique<SimLabel>(
+                    effects_, row.name, row.caption,
+                    [this, name = row.name] { Place(placed_.find(name)->second); });
+                if (row.autoSize) placed_.find(row.name)->second.fitsTextOf = label.get();
+                labels_.emplace(row.name, std::move(label));
                 break;
+            }
             case ControlKind::CommandButton:
                 buttons_.emplace(row.name,
                                  std::make_unique<SimButton>(effects_, row.name, row.caption));
@@ -42,6 +49,29 @@ SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout) : effects_
                 break;
         }
     }
+    for (auto& [name, control] : placed_) Place(control);
+}
+
+void SimForm::Place(Placed& control) const {
+    control.pixels = forms::PixelsOf(control.twips, dpi_);
+    if (control.fitsTextOf == nullptr) return;
+    constexpr int kCharacterTwips = 90, kLineTwips = 195;
+    const int characters = static_cast<int>(control.fitsTextOf->Caption().size());
+    control.pixels.width = characters * forms::TwipsToPixels(kCharacterTwips, dpi_);
+    control.pixels.height = forms::TwipsToPixels(kLineTwips, dpi_);
+}
+
+void SimForm::DpiChanged(int dpi) {
+    dpi_ = dpi;
+    for (auto& [name, control] : placed_) Place(control);
+    effects_.Record("Form.Dpi " + std::to_string(dpi));
+}
+
+forms::PixelRect SimForm::RectangleOf(std::string_view control) const {
+    const auto it = placed_.find(control);
+    if (it == placed_.end())
+        throw std::out_of_range("no shown control named " + std::string(control));
+    return it->second.pixels;
 }
 
 SimForm::~SimForm() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "forms/forms.h"
+#include "forms/pixel_layout.h"
 #include "platform/sim/effect_log.h"
 #include "forms/sim/sim_controls.h"
 
@@ -16,7 +17,8 @@ class SimHostedControl;
 
 class SimForm final : public forms::Form {
 public:
-    SimForm(EffectLog& effects, const forms::FormLayout& layout);
+    // The window starts at `dpi`.
+    SimForm(EffectLog& effects, const forms::FormLayout& layout, int dpi);
     ~SimForm() override;
 
     forms::TextBox& TextBoxNamed(std::string_view name) override;
@@ -48,6 +50,13 @@ public:
     void ShellRestarted();
     // Another start of the program asks this window to come forward.
     void StartedAgain();
+    // The window moved to a monitor of `dpi`: its controls take their places there.
+    void DpiChanged(int dpi);
+    int Dpi() const { return dpi_; }
+    // Where a control that the window shows sits, in pixels of its client area. A
+    // label that fits its text has the size of its caption in the headless font, whose
+    // every character is 90 twips wide and whose line is 195 twips high.
+    forms::PixelRect RectangleOf(std::string_view control) const;
     // The user control's site, to drive its window as the shell would.
     forms::UserControlSite& SiteOf(std::string_view control);
     forms::UserControl& UserControlNamed(std::string_view control);
@@ -55,8 +64,17 @@ public:
 private:
     template <typename T>
     using ByName = std::map<std::string, std::unique_ptr<T>, std::less<>>;
+    struct Placed {
+        forms::TwipsRect twips;
+        const SimLabel* fitsTextOf;  // the label, when it fits its text
+        forms::PixelRect pixels;
+    };
+
+    void Place(Placed& control) const;
 
     EffectLog& effects_;
+    int dpi_;
+    std::map<std::string, Placed, std::less<>> placed_;
     ByName<SimTextBox> textBoxes_;
     ByName<SimLabel> labels_;
     ByName<SimButton> buttons_;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "forms/forms.h"
+#include "forms/pixel_layout.h"
 #include "platform/sim/effect_log.h"
 
 namespace brenvik::sim {
@@ -14,7 +15,9 @@ class SimForm;
 
 class SimRuntime final : public forms::Runtime {
 public:
-    explicit SimRuntime(EffectLog& effects) : effects_(effects) {}
+    // Its forms start at `dpi`.
+    explicit SimRuntime(EffectLog& effects, int dpi = forms::kStandardDpi)
+        : effects_(effects), dpi_(dpi) {}
 
     std::unique_ptr<forms::Form> LoadForm(const forms::FormLayout& layout) override;
     forms::PictureRef ProgramIcon() override;
@@ -26,6 +29,7 @@ public:
 
 private:
     EffectLog& effects_;
+    int dpi_;
     SimForm* form_ = nullptr;
     bool ended_ = false;
 };

@@ -1,9 +1,8 @@
 // The program's headers come before <windows.h>, whose macros share their constants' names.
 #include "forms/win32/controls.h"
 
-#include <stdexcept>
-
 #include "forms/win32/twips.h"
+#include "platform/failure.h"
 
 #include <windows.h>
 
@@ -24,20 +23,28 @@ bool TakesFocus(forms::ControlKind kind) {
 
 ChildControl::ChildControl(const wchar_t* windowClass, unsigned long style,
                            unsigned long extendedStyle, const forms::ControlLayout& row,
-                           const ControlPlacement& placement) {
-    const auto pixels = [&](int twips) { return TwipsToPixels(twips, placement.dpi); };
+                           const ControlPlacement& placement)
+    : twips_(forms::TwipsOf(row)) {
+    const forms::PixelRect place = forms::PixelsOf(twips_, placement.dpi);
     style |= WS_CHILD | WS_VISIBLE | (TakesFocus(row.kind) ? WS_TABSTOP : 0);
-    window_ =
-        ::CreateWindowExW(extendedStyle, windowClass, Wide(row.caption), style, pixels(row.left),
-                          pixels(row.top), pixels(row.width), pixels(row.height), placement.parent,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)),
-                          ::GetModuleHandleW(nullptr), nullptr);
+    window_ = ::CreateWindowExW(extendedStyle, windowClass, Wide(row.caption), style, place.left,
+                                place.top, place.width, place.height, placement.parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)),
+                                ::GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr)
-        throw std::runtime_error("The window of control " + row.name + " could not be made.");
+        throw Failure({"The window of control ", row.name, " could not be made."});
     ::SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(placement.font), FALSE);
 }
 
 void ChildControl::OnCommand(unsigned, const HandlerRunner&) {}
+
+void ChildControl::PlaceAt(int dpi, HFONT__* font) {
+    if (window_ == nullptr) return;
+    const forms::PixelRect place = forms::PixelsOf(twips_, dpi);
+    ::SetWindowPos(window_, nullptr, place.left, place.top, place.width, place.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
 
 std::u16string ChildControl::OwnText() const {
     std::u16string text;
@@ -85,11 +92,23 @@ Win32Label::Win32Label(const forms::ControlLayout& row, const ControlPlacement& 
     : ChildControl(L"STATIC", SS_LEFT | SS_NOPREFIX, 0, row, placement) {
     if (!row.autoSize || window_ == nullptr) return;
     measuring_ = ::CreateCompatibleDC(nullptr);
-    ::SelectObject(measuring_, placement.font);
+    MeasureIn(placement.font);
+    FitTo(row.caption);
+}
+
+void Win32Label::MeasureIn(HFONT__* font) {
+    ::SelectObject(measuring_, font);
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(measuring_, &metrics);  // an empty caption keeps the height of a line
     lineHeight_ = metrics.tmHeight;
-    FitTo(row.caption);
+    width_ = -1;  // measured afresh
+}
+
+void Win32Label::PlaceAt(int dpi, HFONT__* font) {
+    ChildControl::PlaceAt(dpi, font);
+    if (measuring_ == nullptr || window_ == nullptr) return;
+    MeasureIn(font);
+    FitTo(OwnText());
 }
 
 Win32Label::~Win32Label() {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "forms/forms.h"
+#include "forms/pixel_layout.h"
 
 struct HDC__;
 struct HWND__;
@@ -38,6 +39,9 @@ public:
     virtual void Detach() { window_ = nullptr; }
     // A WM_COMMAND notification from the control; `run` calls an event handler.
     virtual void OnCommand(unsigned notification, const HandlerRunner& run);
+    // The window moved to a monitor of another DPI: the control takes its place from
+    // its layout's twips at `dpi`, and `font`, as if it had been made there.
+    virtual void PlaceAt(int dpi, HFONT__* font);
 
 protected:
     ChildControl(const wchar_t* windowClass, unsigned long style, unsigned long extendedStyle,
@@ -47,6 +51,9 @@ protected:
     void SetOwnText(const std::u16string& text);
 
     HWND__* window_;
+
+private:
+    forms::TwipsRect twips_;
 };
 
 class Win32TextBox final : public forms::TextBox, public ChildControl {
@@ -71,8 +78,11 @@ public:
     Win32Label& operator=(const Win32Label&) = delete;
     std::u16string Caption() const override { return OwnText(); }
     void SetCaption(const std::u16string& caption) override;
+    void PlaceAt(int dpi, HFONT__* font) override;
 
 private:
+    // Measures in `font` from now on.
+    void MeasureIn(HFONT__* font);
     // A label that fits its text takes the size of its caption on one line.
     void FitTo(const std::u16string& caption);
 

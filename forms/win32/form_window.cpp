@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <set>
-#include <stdexcept>
 #include <vector>
 
 #include "forms/control_id.h"
@@ -12,6 +11,7 @@
 #include "forms/win32/runtime.h"
 #include "forms/win32/twips.h"
 #include "forms/win32/user_control_host.h"
+#include "platform/failure.h"
 
 #include <windows.h>
 
@@ -39,8 +39,7 @@ void RegisterFormClass() {
         wc.lpszClassName = kFormClass;
         return ::RegisterClassExW(&wc) != 0;
     }();
-    if (!registered)
-        throw std::runtime_error("The window class of the forms could not be registered.");
+    if (!registered) throw Failure({"The window class of the forms could not be registered."});
 }
 
 UINT TaskbarCreated() { return UserControlHost::TaskbarCreatedMessage(); }
@@ -48,9 +47,7 @@ UINT TaskbarCreated() { return UserControlHost::TaskbarCreatedMessage(); }
 template <typename Map>
 auto& Find(Map& map, std::string_view name, const char* kind) {
     const auto it = map.find(name);
-    if (it == map.end())
-        throw std::out_of_range("The form has no " + std::string(kind) + " named " +
-                                std::string(name) + ".");
+    if (it == map.end()) throw Failure({"The form has no ", kind, " named ", name, "."});
     return *it->second;
 }
 
@@ -81,7 +78,8 @@ std::vector<int> ControlIds(const std::vector<const forms::ControlLayout*>& rows
 }
 }  // namespace
 
-FormWindow::FormWindow(FormsRuntime& runtime, const forms::FormLayout& layout) : runtime_(runtime) {
+FormWindow::FormWindow(FormsRuntime& runtime, const forms::FormLayout& layout)
+    : runtime_(runtime), dpi_(runtime.Dpi()) {
     RegisterFormClass();
     CreateWindowAndControls(layout);
 }
@@ -89,17 +87,15 @@ FormWindow::FormWindow(FormsRuntime& runtime, const forms::FormLayout& layout) :
 FormWindow::~FormWindow() { Unload(); }
 
 void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
-    const int dpi = runtime_.Dpi();
-    RECT frame{0, 0, TwipsToPixels(layout.clientWidth, dpi),
-               TwipsToPixels(layout.clientHeight, dpi)};
+    RECT frame{0, 0, TwipsToPixels(layout.clientWidth, dpi_),
+               TwipsToPixels(layout.clientHeight, dpi_)};
     ::AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
     const std::wstring caption(layout.caption.begin(), layout.caption.end());
     HWND window =
         ::CreateWindowExW(0, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                           ::GetModuleHandleW(nullptr), this);
-    if (window == nullptr) throw std::runtime_error("The form's window could not be made.");
-    window_ = window;
+    if (window == nullptr) throw Failure({"The form's window could not be made."});
     runtime_.FormLoaded(*this);
     ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(runtime_.SmallIcon()));
     ::SendMessageW(window, WM_SETICON, ICON_BIG,
@@ -118,7 +114,7 @@ void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
 }
 
 void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
-    const ControlPlacement placement{window_, id, runtime_.Dpi(), runtime_.Font()};
+    const ControlPlacement placement{Window(), id, dpi_, runtime_.FontAt(dpi_)};
     auto keep = [&](auto& map, auto control) {
         byId_[id] = control.get();
         map.emplace(row.name, std::move(control));
@@ -138,10 +134,10 @@ void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
             break;
         case forms::ControlKind::Timer:
             timers_.emplace(row.name,
-                            std::make_unique<Win32Timer>(row, window_, static_cast<unsigned>(id)));
+                            std::make_unique<Win32Timer>(row, Window(), static_cast<unsigned>(id)));
             break;
         case forms::ControlKind::UserControl: {
-            const Handle host = FromHandle(window_);
+            const Handle host = FromHandle(Window());
             userControls_.emplace(
                 row.name, std::make_unique<UserControlHost>(
                               host, row,
@@ -181,17 +177,17 @@ void FormWindow::OnStartedAgain(std::function<void()> handler) {
 }
 
 void FormWindow::Show() {
-    if (window_ == nullptr) return;
-    ::ShowWindow(window_, SW_SHOW);
-    ::SetForegroundWindow(window_);
+    if (Window() == nullptr) return;
+    ::ShowWindow(Window(), SW_SHOW);
+    ::SetForegroundWindow(Window());
 }
 
 void FormWindow::Hide() {
-    if (window_ != nullptr) ::ShowWindow(window_, SW_HIDE);
+    if (Window() != nullptr) ::ShowWindow(Window(), SW_HIDE);
 }
 
 void FormWindow::Unload() {
-    if (window_ != nullptr) ::DestroyWindow(window_);
+    if (Window() != nullptr) ::DestroyWindow(Window());
 }
 
 // The program's handlers run one at a time, each to its end. An event that comes
@@ -235,6 +231,9 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
         case WM_ACTIVATE:
             OnActivate(LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0);
             return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_SETFOCUS:
             if (focus_ != nullptr) ::SetFocus(focus_);
             return 0;
@@ -267,10 +266,22 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
 void FormWindow::OnActivate(bool active) {
     if (!active) {
         HWND focused = ::GetFocus();
-        if (focused != nullptr && ::IsChild(window_, focused)) focus_ = focused;
+        if (focused != nullptr && ::IsChild(Window(), focused)) focus_ = focused;
     } else if (focus_ != nullptr) {
         ::SetFocus(focus_);
     }
+}
+
+// As a fresh start at that DPI would place them: from the layout's twips. The user
+// controls are not shown, and stay as they are.
+void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    ::SetWindowPos(Window(), nullptr, suggested.left, suggested.top,
+                   suggested.right - suggested.left, suggested.bottom - suggested.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    if (dpi <= 0 || dpi == dpi_) return;
+    dpi_ = dpi;
+    HFONT font = runtime_.FontAt(dpi);
+    for (auto& [id, control] : byId_) control->PlaceAt(dpi, font);
 }
 
 // The controls are still there: each user control ends (its end-of-life hook runs
@@ -284,7 +295,6 @@ void FormWindow::OnFinalDestroy() {
     for (auto& [id, control] : byId_) control->Detach();
     byId_.clear();
     focus_ = nullptr;
-    window_ = nullptr;
     runtime_.FormUnloaded(*this);
 }
 

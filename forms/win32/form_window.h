@@ -15,6 +15,7 @@
 #include "forms/win32/window_base.h"
 
 struct HWND__;
+struct tagRECT;
 
 namespace brenvik::win32 {
 
@@ -48,8 +49,8 @@ public:
     // hiding an unloaded form does nothing.
     void Unload() override;
 
-    // The top-level window; null once the form is unloaded.
-    HWND__* Window() const { return window_; }
+    // The top-level window (Window()) is null once the form is unloaded.
+    using WindowBase<FormWindow>::Window;
 
 private:
     friend class WindowBase<FormWindow>;
@@ -67,11 +68,14 @@ private:
     void RunHandler(const std::function<void()>& handler);
     void RaiseUserControlEvent(const std::string& control, int eventNumber, forms::EventArgs& args);
     void OnActivate(bool active);
+    // The window moved to a monitor of `dpi`: it takes the rectangle Windows suggests
+    // and its controls take their places and font at that DPI.
+    void OnDpiChanged(int dpi, const tagRECT& suggested);
     void OnDestroy();
     void OnFinalDestroy();
 
     FormsRuntime& runtime_;
-    HWND__* window_ = nullptr;
+    int dpi_;                  // the window's: its layout's pixels are at this DPI
     HWND__* focus_ = nullptr;  // the control to focus when the window is next activated
     bool handling_ = false;    // one of the program's handlers is running
 

@@ -49,6 +49,7 @@ FormsRuntime::FormsRuntime() : dpi_(ScreenDpi()) {
 
 FormsRuntime::~FormsRuntime() {
     if (smallIcon_ != nullptr) ::DestroyIcon(smallIcon_);
+    for (const auto& [dpi, font] : scaledFonts_) ::DeleteObject(font);
     if (ownsFont_) ::DeleteObject(font_);
     // No quit request is left behind for whatever runs on this thread next.
     MSG message;
@@ -61,6 +62,21 @@ std::unique_ptr<forms::Form> FormsRuntime::LoadForm(const forms::FormLayout& lay
 }
 
 forms::PictureRef FormsRuntime::ProgramIcon() { return programIcon_; }
+
+HFONT FormsRuntime::FontAt(int dpi) {
+    if (dpi == dpi_) return font_;
+    for (const auto& [madeFor, font] : scaledFonts_) {
+        if (madeFor == dpi) return font;
+    }
+    LOGFONTW description{};
+    ::GetObjectW(font_, sizeof description, &description);
+    description.lfHeight = ::MulDiv(description.lfHeight, dpi, dpi_);
+    description.lfWidth = ::MulDiv(description.lfWidth, dpi, dpi_);
+    HFONT font = ::CreateFontIndirectW(&description);
+    if (font == nullptr) return font_;
+    scaledFonts_.emplace_back(dpi, font);
+    return font;
+}
 
 void FormsRuntime::End() {
     const std::vector<FormWindow*> loaded = loaded_;

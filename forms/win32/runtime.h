@@ -4,6 +4,7 @@
 // (Tab and Shift+Tab walk the tab order).
 #include <exception>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "forms/forms.h"
@@ -37,9 +38,11 @@ public:
     // the program has ended. Tests drive the runtime with it.
     bool RunPending();
 
-    // What the forms share.
+    // What the forms share: the screen's DPI, at which a form starts, and the font
+    // every control shows, at a form's DPI (the system's message font, scaled from
+    // the screen's DPI to another).
     int Dpi() const { return dpi_; }
-    HFONT__* Font() const { return font_; }
+    HFONT__* FontAt(int dpi);
     HICON__* SmallIcon() const { return smallIcon_; }
     void FormLoaded(FormWindow& form);
     void FormUnloaded(FormWindow& form);
@@ -54,6 +57,7 @@ private:
     int dpi_;
     HFONT__* font_;
     bool ownsFont_;
+    std::vector<std::pair<int, HFONT__*>> scaledFonts_;  // by DPI, made when first asked for
     forms::PictureRef programIcon_;
     HICON__* smallIcon_;
     std::vector<FormWindow*> loaded_;

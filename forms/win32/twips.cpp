@@ -6,17 +6,14 @@ namespace brenvik::win32 {
 
 namespace {
 constexpr int kTwipsPerInch = 1440;
-constexpr int kStandardDpi = 96;
 }  // namespace
 
 int ScreenDpi() {
     HDC screen = ::GetDC(nullptr);
     const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSX) : 0;
     if (screen != nullptr) ::ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : kStandardDpi;
+    return dpi > 0 ? dpi : forms::kStandardDpi;
 }
-
-int TwipsToPixels(int twips, int dpi) { return ::MulDiv(twips, dpi, kTwipsPerInch); }
 
 float TwipsPerPixel(int dpi) { return static_cast<float>(kTwipsPerInch) / static_cast<float>(dpi); }
 

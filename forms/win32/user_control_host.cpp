@@ -4,11 +4,11 @@
 #include <windows.h>
 
 #include <cmath>
-#include <stdexcept>
 
 #include "forms/property_bag.h"
 #include "forms/unseeded_rnd.h"
 #include "forms/win32/twips.h"
+#include "platform/failure.h"
 #include "platform/win32/handles.h"
 
 namespace brenvik::win32 {
@@ -24,8 +24,7 @@ void RegisterControlClass() {
         wc.lpszClassName = kWindowClass;
         return RegisterClassW(&wc) != 0;
     }();
-    if (!registered)
-        throw std::runtime_error("The user control's window class could not be registered.");
+    if (!registered) throw Failure({"The user control's window class could not be registered."});
 }
 }  // namespace
 
@@ -48,9 +47,7 @@ UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& 
         0, kWindowClass, name.c_str(), WS_CHILD, Pixels(static_cast<float>(row.left)),
         Pixels(static_cast<float>(row.top)), Pixels(width_), Pixels(height_), ToHwnd(hostWindow),
         nullptr, GetModuleHandleW(nullptr), this);
-    if (!window)
-        throw std::runtime_error("The window of user control " + row.name + " could not be made.");
-    window_ = FromHandle(window);
+    if (!window) throw Failure({"The window of user control ", row.name, " could not be made."});
     try {
         control_ = row.createUserControl(*this);
         forms::MemoryPropertyBag bag(row.storedProperties);
@@ -58,8 +55,7 @@ UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& 
         Resized();  // the control sees the size the layout gave it
     } catch (...) {
         // No window is left pointing at a host that was never made.
-        Detach(window);
-        DestroyWindow(window);
+        DestroyWindow(Detach());
         throw;
     }
 }
@@ -67,10 +63,10 @@ UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& 
 UserControlHost::~UserControlHost() {
     control_->OnTerminate();
     control_.reset();
-    HWND window = ToHwnd(window_);
-    Detach(window);  // no message reaches a host that is gone
-    DestroyWindow(window);
+    DestroyWindow(Detach());  // no message reaches a host that is gone
 }
+
+std::uint32_t UserControlHost::hWnd() const { return FromHandle(Window()); }
 
 std::uint32_t UserControlHost::TaskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageA("TaskbarCreated");
@@ -94,7 +90,7 @@ int UserControlHost::Pixels(float twips) const {
 }
 
 void UserControlHost::Resized() {
-    SetWindowPos(ToHwnd(window_), nullptr, 0, 0, Pixels(width_), Pixels(height_),
+    SetWindowPos(Window(), nullptr, 0, 0, Pixels(width_), Pixels(height_),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     control_->OnResize();
 }

@@ -51,7 +51,7 @@ public:
     static std::uint32_t TaskbarCreatedMessage();
     void ShellRestarted() { control_->OnShellRestarted(); }
 
-    std::uint32_t hWnd() const override { return window_; }
+    std::uint32_t hWnd() const override;
     bool AmbientUserMode() const override { return true; }
     // The running host keeps no design-time state that a change would touch.
     void PropertyChanged(std::u16string_view) override {}
@@ -81,7 +81,6 @@ private:
     FailureHandler onFailure_;
     float twipsPerPixel_;
     float width_, height_;  // twips
-    Handle window_ = 0;
     std::unique_ptr<forms::UserControl> control_;
 };
 

@@ -20,8 +20,10 @@ void* Find(HWND__* window, unsigned message, LParam lParam) {
     return reinterpret_cast<void*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-void AfterMessage(HWND__* window, unsigned message) {
-    if (message == WM_NCDESTROY) Forget(window);
+bool AfterMessage(HWND__* window, unsigned message) {
+    if (message != WM_NCDESTROY) return false;
+    Forget(window);
+    return true;
 }
 
 void Forget(HWND__* window) { ::SetWindowLongPtrW(window, GWLP_USERDATA, 0); }

@@ -62,18 +62,24 @@ constexpr DpiCase kDpiCases[] = {
     {96, 472, 106, {64, 17, 64 + 182, 17 + 19}, {23, 46}},
     // 132.5, 227.5, 23.75 and 57.5 pixels round up
     {120, 590, 133, {80, 21, 80 + 228, 21 + 24}, {29, 58}},
+    // 25.5, 28.5 and 34.5 pixels round up
+    {144, 708, 159, {96, 26, 96 + 273, 26 + 29}, {35, 69}},
     // 185.5, 29.75, 318.5 and 80.5 pixels round up, 33.25 and 40.25 down
     {168, 826, 186, {112, 30, 112 + 319, 30 + 33}, {40, 81}},
 };
+
+const DpiCase* CaseAt(int dpi) {
+    for (const auto& c : kDpiCases) {
+        if (c.dpi == dpi) return &c;
+    }
+    return nullptr;
+}
 
 TEST_F(ScreenDpi, TurnsTheLayoutsTwipsIntoPixelsAtTheScreensDpi) {
     const char* wanted = std::getenv("BRENVIK_TEST_DPI");
     const int dpi = wanted != nullptr ? std::atoi(wanted) : 96;
     ASSERT_EQ(win32::ScreenDpi(), dpi);
-    const DpiCase* expected = nullptr;
-    for (const auto& c : kDpiCases) {
-        if (c.dpi == dpi) expected = &c;
-    }
+    const DpiCase* expected = CaseAt(dpi);
     ASSERT_NE(expected, nullptr) << "no expected sizes for " << dpi << " dpi";
 
     RECT client{};
@@ -96,6 +102,31 @@ TEST_F(ScreenDpi, TurnsTheLayoutsTwipsIntoPixelsAtTheScreensDpi) {
     SendMessageW(win32::ToHwnd(log_.site->hWnd()), WM_MOUSEMOVE, 0, MAKELPARAM(515, 0));
     const volatile float message = log_.mouseX / log_.site->TwipsPerPixelX();
     EXPECT_EQ(message, 515.0f);
+}
+
+// Moved to a monitor of another DPI, the window takes the rectangle Windows suggests,
+// and its controls take the places and the font that a fresh start there gives them.
+TEST_F(ScreenDpi, MovedToAMonitorOfAnotherDpiLaysItsControlsOutAsAFreshStartThere) {
+    RECT suggested{40, 30, 40 + 760, 30 + 210};
+    for (const int dpi : {144, 120}) {
+        SCOPED_TRACE(dpi);
+        SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        RECT frame{};
+        GetWindowRect(Main(), &frame);
+        EXPECT_TRUE(EqualRect(&frame, &suggested));
+        const RECT text1 = ClientRectIn(Main(), Text1());
+        const RECT& expected = CaseAt(dpi)->text1;
+        EXPECT_TRUE(EqualRect(&text1, &expected))
+            << text1.left << ", " << text1.top << ", " << text1.right << ", " << text1.bottom;
+        for (HWND control = GetWindow(Main(), GW_CHILD); control != nullptr;
+             control = GetWindow(control, GW_HWNDNEXT)) {
+            if (!IsWindowVisible(control)) continue;  // the user control's window
+            EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
+                      runtime_.FontAt(dpi));
+        }
+        suggested.right += 50;
+    }
 }
 
 }  // namespace

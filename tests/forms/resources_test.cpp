@@ -107,6 +107,10 @@ TEST_P(ProgramFile, HoldsNoOtherKindOfResource) {
     EXPECT_NE(text.find(std::string("name=\"Brenvik\" version=\"1.0.0.0\" ") + ownArchitecture),
               std::string::npos)
         << text;
+    // Per-monitor DPI awareness: v2 where Windows knows it, v1 where it doesn't, and
+    // "true/pm" for the Windows before either.
+    EXPECT_NE(text.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos) << text;
+    EXPECT_NE(text.find(">true/pm</dpiAware>"), std::string::npos) << text;
 }
 
 TEST_P(ProgramFile, CarriesItsVersionRecord) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "platform/failure.h"
 #include "platform/text.h"
 
 namespace brenvik::text {
@@ -58,6 +59,18 @@ TEST(TrimSpaces, RemovesOnlyCode32AtBothEnds) {
     EXPECT_EQ(TrimSpaces(u"\tx\t"), u"\tx\t");
     EXPECT_EQ(TrimSpaces(u" x\n"), u"x\n");
     EXPECT_EQ(TrimSpaces(std::u16string(u" a\0 ", 4)), std::u16string(u"a\0", 2));
+}
+
+// The program's error keeps its message in a buffer of its own: a name of any length
+// gives a message cut at the buffer's end, never past it.
+TEST(Failure, JoinsItsPartsAndCutsALongMessageAtItsBuffer) {
+    EXPECT_STREQ(Failure({"The form has no ", "label", " named ", "Label9", "."}).what(),
+                 "The form has no label named Label9.");
+    EXPECT_STREQ(Failure({}).what(), "");
+    const std::string longName(500, 'x');
+    const std::string message = Failure({"named ", longName}).what();
+    EXPECT_EQ(message.size(), 159u);
+    EXPECT_EQ(message, "named " + std::string(153, 'x'));
 }
 
 }  // namespace
