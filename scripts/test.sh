@@ -12,34 +12,33 @@ export BRENVIK_DEPS_CHECKED=test
 
 # start_wine_tests PRESET: the build's tests under Wine, in the background, on a display
 # and in a Wine session of their own (they click at the tray icon and must not meet a
-# real desktop). One build's at a time (the two would share the machine's two cores
-# with a compiler); finish_wine_tests prints their output and fails when they did.
-wine_tests_pid="" wine_tests_preset=""
+# real desktop); each build's prefix, server and display are its own, so the two
+# builds' tests run side by side. finish_wine_tests prints each one's output, in turn,
+# and fails when any failed.
+wine_tests_pids=() wine_tests_presets=() wine_tests_starts=()
 start_wine_tests() {
-  wine_tests_preset=$1
-  local log=build/$1/wine-tests.log
   echo "The $1 build's tests run under Wine alongside what follows; their output comes when they end"
   (
     . scripts/wine.sh
     wine_start_session "$PWD/build/$1"
     ctest --preset "$1"
-  ) >"$log" 2>&1 &
-  wine_tests_pid=$!
-  wine_tests_start=$SECONDS
+  ) >"build/$1/wine-tests.log" 2>&1 &
+  wine_tests_pids+=($!) wine_tests_presets+=("$1") wine_tests_starts+=($SECONDS)
 }
 finish_wine_tests() {
-  [ -n "$wine_tests_pid" ] || return 0
-  local pid=$wine_tests_pid status=0
-  wine_tests_pid=""
+  local i status=0
   stage_end
-  echo "== the $wine_tests_preset build's tests under Wine =="
-  tail -n +1 -f --pid="$pid" "build/$wine_tests_preset/wine-tests.log"
-  wait "$pid" || status=$?
-  BRENVIK_STAGE_TIMES+=("$(printf '%4d s  %s' $((SECONDS - wine_tests_start)) \
-    "Windows build $wine_tests_preset, tests under Wine (while the stages after it ran)")")
+  for i in "${!wine_tests_pids[@]}"; do
+    echo "== the ${wine_tests_presets[i]} build's tests under Wine =="
+    tail -n +1 -f --pid="${wine_tests_pids[i]}" "build/${wine_tests_presets[i]}/wine-tests.log"
+    wait "${wine_tests_pids[i]}" || status=1
+    BRENVIK_STAGE_TIMES+=("$(printf '%4d s  %s' $((SECONDS - wine_tests_starts[i])) \
+      "Windows build ${wine_tests_presets[i]}, tests under Wine (while the stages after it ran)")")
+  done
+  wine_tests_pids=()
   return $status
 }
-trap '[ -z "$wine_tests_pid" ] || kill "$wine_tests_pid" 2>/dev/null || true' EXIT
+trap 'for pid in "${wine_tests_pids[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
 
 stage "C++ files against .clang-format"
 scripts/check-format.sh
@@ -53,7 +52,6 @@ for preset in $WINDOWS_BUILDS; do
   stage "Windows build $preset"
   configure "$preset"
   cmake --build --preset "$preset"
-  finish_wine_tests  # the build before's
   start_wine_tests "$preset"
 done
 
