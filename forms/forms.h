@@ -93,7 +93,7 @@ public:
     // The window's handler of a shell restart, run after its user controls have put
     // their icons back.
     virtual void OnShellRestarted(std::function<void()> handler) = 0;
-    // The window's handler of another start of the program in this session, which
+    // The window's handler of another start of the program by the same user, which
     // asked this one to come forward and ended.
     virtual void OnStartedAgain(std::function<void()> handler) = 0;
 

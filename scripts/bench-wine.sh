@@ -28,7 +28,7 @@ cmake --build "$build" -j2 --target Brenvik winamp_standin minimal_window \
 taskset -p -c 0 $$ >/dev/null
 
 . scripts/wine.sh
-wine_start_session "$build"
+wine_start_build "$build"
 
 bin=$build/bin
 echo "Program files (bytes) and the DLLs they import:"

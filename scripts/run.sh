@@ -27,7 +27,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 # Every Wine process of the demo must see the virtual display, the first one included.
-wine_start_session "$build"
+wine_start_build "$build"
 wine=$WINELOADER
 
 log=$PWD/build/demo-messenger.log

@@ -11,7 +11,7 @@ scripts/install-deps.sh test
 export BRENVIK_DEPS_CHECKED=test
 
 # start_wine_tests PRESET: the build's tests under Wine, in the background, on a display
-# and in a Wine session of their own (they click at the tray icon and must not meet a
+# and with a Wine server of their own (they click at the tray icon and must not meet a
 # real desktop); each build's prefix, server and display are its own, so the two
 # builds' tests run side by side. finish_wine_tests prints each one's output, in turn,
 # and fails when any failed.
@@ -20,7 +20,7 @@ start_wine_tests() {
   echo "The $1 build's tests run under Wine alongside what follows; their output comes when they end"
   (
     . scripts/wine.sh
-    wine_start_session "$PWD/build/$1"
+    wine_start_build "$PWD/build/$1"
     ctest --preset "$1"
   ) >"build/$1/wine-tests.log" 2>&1 &
   wine_tests_pids+=($!) wine_tests_presets+=("$1") wine_tests_starts+=($SECONDS)

@@ -6,13 +6,13 @@
 #   wine_use_build BUILD_DIR   the build's Wine environment (WINELOADER, WINEPREFIX, ...)
 #   wine_make_prefix           creates $WINEPREFIX once; concurrent callers wait
 #   wine_start_display         a virtual X display of its own, stopped on exit
-#   wine_start_session BUILD_DIR  all three, with the prefix's server running until exit
+#   wine_start_build BUILD_DIR  all three, with the prefix's server running until exit
 #   wine_set_dpi DPI           the prefix's logical dots per inch, for programs started later
 #   wine_window_manager absent|present  who draws the window frames
 # Run by ctest (the builds' emulator, cmake/mingw-common.cmake):
 #   scripts/wine.sh run PROGRAM [ARGS...]
 #   scripts/wine.sh run-at-dpi DPI PROGRAM [ARGS...]
-# from a folder of the build, on the session's display or, with none, a display of its own.
+# from a folder of the build, on the display that wine_start_build started or, with none, a display of its own.
 
 # wine_use_build BUILD_DIR: the environment every Wine program of that build runs in.
 # WINELOADER names the loader itself, 32- or 64-bit as the build is: Debian's `wine`
@@ -78,12 +78,12 @@ wine_close_display() {
   [ -z "${BRENVIK_XVFB_PID:-}" ] || kill "$BRENVIK_XVFB_PID" 2>/dev/null || true
 }
 
-# wine_start_session BUILD_DIR: the build's environment and prefix on a display of its
-# own, with the prefix's server and services started for the whole session, detached
+# wine_start_build BUILD_DIR: the build's environment and prefix on a display of its
+# own, with the prefix's server and services started until the shell exits, detached
 # from this shell's output. Otherwise the first program of each test would start them,
 # and a test runner waiting for its output to close would wait out the server's
 # linger after every test.
-wine_start_session() {
+wine_start_build() {
   wine_use_build "$1"
   wine_make_prefix
   wine_start_display

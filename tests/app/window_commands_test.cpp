@@ -159,7 +159,7 @@ TEST_F(WindowCommands, AfterAShellRestartEitherTheWindowOrItsIconIsThere) {
     }
 }
 
-// Brenvik started again in this session: the running window comes forward, back from
+// Brenvik started again by the same user: the running window comes forward, back from
 // the tray as a double click on the icon brings it, and nothing is published.
 struct StartedAgainCase {
     const char* name;

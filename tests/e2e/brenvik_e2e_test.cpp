@@ -104,7 +104,7 @@ TEST_F(BrenvikExe, TheCloseButtonWhileRefreshingEndsTheProgram) {
     EXPECT_FALSE(TrayIconShown());
 }
 
-// A second start in the session shows the running window, back from the tray too,
+// A second start by the same user shows the running window, back from the tray too,
 // publishes nothing (a start that ran would publish the new title at once) and ends;
 // the running Brenvik goes on.
 TEST_F(BrenvikExe, ASecondStartShowsTheRunningWindowPublishesNothingAndEnds) {

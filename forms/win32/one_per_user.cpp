@@ -1,5 +1,5 @@
 // The program's headers come before <windows.h>, whose macros share their constants' names.
-#include "forms/win32/one_per_session.h"
+#include "forms/win32/one_per_user.h"
 
 #include <string>
 
@@ -15,15 +15,15 @@ constexpr int kWindowWaitSteps = 40;
 constexpr DWORD kWindowWaitStepMilliseconds = 50;
 }  // namespace
 
-OnePerSession::OnePerSession(std::wstring_view name) {
-    const std::wstring sessionName = L"Local\\" + std::wstring(name);
-    mutex_ = ::CreateMutexW(nullptr, FALSE, sessionName.c_str());
+OnePerUser::OnePerUser(std::wstring_view name) {
+    const std::wstring localName = L"Local\\" + std::wstring(name);
+    mutex_ = ::CreateMutexW(nullptr, FALSE, localName.c_str());
     // A name that can't be taken at all (another kind of object holds it) doesn't keep
     // the program from running.
     first_ = mutex_ == nullptr || ::GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
-OnePerSession::~OnePerSession() {
+OnePerUser::~OnePerUser() {
     if (mutex_ != nullptr) ::CloseHandle(mutex_);
 }
 

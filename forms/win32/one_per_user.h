@@ -1,21 +1,21 @@
 #pragma once
-// One program per user session. The first start holds a mutex named in the session's
-// own namespace (Local\), so that each user of a shared machine runs their own. A later
+// One program per logged-on user. The first start holds a mutex named in the user's own
+// namespace (Local\), so that each user of a shared machine runs their own. A later
 // start asks the running program's form to come forward, and ends.
 #include <string_view>
 
 namespace brenvik::win32 {
 
-class OnePerSession {
+class OnePerUser {
 public:
     // Takes the name `Local\<name>` for this process, unless another process of the
-    // session holds it.
-    explicit OnePerSession(std::wstring_view name);
-    ~OnePerSession();
-    OnePerSession(const OnePerSession&) = delete;
-    OnePerSession& operator=(const OnePerSession&) = delete;
+    // same user holds it.
+    explicit OnePerUser(std::wstring_view name);
+    ~OnePerUser();
+    OnePerUser(const OnePerUser&) = delete;
+    OnePerUser& operator=(const OnePerUser&) = delete;
 
-    // False when an earlier start in this session is still running.
+    // False when an earlier start by the same user is still running.
     bool First() const { return first_; }
 
 private:
