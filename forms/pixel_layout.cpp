@@ -4,15 +4,10 @@
 
 namespace brenvik::forms {
 
-namespace {
-constexpr std::int64_t kTwipsPerInch = 1440;
-}  // namespace
-
 int TwipsToPixels(int twips, int dpi) {
     const std::int64_t scaled = static_cast<std::int64_t>(twips) * dpi;
-    const std::int64_t half = kTwipsPerInch / 2;
-    return static_cast<int>(scaled >= 0 ? (scaled + half) / kTwipsPerInch
-                                        : -((-scaled + half) / kTwipsPerInch));
+    const std::int64_t inch = kTwipsPerInch, half = inch / 2;
+    return static_cast<int>(scaled >= 0 ? (scaled + half) / inch : -((-scaled + half) / inch));
 }
 
 PixelRect PixelsOf(const TwipsRect& twips, int dpi) {

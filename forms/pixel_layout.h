@@ -6,6 +6,7 @@
 
 namespace brenvik::forms {
 
+constexpr int kTwipsPerInch = 1440;
 constexpr int kStandardDpi = 96;  // 100 %: 15 twips to a pixel
 
 // A length in twips as whole pixels at `dpi`, the nearest (halves away from zero).

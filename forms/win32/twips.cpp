@@ -4,10 +4,6 @@
 
 namespace brenvik::win32 {
 
-namespace {
-constexpr int kTwipsPerInch = 1440;
-}  // namespace
-
 int ScreenDpi() {
     HDC screen = ::GetDC(nullptr);
     const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSX) : 0;
@@ -15,6 +11,8 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : forms::kStandardDpi;
 }
 
-float TwipsPerPixel(int dpi) { return static_cast<float>(kTwipsPerInch) / static_cast<float>(dpi); }
+float TwipsPerPixel(int dpi) {
+    return static_cast<float>(forms::kTwipsPerInch) / static_cast<float>(dpi);
+}
 
 }  // namespace brenvik::win32
