@@ -7,8 +7,6 @@ namespace {
 
 using testing::RegistryCall;
 
-const AccessorResult kError{u"Error"};
-
 TEST_F(RegRoutineTest, BinaryValuesGoThereAndBack) {
     const std::u16string kTexts[] = {u"\x01\x02\u00FF", u"a", u"", u"caf\u00E9 \u20AC\0z"};
     for (const std::u16string& text : kTexts) {

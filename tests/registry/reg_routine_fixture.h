@@ -17,6 +17,9 @@
 
 namespace brenvik::registry {
 
+// What an accessor answers when the registry refuses.
+inline const AccessorResult kError{u"Error"};
+
 // What a value holds, read straight from the registry.
 struct Stored {
     LResult code;

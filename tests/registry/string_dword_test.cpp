@@ -7,8 +7,6 @@ namespace {
 
 using testing::RegistryCall;
 
-const AccessorResult kError{u"Error"};
-
 std::string WithNul(std::string text) { return text + '\0'; }
 
 TEST_F(RegRoutineTest, StringReads) {
