@@ -16,6 +16,30 @@ stage_end() {
   BRENVIK_STAGE=""
 }
 
+# say_while_quiet: from here on, standard output passes through a reader that adds a
+# line whenever 10 s go by without one, naming the stage still at work, so that a long
+# compile or test never looks like a hang.
+say_while_quiet() {
+  exec > >(quiet_reader)
+}
+
+quiet_reader() {
+  local line stage="" since=$SECONDS status
+  while :; do
+    IFS= read -r -t 10 line && status=0 || status=$?
+    # A line cut by the wait is printed as it stands; the rest follows on the next.
+    [ -z "$line" ] && [ $status -ne 0 ] || printf '%s\n' "$line"
+    if [ $status -eq 0 ]; then
+      case $line in '== '*' ==') stage=${line#== } stage=${stage% ==} ;; esac
+      since=$SECONDS
+    elif [ $status -gt 128 ]; then
+      printf '   ... still at "%s", %d s since the last line\n' "${stage:-the start}" $((SECONDS - since))
+    else
+      return 0
+    fi
+  done
+}
+
 # Prints each stage's time and the whole.
 stages_done() {
   stage_end

@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/stages.sh
+say_while_quiet
 scripts/install-deps.sh test
 export BRENVIK_DEPS_CHECKED=test
 

@@ -4,7 +4,8 @@
 #
 # Sourced by the scripts:
 #   wine_use_build BUILD_DIR   the build's Wine environment (WINELOADER, WINEPREFIX, ...)
-#   wine_make_prefix           creates $WINEPREFIX once; concurrent callers wait
+#   wine_make_prefix           creates $WINEPREFIX once; concurrent callers wait; the
+#                              DLLs it shares with the other builds' prefixes stored once
 #   wine_start_display         a virtual X display of its own, stopped on exit
 #   wine_start_build BUILD_DIR  all three, with the prefix's server running until exit
 #   wine_set_dpi DPI           the prefix's logical dots per inch, for programs started later
@@ -54,7 +55,23 @@ wine_make_prefix() {
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     touch "$WINEPREFIX/.brenvik-ready"
     echo "Wine prefix made in $((SECONDS - start)) s" >&2
+    wine_share_dlls
   ) 9>"$WINEPREFIX.lock"
+}
+
+# Each prefix holds its own copy of Wine's DLLs, some 600 MB for each architecture: a
+# 64-bit prefix on a machine that runs 32-bit programs too holds both, as the 32-bit
+# prefix holds the 32-bit ones. Copies that another build's prefix in this checkout
+# holds too become one file. Wine replaces the copies only with its own newer ones,
+# the same for every prefix.
+wine_share_dlls() {
+  local dirs=() dir
+  for dir in "$(dirname "$(dirname "$WINEPREFIX")")"/*/wineprefix/drive_c/windows/{system32,syswow64}; do
+    [ -d "$dir" ] && dirs+=("$dir")
+  done
+  if [ ${#dirs[@]} -gt 1 ]; then
+    hardlink --content --respect-name --quiet "${dirs[@]}"
+  fi
 }
 
 # Sets DISPLAY to a virtual display of its own, stopped (with the prefix's server)
