@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Fails, naming the files, when a tracked C++ file differs from what clang-format
-# makes of it with .clang-format.
+# makes of it with .clang-format. One clang-format for all files: started once per
+# file, it took twenty times as long.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-differ=()
-count=0
-while IFS= read -r -d '' file; do
-  count=$((count + 1))
-  clang-format --style=file "$file" | cmp -s - "$file" || differ+=("$file")
-done < <(git ls-files -z '*.cpp' '*.h')
-if [ ${#differ[@]} -gt 0 ]; then
-  echo "These files differ from .clang-format's layout (clang-format -i FILE mends them):"
-  printf '  %s\n' "${differ[@]}"
+mapfile -d '' files < <(git ls-files -z '*.cpp' '*.h')
+if ! report=$(clang-format --style=file --dry-run --Werror "${files[@]}" 2>&1); then
+  listed=$(sed -n 's/^\(.*\):[0-9]*:[0-9]*: error: code should be clang-formatted.*/  \1/p' <<<"$report" | uniq)
+  if [ -z "$listed" ]; then
+    printf 'clang-format could not check the files:\n%s\n' "$report"
+  else
+    echo "These files differ from .clang-format's layout (clang-format -i FILE mends them):"
+    echo "$listed"
+  fi
   exit 1
 fi
-echo "All $count C++ files follow .clang-format"
+echo "All ${#files[@]} C++ files follow .clang-format"
