@@ -1,7 +1,11 @@
-# Sourced by the scripts that build: a heading and a time for each stage, and quiet
-# configuring that still shows what matters.
+# Sourced by the scripts that build: a heading and a time for each stage, quiet
+# configuring that still shows what matters, and temporary files inside the checkout.
 
 BRENVIK_STAGE="" BRENVIK_STAGE_START=$SECONDS BRENVIK_STAGE_TIMES=()
+
+# Temporary files, the compilers' included, stay in the checkout like everything else.
+export TMPDIR=$PWD/build/tmp
+mkdir -p "$TMPDIR"
 
 # stage TITLE: ends the stage before (its time is kept) and starts the next.
 stage() {

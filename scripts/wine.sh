@@ -84,7 +84,9 @@ wine_start_display() {
 wine_open_display() {
   local fdfile
   fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  # Programs reach it through Linux's abstract socket alone, so it puts no socket or
+  # lock file in /tmp.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -nolisten unix 3>"$fdfile" >/dev/null 2>&1 &
   BRENVIK_XVFB_PID=$!
   for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
   export DISPLAY=":$(cat "$fdfile")"
