@@ -32,7 +32,7 @@ quiet_reader() {
   while :; do
     IFS= read -r -t 10 line && status=0 || status=$?
     # A line cut by the wait is printed as it stands; the rest follows on the next.
-    [ -z "$line" ] && [ $status -ne 0 ] || printf '%s\n' "$line"
+    if [ $status -eq 0 ] || [ -n "$line" ]; then printf '%s\n' "$line"; fi
     if [ $status -eq 0 ]; then
       case $line in '== '*' ==') stage=${line#== } stage=${stage% ==} ;; esac
       since=$SECONDS
