@@ -1,6 +1,7 @@
 #include "tests/support/child_process.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace brenvik::testing {
 
@@ -19,8 +20,14 @@ ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& argu
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &info_))
-        throw std::runtime_error("can't start a program from this program's folder");
+                          nullptr, &startup, &info_)) {
+        // Which program, and Windows' reason: a start that fails only now and then
+        // says why in the log it leaves.
+        const DWORD error = ::GetLastError();
+        throw std::runtime_error("can't start " + std::string(program.begin(), program.end()) +
+                                 " from this program's folder (error " + std::to_string(error) +
+                                 ")");
+    }
 }
 
 ChildProcess::~ChildProcess() {
