@@ -41,11 +41,14 @@ void Form1::SetBrenvik(const std::u16string& Teks) {
     // that went out last, and the next tick publishes in full, even a text equal to it.
     if (watch.ValuesWritten() != 2) return;
 
-    // Posted, not sent: the messenger is not waited for, and the result is not checked.
-    // With no messenger there is no one to tell (a post to window 0 would land in our own queue).
+    // Posted, not sent: the messenger is not waited for. With no messenger there is no one
+    // to tell (a post to window 0 would land in our own queue). A post that Windows refuses
+    // (the messenger runs elevated, or its queue is full) told no one: as for a refused
+    // write, LastStatus stays and the next tick publishes in full.
     const Handle messenger = platform_.api.FindWindowA("YahooBuddyMain", nullptr);
-    if (messenger != 0)
-        (void)platform_.api.PostMessageA(messenger, win::WM_COMMAND, kCustomMessageCommand, 0);
+    if (messenger != 0 &&
+        !platform_.api.PostMessageA(messenger, win::WM_COMMAND, kCustomMessageCommand, 0))
+        return;
 
     Label4.SetCaption(u"Preview: " + Teks);
     LastStatus = Teks;

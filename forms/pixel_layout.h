@@ -9,6 +9,10 @@ namespace brenvik::forms {
 constexpr int kTwipsPerInch = 1440;
 constexpr int kStandardDpi = 96;  // 100 %: 15 twips to a pixel
 
+// A DPI that a monitor can have: Windows scales from 100 % to 500 %; anything outside
+// half the standard DPI to ten times it is no monitor's.
+constexpr bool IsMonitorDpi(int dpi) { return dpi >= kStandardDpi / 2 && dpi <= kStandardDpi * 10; }
+
 // A length in twips as whole pixels at `dpi`, the nearest (halves away from zero).
 int TwipsToPixels(int twips, int dpi);
 

@@ -62,6 +62,7 @@ void SimForm::Place(Placed& control) const {
 }
 
 void SimForm::DpiChanged(int dpi) {
+    if (!forms::IsMonitorDpi(dpi)) return;
     dpi_ = dpi;
     for (auto& [name, control] : placed_) Place(control);
     effects_.Record("Form.Dpi " + std::to_string(dpi));

@@ -50,7 +50,8 @@ public:
     void ShellRestarted();
     // Another start of the program asks this window to come forward.
     void StartedAgain();
-    // The window moved to a monitor of `dpi`: its controls take their places there.
+    // The window moved to a monitor of `dpi`: its controls take their places there. No
+    // DPI a monitor has changes nothing.
     void DpiChanged(int dpi);
     int Dpi() const { return dpi_; }
     // Where a control that the window shows sits, in pixels of its client area. A

@@ -111,8 +111,12 @@ void Win32Label::PlaceAt(int dpi, HFONT__* font) {
     FitTo(OwnText());
 }
 
-Win32Label::~Win32Label() {
+Win32Label::~Win32Label() { Detach(); }
+
+void Win32Label::Detach() {
+    ChildControl::Detach();
     if (measuring_ != nullptr) ::DeleteDC(measuring_);
+    measuring_ = nullptr;
 }
 
 void Win32Label::SetCaption(const std::u16string& caption) {

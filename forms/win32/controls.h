@@ -79,6 +79,8 @@ public:
     std::u16string Caption() const override { return OwnText(); }
     void SetCaption(const std::u16string& caption) override;
     void PlaceAt(int dpi, HFONT__* font) override;
+    // The measuring goes with the window, so that no font stays selected after it.
+    void Detach() override;
 
 private:
     // Measures in `font` from now on.

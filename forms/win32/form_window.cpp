@@ -11,6 +11,7 @@
 #include "forms/win32/runtime.h"
 #include "forms/win32/twips.h"
 #include "forms/win32/user_control_host.h"
+#include "forms/win32/window_dpi.h"
 #include "platform/failure.h"
 
 #include <windows.h>
@@ -79,7 +80,10 @@ std::vector<int> ControlIds(const std::vector<const forms::ControlLayout*>& rows
 }  // namespace
 
 FormWindow::FormWindow(FormsRuntime& runtime, const forms::FormLayout& layout)
-    : runtime_(runtime), dpi_(runtime.Dpi()) {
+    : runtime_(runtime),
+      clientWidth_(layout.clientWidth),
+      clientHeight_(layout.clientHeight),
+      dpi_(runtime.Dpi()) {
     RegisterFormClass();
     CreateWindowAndControls(layout);
 }
@@ -87,16 +91,21 @@ FormWindow::FormWindow(FormsRuntime& runtime, const forms::FormLayout& layout)
 FormWindow::~FormWindow() { Unload(); }
 
 void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
-    RECT frame{0, 0, TwipsToPixels(layout.clientWidth, dpi_),
-               TwipsToPixels(layout.clientHeight, dpi_)};
-    ::AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
+    const forms::PixelRect frame = FrameAt(dpi_);
     const std::wstring caption(layout.caption.begin(), layout.caption.end());
-    HWND window =
-        ::CreateWindowExW(0, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                          frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                          ::GetModuleHandleW(nullptr), this);
+    HWND window = ::CreateWindowExW(0, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, frame.width, frame.height, nullptr, nullptr,
+                                    ::GetModuleHandleW(nullptr), this);
     if (window == nullptr) throw Failure({"The form's window could not be made."});
     runtime_.FormLoaded(*this);
+    // Made on a monitor whose DPI is not the system's, the window is told of no change:
+    // it lays itself out at its own DPI from the start, as it would after a move there.
+    const int own = runtime_.DpiOf(window);
+    if (forms::IsMonitorDpi(own) && own != dpi_) {
+        dpi_ = own;
+        PlaceFrameAt(dpi_, nullptr);
+    }
+    font_ = runtime_.TakeFontAt(dpi_);
     ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(runtime_.SmallIcon()));
     ::SendMessageW(window, WM_SETICON, ICON_BIG,
                    static_cast<LPARAM>(runtime_.ProgramIcon()->Handle()));
@@ -114,7 +123,7 @@ void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
 }
 
 void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
-    const ControlPlacement placement{Window(), id, dpi_, runtime_.FontAt(dpi_)};
+    const ControlPlacement placement{Window(), id, dpi_, font_};
     auto keep = [&](auto& map, auto control) {
         byId_[id] = control.get();
         map.emplace(row.name, std::move(control));
@@ -231,8 +240,18 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
         case WM_ACTIVATE:
             OnActivate(LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0);
             return 0;
+        case WM_GETDPISCALEDSIZE: {
+            // Windows would scale the old frame linearly; the layout's client area at
+            // the new DPI is exact.
+            auto* size = reinterpret_cast<SIZE*>(lParam);
+            const int dpi = static_cast<int>(wParam);
+            if (size == nullptr || !forms::IsMonitorDpi(dpi)) return FALSE;
+            const forms::PixelRect frame = FrameAt(dpi);
+            *size = {frame.width, frame.height};
+            return TRUE;
+        }
         case WM_DPICHANGED:
-            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_SETFOCUS:
             if (focus_ != nullptr) ::SetFocus(focus_);
@@ -272,16 +291,41 @@ void FormWindow::OnActivate(bool active) {
     }
 }
 
-// As a fresh start at that DPI would place them: from the layout's twips. The user
-// controls are not shown, and stay as they are.
-void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    ::SetWindowPos(Window(), nullptr, suggested.left, suggested.top,
-                   suggested.right - suggested.left, suggested.bottom - suggested.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-    if (dpi <= 0 || dpi == dpi_) return;
-    dpi_ = dpi;
-    HFONT font = runtime_.FontAt(dpi);
+forms::PixelRect FormWindow::FrameAt(int dpi) const {
+    return FrameAround(TwipsToPixels(clientWidth_, dpi), TwipsToPixels(clientHeight_, dpi),
+                       kFormStyle, dpi);
+}
+
+void FormWindow::PlaceFrameAt(int dpi, const POINT* corner) {
+    const forms::PixelRect frame = FrameAt(dpi);
+    const UINT keep = SWP_NOZORDER | SWP_NOACTIVATE | (corner == nullptr ? SWP_NOMOVE : 0);
+    const POINT at = corner != nullptr ? *corner : POINT{0, 0};
+    ::SetWindowPos(Window(), nullptr, at.x, at.y, frame.width, frame.height, keep);
+    RECT client{};
+    ::GetClientRect(Window(), &client);
+    const int wider = TwipsToPixels(clientWidth_, dpi) - client.right;
+    const int taller = TwipsToPixels(clientHeight_, dpi) - client.bottom;
+    if (wider != 0 || taller != 0)
+        ::SetWindowPos(Window(), nullptr, 0, 0, frame.width + wider, frame.height + taller,
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+}
+
+// From the layout's twips, every control, whatever DPI they were at before. The new
+// font is in every control before the old one is released. The user controls are not
+// shown, and stay as they are.
+void FormWindow::PlaceControlsAt(int dpi) {
+    HFONT font = runtime_.TakeFontAt(dpi);
     for (auto& [id, control] : byId_) control->PlaceAt(dpi, font);
+    runtime_.ReleaseFontAt(dpi_);
+    dpi_ = dpi;
+    font_ = font;
+}
+
+void FormWindow::OnDpiChanged(int dpi, const RECT* suggested) {
+    if (suggested == nullptr || !forms::IsMonitorDpi(dpi)) return;
+    const POINT corner{suggested->left, suggested->top};
+    PlaceFrameAt(dpi, &corner);
+    PlaceControlsAt(dpi);
 }
 
 // The controls are still there: each user control ends (its end-of-life hook runs
@@ -294,6 +338,8 @@ void FormWindow::OnDestroy() {
 void FormWindow::OnFinalDestroy() {
     for (auto& [id, control] : byId_) control->Detach();
     byId_.clear();
+    if (font_ != nullptr) runtime_.ReleaseFontAt(dpi_);
+    font_ = nullptr;
     focus_ = nullptr;
     runtime_.FormUnloaded(*this);
 }

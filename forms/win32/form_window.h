@@ -14,7 +14,9 @@
 #include "forms/win32/controls.h"
 #include "forms/win32/window_base.h"
 
+struct HFONT__;
 struct HWND__;
+struct tagPOINT;
 struct tagRECT;
 
 namespace brenvik::win32 {
@@ -68,16 +70,26 @@ private:
     void RunHandler(const std::function<void()>& handler);
     void RaiseUserControlEvent(const std::string& control, int eventNumber, forms::EventArgs& args);
     void OnActivate(bool active);
-    // The window moved to a monitor of `dpi`: it takes the rectangle Windows suggests
-    // and its controls take their places and font at that DPI.
-    void OnDpiChanged(int dpi, const tagRECT& suggested);
+    // The frame whose client area is the layout's at `dpi`.
+    forms::PixelRect FrameAt(int dpi) const;
+    // Sizes the frame for the layout's client area at `dpi`, its corner at `corner`
+    // (or where it is): should the borders Windows draws differ from those it reckoned,
+    // the client area still comes out whole.
+    void PlaceFrameAt(int dpi, const tagPOINT* corner);
+    // The controls take their places and font at `dpi`, as a fresh start there gives them.
+    void PlaceControlsAt(int dpi);
+    // The window moved to a monitor of `dpi`: it takes the corner Windows suggests and
+    // the layout's size there. No rectangle, or no DPI a monitor has, changes nothing.
+    void OnDpiChanged(int dpi, const tagRECT* suggested);
     void OnDestroy();
     void OnFinalDestroy();
 
     FormsRuntime& runtime_;
-    int dpi_;                  // the window's: its layout's pixels are at this DPI
-    HWND__* focus_ = nullptr;  // the control to focus when the window is next activated
-    bool handling_ = false;    // one of the program's handlers is running
+    int clientWidth_, clientHeight_;  // twips
+    int dpi_;                         // the window's: its layout's pixels are at this DPI
+    HFONT__* font_ = nullptr;         // taken from the runtime at dpi_ while the window lives
+    HWND__* focus_ = nullptr;         // the control to focus when the window is next activated
+    bool handling_ = false;           // one of the program's handlers is running
 
     ByName<Win32TextBox> textBoxes_;
     ByName<Win32Label> labels_;

@@ -35,7 +35,8 @@ HFONT MessageFont() {
 }
 }  // namespace
 
-FormsRuntime::FormsRuntime() : dpi_(ScreenDpi()) {
+FormsRuntime::FormsRuntime(WindowDpiQuery windowDpi)
+    : windowDpi_(std::move(windowDpi)), dpi_(ScreenDpi()) {
     // Buttons, edit boxes and check boxes of common controls 6, in the visual style.
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&classes);
@@ -49,7 +50,7 @@ FormsRuntime::FormsRuntime() : dpi_(ScreenDpi()) {
 
 FormsRuntime::~FormsRuntime() {
     if (smallIcon_ != nullptr) ::DestroyIcon(smallIcon_);
-    for (const auto& [dpi, font] : scaledFonts_) ::DeleteObject(font);
+    for (const ScaledFont& scaled : scaledFonts_) ::DeleteObject(scaled.font);
     if (ownsFont_) ::DeleteObject(font_);
     // No quit request is left behind for whatever runs on this thread next.
     MSG message;
@@ -63,19 +64,30 @@ std::unique_ptr<forms::Form> FormsRuntime::LoadForm(const forms::FormLayout& lay
 
 forms::PictureRef FormsRuntime::ProgramIcon() { return programIcon_; }
 
-HFONT FormsRuntime::FontAt(int dpi) {
+HFONT FormsRuntime::TakeFontAt(int dpi) {
     if (dpi == dpi_) return font_;
-    for (const auto& [madeFor, font] : scaledFonts_) {
-        if (madeFor == dpi) return font;
+    for (ScaledFont& scaled : scaledFonts_) {
+        if (scaled.dpi == dpi) {
+            ++scaled.users;
+            return scaled.font;
+        }
     }
     LOGFONTW description{};
     ::GetObjectW(font_, sizeof description, &description);
     description.lfHeight = ::MulDiv(description.lfHeight, dpi, dpi_);
     description.lfWidth = ::MulDiv(description.lfWidth, dpi, dpi_);
     HFONT font = ::CreateFontIndirectW(&description);
-    if (font == nullptr) return font_;
-    scaledFonts_.emplace_back(dpi, font);
+    if (font == nullptr) return font_;  // released as the screen's, which stays
+    scaledFonts_.push_back({dpi, font, 1});
     return font;
+}
+
+void FormsRuntime::ReleaseFontAt(int dpi) {
+    const auto it = std::find_if(scaledFonts_.begin(), scaledFonts_.end(),
+                                 [dpi](const ScaledFont& scaled) { return scaled.dpi == dpi; });
+    if (it == scaledFonts_.end() || --it->users > 0) return;
+    ::DeleteObject(it->font);
+    scaledFonts_.erase(it);
 }
 
 void FormsRuntime::End() {

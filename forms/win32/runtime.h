@@ -3,11 +3,12 @@
 // gives the program its icon, and runs the message loop with the dialog keyboard
 // (Tab and Shift+Tab walk the tab order).
 #include <exception>
+#include <functional>
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "forms/forms.h"
+#include "forms/win32/window_dpi.h"
 
 struct HFONT__;
 struct HICON__;
@@ -17,9 +18,12 @@ namespace brenvik::win32 {
 
 class FormWindow;
 
+// Tells the DPI of a window: its monitor's (WindowDpi), or a stand-in's in tests.
+using WindowDpiQuery = std::function<int(HWND__* window)>;
+
 class FormsRuntime final : public forms::Runtime {
 public:
-    FormsRuntime();
+    explicit FormsRuntime(WindowDpiQuery windowDpi = WindowDpi);
     ~FormsRuntime() override;
     FormsRuntime(const FormsRuntime&) = delete;
     FormsRuntime& operator=(const FormsRuntime&) = delete;
@@ -38,11 +42,15 @@ public:
     // the program has ended. Tests drive the runtime with it.
     bool RunPending();
 
-    // What the forms share: the screen's DPI, at which a form starts, and the font
-    // every control shows, at a form's DPI (the system's message font, scaled from
-    // the screen's DPI to another).
+    // What the forms share: the screen's DPI, each form's own, and the font every
+    // control shows at a form's DPI (the system's message font, scaled from the
+    // screen's DPI to another).
     int Dpi() const { return dpi_; }
-    HFONT__* FontAt(int dpi);
+    int DpiOf(HWND__* window) const { return windowDpi_(window); }
+    // The font at `dpi`, kept until each one who took it has released it; the
+    // screen's DPI's is kept for the runtime's life.
+    HFONT__* TakeFontAt(int dpi);
+    void ReleaseFontAt(int dpi);
     HICON__* SmallIcon() const { return smallIcon_; }
     void FormLoaded(FormWindow& form);
     void FormUnloaded(FormWindow& form);
@@ -54,10 +62,17 @@ private:
     void RethrowFailure();
     void Quit();
 
+    struct ScaledFont {
+        int dpi;
+        HFONT__* font;
+        int users;
+    };
+
+    WindowDpiQuery windowDpi_;
     int dpi_;
     HFONT__* font_;
     bool ownsFont_;
-    std::vector<std::pair<int, HFONT__*>> scaledFonts_;  // by DPI, made when first asked for
+    std::vector<ScaledFont> scaledFonts_;  // made when first taken, freed when last released
     forms::PictureRef programIcon_;
     HICON__* smallIcon_;
     std::vector<FormWindow*> loaded_;

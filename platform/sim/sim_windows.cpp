@@ -40,6 +40,10 @@ const std::vector<PostedMessage>& SimWindows::Posted(Handle window) const {
     return w->posted;
 }
 
+void SimWindows::RefusePosts(Handle window, bool refused) {
+    if (Window* w = Find(window)) w->refusesPosts = refused;
+}
+
 Handle SimWindows::FindWindowA(const char* className, const char* windowName) const {
     // Windows searches from the top of the z-order: the newest window first.
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
@@ -62,7 +66,7 @@ int SimWindows::GetWindowTextA(Handle window, char* buffer, int bufferSize) cons
 bool SimWindows::PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam,
                               std::int32_t lParam) {
     Window* w = Find(window);
-    if (w == nullptr) return false;
+    if (w == nullptr || w->refusesPosts) return false;
     w->posted.push_back({message, wParam, lParam});
     effects_.Record("PostMessageA " + w->className + " " + std::to_string(message) + " " +
                     std::to_string(wParam) + " " + std::to_string(lParam));

@@ -25,6 +25,9 @@ public:
     void Destroy(Handle window);
     void SetTitle(Handle window, std::string title);
     const std::vector<PostedMessage>& Posted(Handle window) const;
+    // Posts to the window fail, as Windows refuses them to a program of a higher
+    // integrity level or a full queue.
+    void RefusePosts(Handle window, bool refused);
 
     Handle FindWindowA(const char* className, const char* windowName) const;
     // As Windows does: copies at most bufferSize - 1 bytes and a NUL; for a window
@@ -39,6 +42,7 @@ private:
         std::string className;
         std::string title;
         std::vector<PostedMessage> posted;
+        bool refusesPosts = false;
     };
     Window* Find(Handle window);
     const Window* Find(Handle window) const;

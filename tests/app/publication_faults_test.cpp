@@ -177,6 +177,31 @@ TEST(PublicationFaults, ATextTheRegistryKeepsRefusingGoesOutOnceItIsTaken) {
     EXPECT_EQ(publisher.Preview(), u"Preview: abc");
 }
 
+// A post the messenger never got (it runs elevated, or its queue is full) announced
+// nothing: the preview and LastStatus stay, and each tick publishes in full, once, until
+// a post is taken.
+TEST(PublicationFaults, ARefusedPostIsNoPublicationAndTheNextTickPublishesInFull) {
+    Publisher publisher(kScenarios[1]);  // "old" published
+    const int postsBefore = publisher.Posts();
+    publisher.api.windows.RefusePosts(publisher.messenger, true);
+    for (int tick = 0; tick < 3; ++tick) {
+        const std::size_t writes = publisher.api.registry.CallCount(RegFunction::SetValueEx);
+        publisher.form->SetBrenvik(u"new");
+        EXPECT_EQ(publisher.api.registry.CallCount(RegFunction::SetValueEx), writes + 2);
+        EXPECT_EQ(publisher.Preview(), u"Preview: old");
+        EXPECT_EQ(publisher.form->PublishedStatus(), u"old");
+    }
+    EXPECT_EQ(publisher.Posts(), postsBefore);
+
+    publisher.api.windows.RefusePosts(publisher.messenger, false);
+    publisher.form->SetBrenvik(u"old");  // even the text last published goes out again
+    EXPECT_EQ(publisher.settings.Status("user1"), "old");
+    EXPECT_EQ(publisher.Posts(), postsBefore + 1);
+    EXPECT_EQ(publisher.Preview(), u"Preview: old");
+    publisher.form->SetBrenvik(u"old");
+    EXPECT_EQ(publisher.Posts(), postsBefore + 1);
+}
+
 // A publication that stopped half-way, one of its two value writes refused, left the
 // registry holding values never announced. The next tick finishes it whatever its text,
 // the text last published included; once finished, that text goes out no more.

@@ -115,5 +115,22 @@ TEST_F(Publication, WithoutAMessengerUserNothingIsPublishedAndNoErrorProfileAppe
     EXPECT_EQ(CommandsReceived(), 1);
 }
 
+// A tick that found no user wrote nothing, so it owes nothing: with the title back at
+// the text last published, the user's return publishes nothing more.
+TEST_F(Publication, ATickWithoutAUserOwesNothingOnceTheTitleIsBack) {
+    settings.SetUserId("user1");
+    StartMessenger();
+    form->SetBrenvik(u"old");
+    settings.SetUserId("");
+    form->SetBrenvik(u"new");
+    form->SetBrenvik(u"old");
+    settings.SetUserId("user1");
+    api.registryCalls = 0;
+    form->SetBrenvik(u"old");
+    EXPECT_EQ(api.registryCalls, 0);
+    EXPECT_EQ(CommandsReceived(), 1);
+    EXPECT_EQ(Caption("Label4"), u"Preview: old");
+}
+
 }  // namespace
 }  // namespace brenvik::testing

@@ -64,8 +64,7 @@ TEST_F(Form1Window, MakesEachControlAsAStandardControlInItsPlace) {
         EXPECT_EQ(GetDlgCtrlID(control), form1::ControlId(c.id));
         EXPECT_EQ(_wcsicmp(ClassOf(control).c_str(), c.windowClass), 0) << ClassOf(control);
         EXPECT_EQ(TextOf(control), c.text);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
-                  runtime_.FontAt(96));
+        EXPECT_EQ(FontHeightOf(control), MessageFontHeightAt(96));
 
         const LONG style = GetWindowLongW(control, GWL_STYLE);
         EXPECT_TRUE(style & WS_VISIBLE);

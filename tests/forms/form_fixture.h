@@ -76,10 +76,29 @@ inline RECT ClientRectIn(HWND parent, HWND child) {
     return r;
 }
 
+// The height of the font a control shows, as its LOGFONT gives it.
+inline LONG FontHeightOf(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font.lfHeight;
+}
+
+// The height of the system's message font, which dialogs show, scaled from the screen's
+// DPI to `dpi`.
+inline LONG MessageFontHeightAt(int dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    return MulDiv(metrics.lfMessageFont.lfHeight, dpi, win32::ScreenDpi());
+}
+
 class Form1Window : public ::testing::Test {
 protected:
-    Form1Window()
-        : form_(runtime_.LoadForm(Form1Layout(runtime_.ProgramIcon(),
+    // The windows' DPIs come from `windowDpi`: their monitors' unless a test says.
+    explicit Form1Window(win32::WindowDpiQuery windowDpi = win32::WindowDpi)
+        : runtime_(std::move(windowDpi)),
+          form_(runtime_.LoadForm(Form1Layout(runtime_.ProgramIcon(),
                                               [this](forms::UserControlSite& site) {
                                                   return std::make_unique<RecordingControl>(site,
                                                                                             log_);

@@ -1,0 +1,19 @@
+#pragma once
+// A window's own DPI and the frame that holds a client area at a DPI. Under per-monitor
+// awareness each monitor has its DPI, and a window made on one of another DPI than the
+// system's gets no WM_DPICHANGED: it must ask. Both use what Windows 10 added where it
+// is there (found at run time) and the system's DPI elsewhere.
+#include "forms/pixel_layout.h"
+
+struct HWND__;
+
+namespace brenvik::win32 {
+
+// The DPI of the monitor `window` is on; the screen's where Windows can't tell.
+int WindowDpi(HWND__* window);
+
+// The outer size of a window with `style` (no menu, no extended style) whose client area
+// is `client` pixels at `dpi`, its borders and caption drawn at that DPI.
+forms::PixelRect FrameAround(int clientWidth, int clientHeight, unsigned long style, int dpi);
+
+}  // namespace brenvik::win32
