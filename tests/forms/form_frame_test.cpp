@@ -2,6 +2,7 @@
 #include "tests/forms/form_fixture.h"
 
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -259,6 +260,61 @@ TEST_F(ScreenDpi, ADpiChangeWithNoRectangleOrNoDpiChangesNothing) {
         const RECT text1 = ClientRectIn(Main(), Text1());
         EXPECT_TRUE(EqualRect(&text1, &text1Before));
         EXPECT_EQ(FontHeightOf(Text1()), fontBefore);
+    }
+}
+
+// Counts, for each control it watches, the paints that drew the control whole.
+class WholePaints {
+public:
+    explicit WholePaints(HWND main) {
+        for (HWND control = GetWindow(main, GW_CHILD); control != nullptr;
+             control = GetWindow(control, GW_HWNDNEXT)) {
+            if (!(GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE)) continue;
+            SetPropW(control, kOldProcedure,
+                     reinterpret_cast<HANDLE>(SetWindowLongPtrW(
+                         control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure))));
+            counts()[control] = 0;
+        }
+    }
+    ~WholePaints() {
+        for (const auto& [control, count] : counts()) {
+            SetWindowLongPtrW(control, GWLP_WNDPROC,
+                              reinterpret_cast<LONG_PTR>(RemovePropW(control, kOldProcedure)));
+        }
+        counts().clear();
+    }
+    static std::map<HWND, int>& counts() {
+        static std::map<HWND, int> paints;
+        return paints;
+    }
+
+private:
+    static constexpr const wchar_t* kOldProcedure = L"BrenvikTestOldProcedure";
+    static LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_PAINT) {
+            RECT update{}, client{};
+            GetUpdateRect(control, &update, FALSE);
+            GetClientRect(control, &client);
+            if (EqualRect(&update, &client)) ++counts()[control];
+        }
+        const auto old = reinterpret_cast<WNDPROC>(GetPropW(control, kOldProcedure));
+        return CallWindowProcW(old, control, message, wParam, lParam);
+    }
+};
+
+// Shown on one monitor and moved to another, every control is drawn again, whole, in
+// its new font: none keeps the old picture.
+TEST_F(ScreenDpi, MovedToAMonitorOfAnotherDpiDrawsEveryControlAgain) {
+    form_->Show();
+    ASSERT_TRUE(PumpUntil([&] { return GetUpdateRect(Main(), nullptr, FALSE) == FALSE; }));
+    runtime_.RunPending();
+    const WholePaints paints(Main());
+    RECT suggested{40, 30, 40 + 760, 30 + 210};
+    const int dpi = OtherDpis().front();
+    SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    for (const auto& [control, count] : WholePaints::counts()) {
+        EXPECT_TRUE(PumpUntil([&] { return WholePaints::counts()[control] > 0; }))
+            << TextOf(control);
     }
 }
 
