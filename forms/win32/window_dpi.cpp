@@ -26,11 +26,9 @@ int WindowDpi(HWND__* window) {
 
 forms::PixelRect FrameAround(int clientWidth, int clientHeight, unsigned long style, int dpi) {
     using AdjustForDpiFunction = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
-    static auto* const adjustForDpi =
-        FromUser32<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+    static auto* const adjustForDpi = FromUser32<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
     RECT frame{0, 0, clientWidth, clientHeight};
-    if (adjustForDpi == nullptr ||
-        !adjustForDpi(&frame, style, FALSE, 0, static_cast<UINT>(dpi)))
+    if (adjustForDpi == nullptr || !adjustForDpi(&frame, style, FALSE, 0, static_cast<UINT>(dpi)))
         ::AdjustWindowRectEx(&frame, style, FALSE, 0);
     return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
 }
