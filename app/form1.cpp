@@ -1,16 +1,20 @@
 #include "app/form1.h"
 
+#include "app/form1_controls.h"
 #include "app/form1_layout.h"
 #include "tray/tray.h"
 
 namespace brenvik {
+
+using form1::Control;
+using form1::NameOf;
 
 namespace {
 std::unique_ptr<forms::Form> LoadForm1(const Platform& platform, forms::Runtime& runtime,
                                        Tray*& tray1) {
     return runtime.LoadForm(
         Form1Layout(runtime.ProgramIcon(), [&platform, &tray1](forms::UserControlSite& site) {
-            auto tray = std::make_unique<Tray>(platform.api, platform.ansi, site);
+            auto tray = std::make_unique<Tray>(platform.shell, platform.ansi, site);
             tray1 = tray.get();
             return tray;
         }));
@@ -21,17 +25,18 @@ Form1::Form1(const Platform& platform, forms::Runtime& runtime)
     : platform_(platform),
       runtime_(runtime),
       form_(LoadForm1(platform, runtime, tray1_)),
-      Text1(form_->TextBoxNamed("Text1")),
-      Text2(form_->TextBoxNamed("Text2")),
-      Check1(form_->CheckBoxNamed("Check1")),
-      Label4(form_->LabelNamed("Label4")),
-      Command1(form_->ButtonNamed("Command1")),
-      Timer1(form_->TimerNamed("Timer1")) {
+      Text1(form_->TextBoxNamed(NameOf(Control::Text1))),
+      Text2(form_->TextBoxNamed(NameOf(Control::Text2))),
+      Check1(form_->CheckBoxNamed(NameOf(Control::Check1))),
+      Label4(form_->LabelNamed(NameOf(Control::Label4))),
+      Command1(form_->ButtonNamed(NameOf(Control::Command1))),
+      Timer1(form_->TimerNamed(NameOf(Control::Timer1))),
+      messenger_(platform) {
     Command1.OnClick([this] { Command1_Click(); });
-    form_->ButtonNamed("Command2").OnClick([this] { Command2_Click(); });
-    form_->ButtonNamed("Command3").OnClick([this] { Command3_Click(); });
+    form_->ButtonNamed(NameOf(Control::Command2)).OnClick([this] { Command2_Click(); });
+    form_->ButtonNamed(NameOf(Control::Command3)).OnClick([this] { Command3_Click(); });
     Timer1.OnTimer([this] { Timer1_Timer(); });
-    form_->OnUserControlEvent("Tray1", [this](int event, forms::EventArgs&) {
+    form_->OnUserControlEvent(NameOf(Control::Tray1), [this](int event, forms::EventArgs&) {
         if (event == Tray::kDblClick) Tray1_DblClick();
     });
     form_->OnShellRestarted([this] { Form_ShellRestarted(); });

@@ -1,9 +1,11 @@
 #pragma once
-// The main window: start-up, the refresh cycle, the publication of the status text
-// to the messenger, and the commands that trade the window for the tray icon.
+// The main window: start-up, the refresh cycle that hands the player's title (the
+// player side) to SetBrenvik, which publishes it through the messenger side, and the
+// commands that trade the window for the tray icon.
 #include <memory>
 #include <string>
 
+#include "app/messenger_status.h"
 #include "app/title_capture.h"
 #include "forms/forms.h"
 #include "platform/platform.h"
@@ -49,12 +51,10 @@ private:
     forms::CommandButton& Command1;
     forms::Timer& Timer1;
 
-    bool Running = false;       // the periodic refresh is on
-    std::u16string LastStatus;  // the status text last published
-    // A publication began writing and did not finish: the registry may hold values that
-    // were never announced, so the next tick publishes in full, even the text last published.
-    bool publicationOwed_ = false;
-    NowPlaying nowPlaying_;
+    bool Running = false;        // the periodic refresh is on
+    std::u16string LastStatus;   // the status text last published
+    NowPlaying nowPlaying_;      // the player side
+    MessengerStatus messenger_;  // the messenger side
     std::u16string statusText_;  // built anew at each tick, in the same storage
 };
 

@@ -1,47 +1,74 @@
 #include "app/form1_layout.h"
 
+#include <string>
+
 #include "app/form1_controls.h"
+#include "app/form1_identity.h"
 
 namespace brenvik {
 
 using form1::Control;
-using form1::TabIndex;
 using forms::ControlKind;
+
+namespace {
+// A row of the layout for `control`, its place in twips.
+forms::ControlLayout Row(Control control, ControlKind kind, std::u16string caption, int left,
+                         int top, int width, int height) {
+    return {.name = std::string(form1::NameOf(control)),
+            .kind = kind,
+            .caption = std::move(caption),
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .tabIndex = form1::TabIndex(control)};
+}
+
+// A label that fits its caption.
+forms::ControlLayout FittedLabel(Control control, std::u16string caption, int left, int top,
+                                 int width, int height) {
+    forms::ControlLayout row =
+        Row(control, ControlKind::Label, std::move(caption), left, top, width, height);
+    row.autoSize = true;
+    return row;
+}
+}  // namespace
 
 forms::FormLayout Form1Layout(
     forms::PictureRef icon,
     std::function<std::unique_ptr<forms::UserControl>(forms::UserControlSite&)> createTray) {
-    forms::FormLayout layout{kForm1Caption, 7080, 1590, {}};
+    forms::FormLayout layout{.windowClass = form1::kWindowClass,
+                             .caption = form1::kCaption,
+                             .clientWidth = 7080,
+                             .clientHeight = 1590,
+                             .controls = {}};
     auto& c = layout.controls;
-    // name, kind, caption or text, left, top, width, height, tab index, fits its text
-    c.push_back({"Label1", ControlKind::Label, u"Prefix:", 345, 300, 435, 195,
-                 TabIndex(Control::Label1), true});
-    c.push_back(
-        {"Text1", ControlKind::TextBox, u"", 960, 255, 2730, 285, TabIndex(Control::Text1)});
-    c.push_back({"Label2", ControlKind::Label, u"Refresh", 5010, 300, 555, 195,
-                 TabIndex(Control::Label2), true});
-    c.push_back(
-        {"Text2", ControlKind::TextBox, u"3", 5730, 270, 630, 285, TabIndex(Control::Text2)});
-    c.push_back(
-        {"Label3", ControlKind::Label, u"detik", 6435, 300, 495, 270, TabIndex(Control::Label3)});
+    c.push_back(FittedLabel(Control::Label1, u"Prefix:", 345, 300, 435, 195));
+    c.push_back(Row(Control::Text1, ControlKind::TextBox, u"", 960, 255, 2730, 285));
+    c.push_back(FittedLabel(Control::Label2, u"Refresh", 5010, 300, 555, 195));
+    c.push_back(Row(Control::Text2, ControlKind::TextBox, u"3", 5730, 270, 630, 285));
+    c.push_back(Row(Control::Label3, ControlKind::Label, u"detik", 6435, 300, 495, 270));
     // Only the box shows: the check box's own caption doesn't fit, Label5 stands for it.
-    c.push_back({"Check1", ControlKind::CheckBox, u"Check1", 3930, 315, 270, 240,
-                 TabIndex(Control::Check1), false, 1});
-    c.push_back({"Label5", ControlKind::Label, u"invisible", 4230, 315, 555, 195,
-                 TabIndex(Control::Label5), true});
+    forms::ControlLayout check1 =
+        Row(Control::Check1, ControlKind::CheckBox, u"Check1", 3930, 315, 270, 240);
+    check1.checked = 1;
+    c.push_back(std::move(check1));
+    c.push_back(FittedLabel(Control::Label5, u"invisible", 4230, 315, 555, 195));
+    c.push_back(FittedLabel(Control::Label4, u"", 345, 690, 45, 195));
+    c.push_back(Row(Control::Command1, ControlKind::CommandButton, u"", 240, 1020, 1575, 375));
     c.push_back(
-        {"Label4", ControlKind::Label, u"", 345, 690, 45, 195, TabIndex(Control::Label4), true});
-    c.push_back({"Command1", ControlKind::CommandButton, u"", 240, 1020, 1575, 375,
-                 TabIndex(Control::Command1)});
-    c.push_back({"Command3", ControlKind::CommandButton, u"Goto Tray", 2085, 1020, 1905, 375,
-                 TabIndex(Control::Command3)});
-    c.push_back({"Command2", ControlKind::CommandButton, u"Tutup Aplikasi", 4140, 1020, 1860, 360,
-                 TabIndex(Control::Command2)});
-    c.push_back({"Timer1", ControlKind::Timer, u"", 0, 0, 0, 0, -1, false, 2000, true});
-    forms::ControlLayout tray{"Tray1", ControlKind::UserControl, u"", 6045, 915, 510, 510, -1};
-    tray.createUserControl = std::move(createTray);
-    tray.storedProperties = {{u"icon", std::move(icon)}};
-    c.push_back(std::move(tray));
+        Row(Control::Command3, ControlKind::CommandButton, u"Goto Tray", 2085, 1020, 1905, 375));
+    c.push_back(Row(Control::Command2, ControlKind::CommandButton, u"Tutup Aplikasi", 4140, 1020,
+                    1860, 360));
+    // The interval that the layout gives is never used: each switch-on sets it.
+    forms::ControlLayout timer1 = Row(Control::Timer1, ControlKind::Timer, u"", 0, 0, 0, 0);
+    timer1.interval = 2000;
+    c.push_back(std::move(timer1));
+    forms::ControlLayout tray1 =
+        Row(Control::Tray1, ControlKind::UserControl, u"", 6045, 915, 510, 510);
+    tray1.createUserControl = std::move(createTray);
+    tray1.storedProperties = {{u"icon", std::move(icon)}};
+    c.push_back(std::move(tray1));
     return layout;
 }
 

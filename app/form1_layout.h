@@ -7,9 +7,6 @@
 
 namespace brenvik {
 
-// The window's caption, by which another start of the program finds it.
-inline constexpr char16_t kForm1Caption[] = u"Brenvik";
-
 // `createTray` makes Tray1 on its site; `icon` is the window's icon, Tray1's stored picture.
 forms::FormLayout Form1Layout(
     forms::PictureRef icon,

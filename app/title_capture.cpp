@@ -9,21 +9,22 @@ using TitleBuffer = std::array<char, NowPlaying::kTitleBytes + 1>;
 
 // The title bytes before the first NUL, or none when the player isn't running or the
 // read failed. The buffer starts as spaces, so a read that writes nothing leaves no NUL.
-std::string_view ReadTitle(WinApi& api, TitleBuffer& buffer) {
-    const Handle player = api.FindWindowA("Winamp v1.x", nullptr);
+std::string_view ReadTitle(WindowApi& windows, TitleBuffer& buffer) {
+    const Handle player = windows.FindWindowA("Winamp v1.x", nullptr);
     if (player == 0) return {};
     buffer.fill(' ');
-    api.GetWindowTextA(player, buffer.data(),
-                       static_cast<int>(buffer.size()));  // length unused: the NUL ends the title
+    windows.GetWindowTextA(
+        player, buffer.data(),
+        static_cast<int>(buffer.size()));  // length unused: the NUL ends the title
     const auto end = std::find(buffer.begin(), buffer.end(), '\0');
     if (end == buffer.end()) return {};
     return {buffer.data(), static_cast<std::size_t>(end - buffer.begin())};
 }
 }  // namespace
 
-const std::u16string& NowPlaying::Capture(WinApi& api, const AnsiCodec& ansi) {
+const std::u16string& NowPlaying::Capture(WindowApi& windows, const AnsiCodec& ansi) {
     TitleBuffer buffer;
-    const std::string_view title = ReadTitle(api, buffer);
+    const std::string_view title = ReadTitle(windows, buffer);
     // The same song as last time needs no conversion: the common tick allocates nothing.
     if (title != std::string_view(lastBytes_.data(), lastLength_)) {
         lastLength_ = title.copy(lastBytes_.data(), title.size());

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/ansi.h"
-#include "platform/win_api.h"
+#include "platform/window_api.h"
 
 namespace brenvik {
 
@@ -18,7 +18,7 @@ public:
     static constexpr std::size_t kTitleBytes = 259;
 
     // Valid until the next capture.
-    const std::u16string& Capture(WinApi& api, const AnsiCodec& ansi);
+    const std::u16string& Capture(WindowApi& windows, const AnsiCodec& ansi);
 
 private:
     std::array<char, kTitleBytes> lastBytes_{};

@@ -1,5 +1,6 @@
 // Brenvik.exe: the real Windows functions and forms runtime, and the main window.
 #include "app/form1.h"
+#include "app/form1_identity.h"
 #include "app/form1_layout.h"
 #include "platform/win32/ansi_codepage.h"
 #include "forms/win32/one_per_user.h"
@@ -14,13 +15,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // nothing and ends, whether or not the running one answered.
     const brenvik::win32::OnePerUser onePerUser(L"Brenvik");
     if (!onePerUser.First()) {
-        (void)brenvik::win32::AskRunningFormForward(brenvik::kForm1Caption);
+        (void)brenvik::win32::AskRunningFormForward(brenvik::form1::kCaption);
         return 0;
     }
     brenvik::win32::Win32Api api;
     brenvik::win32::AnsiCodePage ansi;
     brenvik::win32::Win32MessageBox messageBox(ansi);
-    const brenvik::Platform platform{api, ansi, messageBox};
+    const brenvik::Platform platform{api, api, api, ansi, messageBox};
     brenvik::win32::FormsRuntime runtime;
     brenvik::Form1 form1(platform, runtime);
     form1.LoadAndShow();

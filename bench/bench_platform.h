@@ -18,18 +18,18 @@ public:
 struct BenchPlatform {
     BenchPlatform() {
         Handle pager = 0;
-        api.RegCreateKeyA(win::HKEY_CURRENT_USER, "Software\\Yahoo\\pager", &pager);
+        api.registry.RegCreateKeyA(win::kHkeyCurrentUser, "Software\\Yahoo\\pager", &pager);
         const std::string user = "user1";
-        api.RegSetValueExA(pager, "Yahoo! User ID", 0, win::REG_SZ,
-                           reinterpret_cast<const std::uint8_t*>(user.c_str()),
-                           static_cast<std::uint32_t>(user.size() + 1));
-        api.RegCloseKey(pager);
+        api.registry.RegSetValueExA(pager, "Yahoo! User ID", 0, win::kRegSz,
+                                    reinterpret_cast<const std::uint8_t*>(user.c_str()),
+                                    static_cast<std::uint32_t>(user.size() + 1));
+        api.registry.RegCloseKey(pager);
     }
 
     sim::SimWinApi api;
     sim::IconvCodec ansi;
     SilentMessageBox messageBox;
-    Platform platform{api, ansi, messageBox};
+    Platform platform{api.With(ansi, messageBox)};
 };
 
 }  // namespace brenvik::bench

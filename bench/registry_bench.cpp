@@ -14,7 +14,7 @@ void ReadUserId(benchmark::State& state, const std::u16string& path) {
     BenchPlatform on;
     const std::size_t news = NewCount(), calls = on.api.registry.CallCount();
     for (auto _ : state) {
-        registry::RegRoutine accessor(on.platform);
+        registry::RegRoutine accessor({on.api.registry, on.ansi, on.messageBox});
         std::u16string entry = u"Yahoo! User ID";
         benchmark::DoNotOptimize(accessor.GetStringValue(path, entry));
     }

@@ -61,16 +61,18 @@ struct ControlLayout {
     ControlKind kind;
     std::u16string caption;  // caption, or the text of a text box
     int left, top, width, height;
-    int tabIndex;           // -1 for controls without one
-    bool autoSize = false;  // a label that fits its caption
-    int value = 0;          // check box state; timer interval in ms
-    bool enabled = true;    // timer enabled
+    int tabIndex;               // -1 for controls without one
+    bool autoSize = false;      // a label that fits its caption
+    int checked = 0;            // a check box's state: 0 unchecked, 1 checked
+    std::int32_t interval = 0;  // a timer's, in milliseconds
+    bool enabled = true;        // a timer's
     // A user control: made by this factory and handed its stored properties.
     std::function<std::unique_ptr<UserControl>(UserControlSite&)> createUserControl{};
     std::vector<StoredProperty> storedProperties{};
 };
 
 struct FormLayout {
+    std::u16string windowClass;  // what other programs find the window by, with its caption
     std::u16string caption;
     int clientWidth, clientHeight;  // twips
     std::vector<ControlLayout> controls;

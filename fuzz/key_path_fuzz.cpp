@@ -77,8 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sim::SimWinApi api;
     static const sim::IconvCodec ansi;
     testing::RecordingMessageBox messageBox;
-    Platform platform{api, ansi, messageBox};
-    registry::RegRoutine reg(platform);
+    registry::RegRoutine reg({api.registry, ansi, messageBox});
 
     const registry::AccessorResult result = Run(reg, operation, path);
 

@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sim::SimWinApi api;
     static const sim::IconvCodec ansi;
     testing::RecordingMessageBox messageBox;
-    Platform platform{api, ansi, messageBox};
-    auto reg = std::make_unique<registry::RegRoutine>(platform);
+    const registry::RegistryAccess access{api.registry, ansi, messageBox};
+    auto reg = std::make_unique<registry::RegRoutine>(access);
 
     for (int step = 0; step < 64 && input.remaining_bytes() > 0; ++step) {
         if (input.ConsumeIntegralInRange(0, 7) == 0)
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                   input.ConsumeIntegralInRange(0, 3));
         if (input.ConsumeIntegralInRange(0, 15) == 0) api.registry.ClearFaults();
         if (input.ConsumeIntegralInRange(0, 15) == 0)
-            reg = std::make_unique<registry::RegRoutine>(platform);
+            reg = std::make_unique<registry::RegRoutine>(access);
 
         const std::u16string path = KeyPath(input);
         std::u16string entry(Pick(input, kEntries));

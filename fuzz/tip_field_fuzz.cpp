@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     sim::SimWinApi api;
     sim::SimUserControlSite site;
-    Tray tray(api, ansi, site);
+    Tray tray(api.shell, ansi, site);
     site.Attach(tray);
     tray.InitDefaults();
     tray.SetToolTip(tip);

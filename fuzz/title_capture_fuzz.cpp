@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     api.windows.Create("Other class", "not this one");
     if (playing) api.windows.Create("Winamp v1.x", title);
     NowPlaying nowPlaying;
-    const std::u16string captured = nowPlaying.Capture(api, ansi);
+    const std::u16string captured = nowPlaying.Capture(api.windows, ansi);
 
     if (!playing) {
         Expect(captured.empty(), "no player, no title");

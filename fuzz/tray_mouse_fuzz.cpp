@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sim::SimWinApi api;
     static const sim::IconvCodec ansi;
     sim::SimUserControlSite site;
-    Tray tray(api, ansi, site);
+    Tray tray(api.shell, ansi, site);
     site.SetTwipsPerPixelX(twipsPerPixel);
     std::vector<Raised> raised;
     site.OnEvent([&raised](int event, forms::EventArgs& args) {

@@ -3,12 +3,16 @@
 // in Brenvik.exe, the simulated ones in tests.
 #include "platform/ansi.h"
 #include "platform/message_box.h"
-#include "platform/win_api.h"
+#include "platform/registry_api.h"
+#include "platform/shell_api.h"
+#include "platform/window_api.h"
 
 namespace brenvik {
 
 struct Platform {
-    WinApi& api;
+    WindowApi& windows;
+    RegistryApi& registry;
+    ShellApi& shell;
     const AnsiCodec& ansi;
     MessageBoxService& messageBox;
 };

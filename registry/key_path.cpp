@@ -12,13 +12,13 @@ struct RootName {
     Handle handle;
 };
 constexpr std::array<RootName, 7> kRootNames{{
-    {u"HKEY_CLASSES_ROOT", win::HKEY_CLASSES_ROOT},
-    {u"HKEY_CURRENT_USER", win::HKEY_CURRENT_USER},
-    {u"HKEY_LOCAL_MACHINE", win::HKEY_LOCAL_MACHINE},
-    {u"HKEY_USERS", win::HKEY_USERS},
-    {u"HKEY_PERFORMANCE_DATA", win::HKEY_PERFORMANCE_DATA},
-    {u"HKEY_CURRENT_CONFIG", win::HKEY_CURRENT_CONFIG},
-    {u"HKEY_DYN_DATA", win::HKEY_DYN_DATA},
+    {u"HKEY_CLASSES_ROOT", win::kHkeyClassesRoot},
+    {u"HKEY_CURRENT_USER", win::kHkeyCurrentUser},
+    {u"HKEY_LOCAL_MACHINE", win::kHkeyLocalMachine},
+    {u"HKEY_USERS", win::kHkeyUsers},
+    {u"HKEY_PERFORMANCE_DATA", win::kHkeyPerformanceData},
+    {u"HKEY_CURRENT_CONFIG", win::kHkeyCurrentConfig},
+    {u"HKEY_DYN_DATA", win::kHkeyDynData},
 }};
 
 constexpr std::u16string_view kRootPrefix = u"HKEY_";

@@ -24,32 +24,33 @@ const std::uint8_t* Bytes(const std::string& buffer) {
 
 bool RegRoutine::OpenKey(const std::u16string& subKey, std::uint32_t access) {
     const std::string name = platform_.ansi.ToAnsi(subKey);
-    LastCode = platform_.api.RegOpenKeyExA(Root(), name.c_str(), 0, access, &KeyHandle);
-    return LastCode == win::ERROR_SUCCESS;
+    LastCode = platform_.registry.RegOpenKeyExA(Root(), name.c_str(), 0, access, &KeyHandle);
+    return LastCode == win::kErrorSuccess;
 }
 
 bool RegRoutine::OpenOrCreateKey(const std::u16string& subKey) {
-    if (OpenKey(subKey, win::KEY_WRITE)) return true;
+    if (OpenKey(subKey, win::kKeyWrite)) return true;
     const std::string name = platform_.ansi.ToAnsi(subKey);
-    LastCode = platform_.api.RegCreateKeyA(Root(), name.c_str(), &KeyHandle);
-    return LastCode == win::ERROR_SUCCESS;
+    LastCode = platform_.registry.RegCreateKeyA(Root(), name.c_str(), &KeyHandle);
+    return LastCode == win::kErrorSuccess;
 }
 
 // A failed close is not reported: the operation's result stands either way.
-void RegRoutine::CloseKey() { LastCode = platform_.api.RegCloseKey(KeyHandle); }
+void RegRoutine::CloseKey() { LastCode = platform_.registry.RegCloseKey(KeyHandle); }
 
 bool RegRoutine::QueryValue(std::u16string& Entry, std::uint32_t& type, std::uint8_t* data,
                             std::uint32_t& size) {
     const std::string name = platform_.ansi.ToAnsi(Entry);
-    LastCode = platform_.api.RegQueryValueExA(KeyHandle, name.c_str(), nullptr, &type, data, &size);
+    LastCode =
+        platform_.registry.RegQueryValueExA(KeyHandle, name.c_str(), nullptr, &type, data, &size);
     Entry = platform_.ansi.FromAnsi(name);
-    return LastCode == win::ERROR_SUCCESS;
+    return LastCode == win::kErrorSuccess;
 }
 
 void RegRoutine::SetValue(std::u16string& Entry, std::uint32_t type, const std::uint8_t* data,
                           std::uint32_t size) {
     const std::string name = platform_.ansi.ToAnsi(Entry);
-    LastCode = platform_.api.RegSetValueExA(KeyHandle, name.c_str(), 0, type, data, size);
+    LastCode = platform_.registry.RegSetValueExA(KeyHandle, name.c_str(), 0, type, data, size);
     Entry = platform_.ansi.FromAnsi(name);
 }
 
@@ -61,7 +62,7 @@ AccessorResult RegRoutine::SetDWORDValue(std::u16string SubKey, std::u16string& 
     const std::uint8_t littleEndian[4] = {
         static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
         static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
-    SetValue(Entry, win::REG_DWORD, littleEndian, sizeof littleEndian);
+    SetValue(Entry, win::kRegDword, littleEndian, sizeof littleEndian);
     CloseKey();
     return {};
 }
@@ -69,8 +70,8 @@ AccessorResult RegRoutine::SetDWORDValue(std::u16string SubKey, std::u16string& 
 AccessorResult RegRoutine::GetDWORDValue(std::u16string SubKey, std::u16string& Entry) {
     SplitKeyPath(SubKey, RootHandle);
     if (RootHandle == 0) return {};
-    if (!OpenKey(SubKey, win::KEY_READ)) return kError;
-    std::uint32_t type = win::REG_DWORD;
+    if (!OpenKey(SubKey, win::kKeyRead)) return kError;
+    std::uint32_t type = win::kRegDword;
     std::uint32_t size = sizeof DwordBuffer;
     // A shorter value fills only the low-order bytes; the others keep the last read's.
     const bool read = QueryValue(Entry, type, reinterpret_cast<std::uint8_t*>(&DwordBuffer), size);
@@ -88,7 +89,7 @@ AccessorResult RegRoutine::SetBinaryValue(std::u16string SubKey, std::u16string&
     const std::string bytes = platform_.ansi.ToAnsi(Value);
     BinaryLength = static_cast<std::int32_t>(bytes.size());
     BinaryBytes.assign(bytes.begin(), bytes.end());
-    SetValue(Entry, win::REG_BINARY, BinaryBytes.data(), static_cast<std::uint32_t>(BinaryLength));
+    SetValue(Entry, win::kRegBinary, BinaryBytes.data(), static_cast<std::uint32_t>(BinaryLength));
     CloseKey();
     return {};
 }
@@ -96,10 +97,10 @@ AccessorResult RegRoutine::SetBinaryValue(std::u16string SubKey, std::u16string&
 AccessorResult RegRoutine::GetBinaryValue(std::u16string SubKey, std::u16string& Entry) {
     SplitKeyPath(SubKey, RootHandle);
     if (RootHandle == 0) return {};
-    if (!OpenKey(SubKey, win::KEY_READ)) return kError;
+    if (!OpenKey(SubKey, win::kKeyRead)) return kError;
     // Size probe: a one-byte read. A longer value answers "more data" with the size
     // it needs, which is all the probe is for, so its result is not examined.
-    std::uint32_t type = win::REG_BINARY;
+    std::uint32_t type = win::kRegBinary;
     std::uint32_t size = 1;
     std::uint8_t scratch = 0;
     QueryValue(Entry, type, &scratch, size);
@@ -111,7 +112,7 @@ AccessorResult RegRoutine::GetBinaryValue(std::u16string SubKey, std::u16string&
 
     TextBuffer.assign(size, u' ');
     std::string buffer = platform_.ansi.ToAnsi(TextBuffer);
-    type = win::REG_BINARY;
+    type = win::kRegBinary;
     const bool read = QueryValue(Entry, type, Bytes(buffer), size);
     ReadSize = static_cast<std::int32_t>(size);
     TextBuffer = platform_.ansi.FromAnsi(buffer);
@@ -122,9 +123,9 @@ AccessorResult RegRoutine::GetBinaryValue(std::u16string SubKey, std::u16string&
 
 AccessorResult RegRoutine::DeleteKey(std::u16string Keyname) {
     SplitKeyPath(Keyname, RootHandle);
-    if (RootHandle == 0 || !OpenKey(Keyname, win::KEY_WRITE)) return {};
+    if (RootHandle == 0 || !OpenKey(Keyname, win::kKeyWrite)) return {};
     const std::string name = platform_.ansi.ToAnsi(Keyname);
-    LastCode = platform_.api.RegDeleteKeyA(Root(), name.c_str());
+    LastCode = platform_.registry.RegDeleteKeyA(Root(), name.c_str());
     CloseKey();
     return {};
 }
@@ -132,10 +133,10 @@ AccessorResult RegRoutine::DeleteKey(std::u16string Keyname) {
 AccessorResult RegRoutine::GetStringValue(std::u16string SubKey, std::u16string& Entry) {
     SplitKeyPath(SubKey, RootHandle);
     if (RootHandle == 0) return {};
-    if (!OpenKey(SubKey, win::KEY_READ)) return kError;
+    if (!OpenKey(SubKey, win::kKeyRead)) return kError;
     TextBuffer.assign(kStringBufferLength, u' ');
     std::uint32_t size = kStringBufferLength;
-    std::uint32_t type = win::REG_SZ;  // any type is read; the one reported is not examined
+    std::uint32_t type = win::kRegSz;  // any type is read; the one reported is not examined
     std::string buffer = platform_.ansi.ToAnsi(TextBuffer);
     const bool read = QueryValue(Entry, type, Bytes(buffer), size);
     ReadSize = static_cast<std::int32_t>(size);
@@ -156,8 +157,8 @@ AccessorResult RegRoutine::CreateKey(std::u16string SubKey) {
     SplitKeyPath(SubKey, RootHandle);
     if (RootHandle == 0) return {};
     const std::string name = platform_.ansi.ToAnsi(SubKey);
-    LastCode = platform_.api.RegCreateKeyA(Root(), name.c_str(), &KeyHandle);
-    if (LastCode == win::ERROR_SUCCESS) CloseKey();
+    LastCode = platform_.registry.RegCreateKeyA(Root(), name.c_str(), &KeyHandle);
+    if (LastCode == win::kErrorSuccess) CloseKey();
     return {};
 }
 
@@ -168,7 +169,7 @@ AccessorResult RegRoutine::SetStringValue(std::u16string SubKey, std::u16string&
     // The size is that of the text's bytes, without the NUL that follows them in
     // memory. Counting characters instead would cut a double-byte text short.
     const std::string data = platform_.ansi.ToAnsi(Value);
-    SetValue(Entry, win::REG_SZ, Bytes(data), static_cast<std::uint32_t>(data.size()));
+    SetValue(Entry, win::kRegSz, Bytes(data), static_cast<std::uint32_t>(data.size()));
     CloseKey();
     return {};
 }

@@ -7,14 +7,24 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/ansi.h"
+#include "platform/message_box.h"
+#include "platform/registry_api.h"
 #include "registry/accessor_result.h"
 
 namespace brenvik::registry {
 
+// What an accessor is handed: the registry, the code page that its names and texts
+// cross, and the message box of its one message.
+struct RegistryAccess {
+    RegistryApi& registry;
+    const AnsiCodec& ansi;
+    MessageBoxService& messageBox;
+};
+
 class RegRoutine {
 public:
-    explicit RegRoutine(const Platform& platform) : platform_(platform) {}
+    explicit RegRoutine(const RegistryAccess& platform) : platform_(platform) {}
 
     // The reads return the value, or "Error" when the key or the value can't be
     // read; every operation returns empty when its key path is refused or names no
@@ -52,7 +62,7 @@ private:
                   std::uint32_t size);
     Handle Root() const { return static_cast<Handle>(RootHandle); }
 
-    Platform platform_;
+    RegistryAccess platform_;
     Handle KeyHandle = 0;
     std::int32_t RootHandle = 0;
     LResult LastCode = 0;

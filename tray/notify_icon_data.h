@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "platform/ansi.h"
-#include "platform/win_api.h"
+#include "platform/shell_api.h"
 
 namespace brenvik {
 

@@ -21,8 +21,8 @@ T StoredOr(const forms::PropertyValue& value, T byDefault) {
 }
 }  // namespace
 
-Tray::Tray(WinApi& api, const AnsiCodec& ansi, forms::UserControlSite& site)
-    : api_(api), ansi_(ansi), site_(site) {}
+Tray::Tray(ShellApi& shell, const AnsiCodec& ansi, forms::UserControlSite& site)
+    : shell_(shell), ansi_(ansi), site_(site) {}
 
 void Tray::SetVisible(bool New_Visible) {
     if (New_Visible == VisibleValue) return;
@@ -40,18 +40,18 @@ void Tray::SetIcon(forms::PictureRef New_Icon) {
     if (!New_Icon) {
         SetVisible(false);
     } else if (VisibleValue) {
-        IconData.SetUFlags(win::NIF_ICON);
+        IconData.SetUFlags(win::kNifIcon);
         IconData.SetHIcon(New_Icon->Handle());
-        Notify(win::NIM_MODIFY);  // fails harmlessly when no icon is shown
+        Notify(win::kNimModify);  // fails harmlessly when no icon is shown
     }
     site_.PropertyChanged(u"Icon");
 }
 
 void Tray::SetToolTip(const std::u16string& New_ToolTip) {
     ToolTipValue = text::TrimSpaces(New_ToolTip);
-    IconData.SetUFlags(win::NIF_TIP);
+    IconData.SetUFlags(win::kNifTip);
     IconData.SetSzTip(MakeTipField(ansi_, ToolTipValue));
-    Notify(win::NIM_MODIFY);  // fails harmlessly when no icon is shown
+    Notify(win::kNimModify);  // fails harmlessly when no icon is shown
     site_.PropertyChanged(u"ToolTip");
 }
 
@@ -62,28 +62,28 @@ void Tray::AddIcon() {
     IconData.SetUId(static_cast<std::uint32_t>(std::floor(site_.Rnd() * 65535 + 1)));
     FillForAdd();
     AddRequested = true;
-    ShellHasIcon = Notify(win::NIM_ADD);
+    ShellHasIcon = Notify(win::kNimAdd);
 }
 
 // The fields of an add after the icon's identity: what to show and where to report.
 void Tray::FillForAdd() {
-    std::uint32_t flags = win::NIF_MESSAGE;
-    if (IconValue) flags |= win::NIF_ICON;
-    if (!ToolTipValue.empty()) flags |= win::NIF_TIP;
+    std::uint32_t flags = win::kNifMessage;
+    if (IconValue) flags |= win::kNifIcon;
+    if (!ToolTipValue.empty()) flags |= win::kNifTip;
     IconData.SetUFlags(flags);
     if (IconValue) IconData.SetHIcon(IconValue->Handle());
     if (!ToolTipValue.empty()) IconData.SetSzTip(MakeTipField(ansi_, ToolTipValue));
-    IconData.SetUCallbackMessage(win::WM_MOUSEMOVE);
+    IconData.SetUCallbackMessage(win::kWmMouseMove);
 }
 
 void Tray::DeleteIcon() {
-    Notify(win::NIM_DELETE);  // fails harmlessly when no icon is shown
+    Notify(win::kNimDelete);  // fails harmlessly when no icon is shown
     AddRequested = false;
     ShellHasIcon = false;
 }
 
 bool Tray::Notify(std::uint32_t message) {
-    return api_.Shell_NotifyIcon(message, IconData.Bytes());
+    return shell_.Shell_NotifyIcon(message, IconData.Bytes());
 }
 
 void Tray::OnShellRestarted() {
@@ -92,7 +92,7 @@ void Tray::OnShellRestarted() {
     // broadcast came without a restart); a modify finds out.
     if (!AddRequested) return;
     FillForAdd();
-    ShellHasIcon = Notify(win::NIM_ADD) || Notify(win::NIM_MODIFY);
+    ShellHasIcon = Notify(win::kNimAdd) || Notify(win::kNimModify);
 }
 
 void Tray::InitDefaults() {

@@ -6,7 +6,7 @@
 
 #include "platform/ansi.h"
 #include "forms/user_control.h"
-#include "platform/win_api.h"
+#include "platform/shell_api.h"
 #include "tray/notify_icon_data.h"
 
 namespace brenvik {
@@ -19,7 +19,7 @@ public:
     static constexpr int kMouseUp = 3;
     static constexpr int kDblClick = 4;
 
-    Tray(WinApi& api, const AnsiCodec& ansi, forms::UserControlSite& site);
+    Tray(ShellApi& shell, const AnsiCodec& ansi, forms::UserControlSite& site);
 
     // The picture shown; absent (null) removes the icon, an empty picture keeps it
     // without an image.
@@ -48,7 +48,7 @@ private:
     void FillForAdd();
     bool Notify(std::uint32_t message);
 
-    WinApi& api_;
+    ShellApi& shell_;
     const AnsiCodec& ansi_;
     forms::UserControlSite& site_;
 

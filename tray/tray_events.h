@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/win_api.h"
+#include "platform/shell_api.h"
 
 namespace brenvik {
 
@@ -33,13 +33,13 @@ struct TrayMouseMessage {
 };
 
 inline constexpr std::array<TrayMouseMessage, 7> kTrayMouseMessages{{
-    {win::WM_MOUSEMOVE, 1, 0},      // MouseMove
-    {win::WM_MOUSEMOVE + 1, 2, 1},  // WM_LBUTTONDOWN: MouseDown, left
-    {win::WM_MOUSEMOVE + 2, 3, 1},  // WM_LBUTTONUP: MouseUp, left
-    {win::WM_MOUSEMOVE + 3, 4, 0},  // WM_LBUTTONDBLCLK: DblClick
-    {win::WM_MOUSEMOVE + 4, 2, 2},  // WM_RBUTTONDOWN: MouseDown, right
-    {win::WM_MOUSEMOVE + 5, 3, 2},  // WM_RBUTTONUP: MouseUp, right
-    {win::WM_MOUSEMOVE + 6, 4, 0},  // WM_RBUTTONDBLCLK: DblClick
+    {win::kWmMouseMove, 1, 0},      // MouseMove
+    {win::kWmMouseMove + 1, 2, 1},  // WM_LBUTTONDOWN: MouseDown, left
+    {win::kWmMouseMove + 2, 3, 1},  // WM_LBUTTONUP: MouseUp, left
+    {win::kWmMouseMove + 3, 4, 0},  // WM_LBUTTONDBLCLK: DblClick
+    {win::kWmMouseMove + 4, 2, 2},  // WM_RBUTTONDOWN: MouseDown, right
+    {win::kWmMouseMove + 5, 3, 2},  // WM_RBUTTONUP: MouseUp, right
+    {win::kWmMouseMove + 6, 4, 0},  // WM_RBUTTONDBLCLK: DblClick
 }};
 
 }  // namespace brenvik

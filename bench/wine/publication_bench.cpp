@@ -135,7 +135,9 @@ int Run() {
         double nanoseconds = 0;
         for (int i = 0; i < kIterations; ++i) {
             nanoseconds += NanosecondsOf([&] {
-                registry::RegRoutine accessor(running.Services());
+                const Platform& services = running.Services();
+                registry::RegRoutine accessor(
+                    {services.registry, services.ansi, services.messageBox});
                 std::u16string entry = u"Yahoo! User ID";
                 (void)accessor.GetStringValue(u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager", entry);
                 entry = u"5";
@@ -147,7 +149,7 @@ int Run() {
         return nanoseconds / kIterations;
     };
     // Label4 fits its caption; the same label at a fixed width shows what the fit costs.
-    forms::FormLayout previewLayout{u"Preview", 7080, 1590, {}};
+    forms::FormLayout previewLayout{u"BrenvikPreview", u"Preview", 7080, 1590, {}};
     previewLayout.controls.push_back(
         {"Label4", forms::ControlKind::Label, u"", 345, 690, 45, 195, 0, true});
     previewLayout.controls.push_back(

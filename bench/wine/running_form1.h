@@ -46,7 +46,7 @@ private:
     win32::Win32Api api_;
     win32::AnsiCodePage ansi_;
     win32::Win32MessageBox messageBox_{ansi_};
-    Platform platform_{api_, ansi_, messageBox_};
+    Platform platform_{api_, api_, api_, ansi_, messageBox_};
     win32::FormsRuntime runtime_;
     Form1 form_{platform_, runtime_};
     HWND text1_ = nullptr;

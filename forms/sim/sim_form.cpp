@@ -38,11 +38,11 @@ SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout, int dpi)
                                  std::make_unique<SimButton>(effects_, row.name, row.caption));
                 break;
             case ControlKind::CheckBox:
-                checkBoxes_.emplace(row.name, std::make_unique<SimCheckBox>(row.value));
+                checkBoxes_.emplace(row.name, std::make_unique<SimCheckBox>(row.checked));
                 break;
             case ControlKind::Timer:
-                timers_.emplace(row.name, std::make_unique<SimTimer>(effects_, row.name, row.value,
-                                                                     row.enabled));
+                timers_.emplace(row.name, std::make_unique<SimTimer>(effects_, row.name,
+                                                                     row.interval, row.enabled));
                 break;
             case ControlKind::UserControl:
                 userControls_.emplace(row.name, std::make_unique<SimHostedControl>(row));

@@ -143,7 +143,7 @@ void Win32Button::OnCommand(unsigned notification, const HandlerRunner& run) {
 
 Win32CheckBox::Win32CheckBox(const forms::ControlLayout& row, const ControlPlacement& placement)
     : ChildControl(L"BUTTON", BS_AUTOCHECKBOX, 0, row, placement) {
-    SetValue(row.value);
+    SetValue(row.checked);
 }
 
 int Win32CheckBox::Value() const {
@@ -157,7 +157,7 @@ void Win32CheckBox::SetValue(int value) {
 }
 
 Win32Timer::Win32Timer(const forms::ControlLayout& row, HWND__* owner, unsigned id)
-    : owner_(owner), id_(id), interval_(row.value), enabled_(row.enabled) {
+    : owner_(owner), id_(id), interval_(row.interval), enabled_(row.enabled) {
     Apply();
 }
 

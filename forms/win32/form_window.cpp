@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "forms/control_id.h"
-#include "forms/win32/form_class.h"
 #include "forms/win32/one_per_user.h"
 #include "forms/win32/runtime.h"
 #include "forms/win32/twips.h"
@@ -29,18 +28,20 @@ constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCH
 using forms::ControlId;
 using forms::kFirstControlId;
 
-void RegisterFormClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = FormWindow::Procedure;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kFormClass;
-        return ::RegisterClassExW(&wc) != 0;
-    }();
-    if (!registered) throw Failure({"The window class of the forms could not be registered."});
+// Each form's window class, registered once, when its first window is made.
+void RegisterFormClass(const std::wstring& name) {
+    static std::set<std::wstring> registered;
+    if (registered.contains(name)) return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = FormWindow::Procedure;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = name.c_str();
+    if (::RegisterClassExW(&wc) == 0)
+        throw Failure({"The window class of the forms could not be registered."});
+    registered.insert(name);
 }
 
 UINT TaskbarCreated() { return UserControlHost::TaskbarCreatedMessage(); }
@@ -84,7 +85,6 @@ FormWindow::FormWindow(FormsRuntime& runtime, const forms::FormLayout& layout)
       clientWidth_(layout.clientWidth),
       clientHeight_(layout.clientHeight),
       dpi_(runtime.Dpi()) {
-    RegisterFormClass();
     CreateWindowAndControls(layout);
 }
 
@@ -92,10 +92,12 @@ FormWindow::~FormWindow() { Unload(); }
 
 void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
     const forms::PixelRect frame = FrameAt(dpi_);
+    const std::wstring windowClass(layout.windowClass.begin(), layout.windowClass.end());
+    RegisterFormClass(windowClass);
     const std::wstring caption(layout.caption.begin(), layout.caption.end());
-    HWND window = ::CreateWindowExW(0, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, frame.width, frame.height, nullptr, nullptr,
-                                    ::GetModuleHandleW(nullptr), this);
+    HWND window = ::CreateWindowExW(0, windowClass.c_str(), caption.c_str(), kFormStyle,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, frame.width, frame.height,
+                                    nullptr, nullptr, ::GetModuleHandleW(nullptr), this);
     if (window == nullptr) throw Failure({"The form's window could not be made."});
     runtime_.FormLoaded(*this);
     // Made on a monitor whose DPI is not the system's, the window is told of no change:

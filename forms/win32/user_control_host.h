@@ -9,7 +9,7 @@
 
 #include "forms/forms.h"
 #include "forms/win32/window_base.h"
-#include "platform/win_api.h"
+#include "platform/win_types.h"
 
 namespace brenvik::win32 {
 

@@ -99,16 +99,16 @@ std::size_t SimRegistry::CallCount() const {
 std::size_t SimRegistry::CallCount(RegFunction function) const { return calls_[IndexOf(function)]; }
 
 LResult SimRegistry::Resolve(Handle handle, std::uint32_t access, std::shared_ptr<Key>& key) const {
-    if (handle >= win::HKEY_CLASSES_ROOT && handle <= win::HKEY_DYN_DATA) {
-        key = roots_[handle - win::HKEY_CLASSES_ROOT];
-        return win::ERROR_SUCCESS;
+    if (handle >= win::kHkeyClassesRoot && handle <= win::kHkeyDynData) {
+        key = roots_[handle - win::kHkeyClassesRoot];
+        return win::kErrorSuccess;
     }
     const auto it = handles_.find(handle);
-    if (it == handles_.end()) return win::ERROR_INVALID_HANDLE;
+    if (it == handles_.end()) return win::kErrorInvalidHandle;
     if (it->second.key->deleted) return ERROR_KEY_DELETED;
-    if ((it->second.access & access) != access) return win::ERROR_ACCESS_DENIED;
+    if ((it->second.access & access) != access) return win::kErrorAccessDenied;
     key = it->second.key;
-    return win::ERROR_SUCCESS;
+    return win::kErrorSuccess;
 }
 
 Handle SimRegistry::NewHandle(std::shared_ptr<Key> key, std::uint32_t access) {
@@ -131,11 +131,11 @@ LResult SimRegistry::RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t
         if (result != nullptr) *result = 0;
         return *fault;
     }
-    if (result == nullptr) return win::ERROR_INVALID_PARAMETER;
+    if (result == nullptr) return win::kErrorInvalidParameter;
     *result = 0;
     std::string_view path = subKey != nullptr ? subKey : "";
     // Classes root names may begin with a separator.
-    if (key == win::HKEY_CLASSES_ROOT && !path.empty() && path.front() == '\\')
+    if (key == win::kHkeyClassesRoot && !path.empty() && path.front() == '\\')
         path.remove_prefix(1);
     std::shared_ptr<Key> parent;
     // Opening below a key needs no right on the parent handle.
@@ -143,16 +143,16 @@ LResult SimRegistry::RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t
     // A predefined root opened by itself is its own handle.
     if (path.empty() && parent->isRoot) {
         *result = key;
-        return win::ERROR_SUCCESS;
+        return win::kErrorSuccess;
     }
-    if (key == win::HKEY_PERFORMANCE_DATA) return win::ERROR_INVALID_HANDLE;  // it has no sub-keys
+    if (key == win::kHkeyPerformanceData) return win::kErrorInvalidHandle;  // it has no sub-keys
     std::vector<std::string_view> names;
     if (!SplitNames(path, names)) return ERROR_BAD_PATHNAME;
     std::shared_ptr<Key> found = parent;
     for (std::string_view name : names)
-        if (!(found = found->Child(name))) return win::ERROR_FILE_NOT_FOUND;
+        if (!(found = found->Child(name))) return win::kErrorFileNotFound;
     *result = NewHandle(found, (access & MAXIMUM_ALLOWED) != 0 ? KEY_ALL_ACCESS : access);
-    return win::ERROR_SUCCESS;
+    return win::kErrorSuccess;
 }
 
 LResult SimRegistry::RegCreateKeyA(Handle key, const char* subKey, Handle* result) {
@@ -160,10 +160,10 @@ LResult SimRegistry::RegCreateKeyA(Handle key, const char* subKey, Handle* resul
         if (result != nullptr) *result = 0;
         return *fault;
     }
-    if (result == nullptr) return win::ERROR_INVALID_PARAMETER;
+    if (result == nullptr) return win::kErrorInvalidParameter;
     *result = 0;
     std::shared_ptr<Key> parent;
-    if (key == win::HKEY_PERFORMANCE_DATA) return win::ERROR_INVALID_HANDLE;
+    if (key == win::kHkeyPerformanceData) return win::kErrorInvalidHandle;
     if (const LResult code = Resolve(key, 0, parent)) return code;
     std::vector<std::string_view> names;
     if (!SplitNames(subKey != nullptr ? subKey : "", names)) return ERROR_BAD_PATHNAME;
@@ -182,7 +182,7 @@ LResult SimRegistry::RegCreateKeyA(Handle key, const char* subKey, Handle* resul
     }
     if (created) effects_.Record("RegCreateKeyA " + PathOf(*found));
     *result = NewHandle(found, KEY_ALL_ACCESS);
-    return win::ERROR_SUCCESS;
+    return win::kErrorSuccess;
 }
 
 LResult SimRegistry::RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved,
@@ -190,8 +190,8 @@ LResult SimRegistry::RegQueryValueExA(Handle key, const char* valueName, std::ui
                                       std::uint32_t* dataSize) {
     if (auto fault = Enter(RegFunction::QueryValueEx)) return *fault;
     if ((data != nullptr && dataSize == nullptr) || reserved != nullptr)
-        return win::ERROR_INVALID_PARAMETER;
-    if (key == 0) return win::ERROR_INVALID_HANDLE;
+        return win::kErrorInvalidParameter;
+    if (key == 0) return win::kErrorInvalidHandle;
     const std::uint32_t room = dataSize != nullptr ? *dataSize : 0;
     // A size query starts from 0, and the type reads as REG_NONE until a value is found.
     if (data == nullptr && dataSize != nullptr) *dataSize = 0;
@@ -199,14 +199,14 @@ LResult SimRegistry::RegQueryValueExA(Handle key, const char* valueName, std::ui
     std::shared_ptr<Key> found;
     if (const LResult code = Resolve(key, KEY_QUERY_VALUE, found)) return code;
     const auto* named = found->Value(valueName != nullptr ? valueName : "");
-    if (named == nullptr) return win::ERROR_FILE_NOT_FOUND;
+    if (named == nullptr) return win::kErrorFileNotFound;
     const StoredValue* value = &named->second;
 
     const auto size = static_cast<std::uint32_t>(value->data.size());
-    LResult code = win::ERROR_SUCCESS;
+    LResult code = win::kErrorSuccess;
     if (data != nullptr && size > 0) {
         if (size > room) {
-            code = win::ERROR_MORE_DATA;
+            code = win::kErrorMoreData;
         } else {
             std::memcpy(data, value->data.data(), size);
             // A string stored without its NUL gets one when the buffer has room for it.
@@ -227,7 +227,7 @@ LResult SimRegistry::RegSetValueExA(Handle key, const char* valueName, std::uint
     // memory, as Windows does (and so reads the byte after the data, like Windows).
     if (IsStringType(type) && dataSize > 0 && data[dataSize - 1] != 0 && data[dataSize] == 0)
         ++dataSize;
-    if (key == 0 || key == win::HKEY_PERFORMANCE_DATA) return win::ERROR_INVALID_HANDLE;
+    if (key == 0 || key == win::kHkeyPerformanceData) return win::kErrorInvalidHandle;
     std::shared_ptr<Key> found;
     if (const LResult code = Resolve(key, KEY_SET_VALUE, found)) return code;
     const std::string_view name = valueName != nullptr ? valueName : "";
@@ -235,28 +235,28 @@ LResult SimRegistry::RegSetValueExA(Handle key, const char* valueName, std::uint
     if (named == nullptr) named = &found->values.emplace_back(std::string(name), StoredValue{});
     named->second = {type, std::vector<std::uint8_t>(data, data + dataSize)};
     effects_.Record("RegSetValueExA " + PathOf(*found) + " " + named->first);
-    return win::ERROR_SUCCESS;
+    return win::kErrorSuccess;
 }
 
 LResult SimRegistry::RegDeleteKeyA(Handle key, const char* subKey) {
     if (auto fault = Enter(RegFunction::DeleteKey)) return *fault;
-    if (subKey == nullptr) return win::ERROR_INVALID_PARAMETER;
-    if (key == win::HKEY_PERFORMANCE_DATA) return win::ERROR_INVALID_HANDLE;
+    if (subKey == nullptr) return win::kErrorInvalidParameter;
+    if (key == win::kHkeyPerformanceData) return win::kErrorInvalidHandle;
     std::shared_ptr<Key> parent;
     if (const LResult code = Resolve(key, 0, parent)) return code;
     std::vector<std::string_view> names;
     if (!SplitNames(subKey, names)) return ERROR_BAD_PATHNAME;
     std::shared_ptr<Key> found = parent;
     for (std::string_view name : names)
-        if (!(found = found->Child(name))) return win::ERROR_FILE_NOT_FOUND;
+        if (!(found = found->Child(name))) return win::kErrorFileNotFound;
     // Only a key without sub-keys can go, and never a root.
-    if (found->isRoot || !found->children.empty()) return win::ERROR_ACCESS_DENIED;
+    if (found->isRoot || !found->children.empty()) return win::kErrorAccessDenied;
     effects_.Record("RegDeleteKeyA " + PathOf(*found));
     auto owner = found->parent.lock();
     std::erase(owner->children, found);
     // Handles still open on it stay valid to close, and report the key as deleted.
     found->deleted = true;
-    return win::ERROR_SUCCESS;
+    return win::kErrorSuccess;
 }
 
 void SimRegistry::DeleteTree(std::string_view path) {
@@ -272,9 +272,9 @@ void SimRegistry::DeleteTree(std::string_view path) {
 
 LResult SimRegistry::RegCloseKey(Handle key) {
     if (auto fault = Enter(RegFunction::CloseKey)) return *fault;
-    if (key == 0) return win::ERROR_INVALID_HANDLE;
-    if (key >= win::HKEY_CLASSES_ROOT) return win::ERROR_SUCCESS;  // the predefined roots stay open
-    return handles_.erase(key) == 1 ? win::ERROR_SUCCESS : win::ERROR_INVALID_HANDLE;
+    if (key == 0) return win::kErrorInvalidHandle;
+    if (key >= win::kHkeyClassesRoot) return win::kErrorSuccess;  // the predefined roots stay open
+    return handles_.erase(key) == 1 ? win::kErrorSuccess : win::kErrorInvalidHandle;
 }
 
 std::shared_ptr<SimRegistry::Key> SimRegistry::FindPath(std::string_view path) const {

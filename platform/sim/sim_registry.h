@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "platform/sim/effect_log.h"
-#include "platform/win_api.h"
+#include "platform/registry_api.h"
 
 namespace brenvik::sim {
 
@@ -30,22 +30,24 @@ struct StoredValue {
     std::vector<std::uint8_t> data;
 };
 
-class SimRegistry {
+class SimRegistry final : public RegistryApi {
 public:
     explicit SimRegistry(EffectLog& effects);
-    ~SimRegistry();
+    ~SimRegistry() override;
     SimRegistry(const SimRegistry&) = delete;
     SimRegistry& operator=(const SimRegistry&) = delete;
 
     LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options,
-                          std::uint32_t access, Handle* result);
-    LResult RegCreateKeyA(Handle key, const char* subKey, Handle* result);
+                          std::uint32_t access, Handle* result) override;
+    LResult RegCreateKeyA(Handle key, const char* subKey, Handle* result) override;
     LResult RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved,
-                             std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize);
+                             std::uint32_t* type, std::uint8_t* data,
+                             std::uint32_t* dataSize) override;
     LResult RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved,
-                           std::uint32_t type, const std::uint8_t* data, std::uint32_t dataSize);
-    LResult RegDeleteKeyA(Handle key, const char* subKey);
-    LResult RegCloseKey(Handle key);
+                           std::uint32_t type, const std::uint8_t* data,
+                           std::uint32_t dataSize) override;
+    LResult RegDeleteKeyA(Handle key, const char* subKey) override;
+    LResult RegCloseKey(Handle key) override;
 
     // Inspection, by full key path ("HKEY_CURRENT_USER\Software\...", any case).
     bool KeyExists(std::string_view path) const;

@@ -20,14 +20,14 @@ bool SimShell::Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconD
     const bool sizeOk = call.Field(0) == win::kNotifyIconDataSize;
     if (available_) {
         switch (message) {
-            case win::NIM_ADD:
+            case win::kNimAdd:
                 call.succeeded = sizeOk && !known && icon.first != 0;
                 if (call.succeeded) icons_.insert(icon);
                 break;
-            case win::NIM_MODIFY:
+            case win::kNimModify:
                 call.succeeded = known;
                 break;
-            case win::NIM_DELETE:
+            case win::kNimDelete:
                 call.succeeded = known;
                 icons_.erase(icon);
                 break;

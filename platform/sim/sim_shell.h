@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/sim/effect_log.h"
-#include "platform/win_api.h"
+#include "platform/shell_api.h"
 
 namespace brenvik::sim {
 
@@ -21,11 +21,11 @@ struct ShellCall {
     std::uint32_t Field(int offset) const;  // a 32-bit little-endian field of the record
 };
 
-class SimShell {
+class SimShell final : public ShellApi {
 public:
     explicit SimShell(EffectLog& effects) : effects_(effects) {}
 
-    bool Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData);
+    bool Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) override;
 
     const std::vector<ShellCall>& Calls() const { return calls_; }
     std::size_t IconCount() const { return icons_.size(); }

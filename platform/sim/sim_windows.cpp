@@ -44,7 +44,7 @@ void SimWindows::RefusePosts(Handle window, bool refused) {
     if (Window* w = Find(window)) w->refusesPosts = refused;
 }
 
-Handle SimWindows::FindWindowA(const char* className, const char* windowName) const {
+Handle SimWindows::FindWindowA(const char* className, const char* windowName) {
     // Windows searches from the top of the z-order: the newest window first.
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
         if (className != nullptr && !SameClass(it->className, className)) continue;
@@ -54,7 +54,7 @@ Handle SimWindows::FindWindowA(const char* className, const char* windowName) co
     return 0;
 }
 
-int SimWindows::GetWindowTextA(Handle window, char* buffer, int bufferSize) const {
+int SimWindows::GetWindowTextA(Handle window, char* buffer, int bufferSize) {
     const Window* w = Find(window);
     if (w == nullptr || bufferSize <= 0) return 0;
     const auto length = static_cast<int>(std::min<std::size_t>(w->title.size(), bufferSize - 1));

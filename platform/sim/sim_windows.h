@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/sim/effect_log.h"
-#include "platform/win_api.h"
+#include "platform/window_api.h"
 
 namespace brenvik::sim {
 
@@ -16,7 +16,7 @@ struct PostedMessage {
     std::int32_t lParam;
 };
 
-class SimWindows {
+class SimWindows final : public WindowApi {
 public:
     explicit SimWindows(EffectLog& effects) : effects_(effects) {}
 
@@ -29,12 +29,12 @@ public:
     // integrity level or a full queue.
     void RefusePosts(Handle window, bool refused);
 
-    Handle FindWindowA(const char* className, const char* windowName) const;
+    Handle FindWindowA(const char* className, const char* windowName) override;
     // As Windows does: copies at most bufferSize - 1 bytes and a NUL; for a window
     // that doesn't exist it writes nothing and returns 0.
-    int GetWindowTextA(Handle window, char* buffer, int bufferSize) const;
+    int GetWindowTextA(Handle window, char* buffer, int bufferSize) override;
     bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam,
-                      std::int32_t lParam);
+                      std::int32_t lParam) override;
 
 private:
     struct Window {

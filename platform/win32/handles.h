@@ -2,10 +2,9 @@
 // Handles cross the seam as 32-bit values, as Windows guarantees for window, icon and
 // registry handles. A 64-bit build widens them with their sign, so that predefined
 // root keys such as 0x80000001 are what Windows defines.
-// The program's headers come before <windows.h>, whose macros share their constants' names.
-#include "platform/win_api.h"
-
 #include <windows.h>
+
+#include "platform/win_types.h"
 
 namespace brenvik::win32 {
 

@@ -1,10 +1,13 @@
 #pragma once
-// The Windows functions of the program, called for real.
-#include "platform/win_api.h"
+// The Windows functions of the program, called for real: the windows, the registry and
+// the shell in one adapter, which hands each part the interface it calls.
+#include "platform/registry_api.h"
+#include "platform/shell_api.h"
+#include "platform/window_api.h"
 
 namespace brenvik::win32 {
 
-class Win32Api final : public WinApi {
+class Win32Api final : public WindowApi, public RegistryApi, public ShellApi {
 public:
     Handle FindWindowA(const char* className, const char* windowName) override;
     int GetWindowTextA(Handle window, char* buffer, int bufferSize) override;

@@ -4,13 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
-#include "app/form1.h"
-#include "forms/sim/sim_form.h"
-#include "forms/sim/sim_forms.h"
-#include "tests/app/messenger_settings.h"
-#include "tests/app/recording_win_api.h"
-#include "tests/support/recording_message_box.h"
+#include "tests/app/form1_harness.h"
+#include "tests/app/recording_apis.h"
 #include "tests/support/test_backend.h"
 
 namespace brenvik::testing {
@@ -19,14 +16,15 @@ class Form1Test : public ::testing::Test {
 protected:
     std::unique_ptr<TestBackend> backend = MakeTestBackend();
     sim::EffectLog log;
-    RecordingWinApi api{backend->Api(), log};
-    RecordingMessageBox messageBox;
-    Platform platform{api, backend->Ansi(), messageBox};
-    MessengerSettings settings{
-        backend->Api(), [this](const std::string& key) { backend->DeleteRegistryTree(key); }};
-    sim::SimRuntime runtime{log};
-    std::unique_ptr<Form1> form = std::make_unique<Form1>(platform, runtime);
-    sim::SimForm& window = runtime.LoadedForm();
+    RecordingRegistry registry{backend->Registry(), log};
+    RecordingWindows windows{backend->Windows(), log};
+    Form1Harness harness{{windows, registry, backend->Shell(), backend->Ansi(), log,
+                          backend->Registry(),
+                          [this](const std::string& key) { backend->DeleteRegistryTree(key); }}};
+    MessengerSettings& settings = harness.settings;
+    Platform& platform = harness.platform;
+    std::unique_ptr<Form1>& form = harness.form;
+    sim::SimForm& window = harness.Window();
     Handle player = 0;
     Handle messenger = 0;
 

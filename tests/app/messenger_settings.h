@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/win_api.h"
+#include "platform/registry_api.h"
 #include "tests/support/caller.h"
 
 namespace brenvik::testing {
@@ -14,7 +14,7 @@ class MessengerSettings {
 public:
     // `deleteTree` removes a key under HKEY_CURRENT_USER with everything in it.
     using TreeRemover = std::function<void(const std::string& subKey)>;
-    MessengerSettings(WinApi& api, TreeRemover deleteTree)
+    MessengerSettings(RegistryApi& api, TreeRemover deleteTree)
         : api_(api), deleteTree_(std::move(deleteTree)) {
         deleteTree_("Software\\Yahoo");
     }
@@ -29,7 +29,7 @@ public:
     bool ProfileExists(const std::string& userId) const;
 
 private:
-    WinApi& api_;
+    RegistryApi& api_;
     TreeRemover deleteTree_;
 };
 

@@ -9,14 +9,10 @@
 #include <set>
 #include <string>
 
-#include "app/form1.h"
+#include "platform/forwarding_registry_api.h"
 #include "platform/sim/iconv_codec.h"
-#include "forms/sim/sim_form.h"
-#include "forms/sim/sim_forms.h"
 #include "platform/sim/sim_win_api.h"
-#include "tests/app/messenger_settings.h"
-#include "platform/forwarding_win_api.h"
-#include "tests/support/recording_message_box.h"
+#include "tests/app/form1_harness.h"
 
 namespace brenvik::testing {
 namespace {
@@ -51,9 +47,9 @@ constexpr Scenario kScenarios[] = {
 };
 
 // Keeps the handles that open and create gave out until they are handed to RegCloseKey.
-class HandleLedger final : public ForwardingWinApi {
+class HandleLedger final : public ForwardingRegistryApi {
 public:
-    using ForwardingWinApi::ForwardingWinApi;
+    using ForwardingRegistryApi::ForwardingRegistryApi;
     std::set<Handle> notGivenBack;
 
     LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options,
@@ -70,7 +66,7 @@ public:
 
 private:
     LResult Kept(LResult code, const Handle* result) {
-        if (code == win::ERROR_SUCCESS) notGivenBack.insert(*result);
+        if (code == win::kErrorSuccess) notGivenBack.insert(*result);
         return code;
     }
 };
@@ -85,18 +81,18 @@ struct Publisher {
     }
 
     int Posts() const { return static_cast<int>(api.windows.Posted(messenger).size()); }
-    std::u16string Preview() { return runtime.LoadedForm().LabelNamed("Label4").Caption(); }
+    std::u16string Preview() { return harness.Window().LabelNamed("Label4").Caption(); }
 
     sim::SimWinApi api;
-    HandleLedger ledger{api};
+    HandleLedger ledger{api.registry};
     sim::IconvCodec ansi;
-    RecordingMessageBox messageBox;
-    Platform platform{ledger, ansi, messageBox};
-    MessengerSettings settings{api, [this](const std::string& key) {
-                                   api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key);
-                               }};
-    sim::SimRuntime runtime{api.effects};
-    std::unique_ptr<Form1> form = std::make_unique<Form1>(platform, runtime);
+    Form1Harness harness{
+        {api.windows, ledger, api.shell, ansi, api.effects, api.registry,
+         [this](const std::string& key) { api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key); }}};
+    MessengerSettings& settings = harness.settings;
+    RecordingMessageBox& messageBox = harness.messageBox;
+    sim::SimRuntime& runtime = harness.runtime;
+    std::unique_ptr<Form1>& form = harness.form;
     Handle messenger = 0;
 };
 
@@ -163,7 +159,7 @@ bool FaultedPublicationEndsWell(const Scenario& scenario, const FunctionCodes& f
 
 TEST(PublicationFaults, ATextTheRegistryKeepsRefusingGoesOutOnceItIsTaken) {
     Publisher publisher(kScenarios[0]);
-    publisher.api.registry.FailCall(RegFunction::SetValueEx, win::ERROR_ACCESS_DENIED);
+    publisher.api.registry.FailCall(RegFunction::SetValueEx, win::kErrorAccessDenied);
     for (int tick = 0; tick < 3; ++tick) publisher.form->SetBrenvik(u"abc");
     EXPECT_EQ(publisher.Posts(), 0);
     EXPECT_EQ(publisher.Preview(), u"");
@@ -223,7 +219,7 @@ TEST(PublicationFaults, APublicationStoppedHalfWayIsFinishedByTheNextTickWhateve
         Publisher publisher(kScenarios[1]);  // "old" published, "invisible" checked
         publisher.runtime.LoadedForm().CheckBoxNamed("Check1").SetValue(0);
         const int postsBefore = publisher.Posts();
-        publisher.api.registry.FailCall(RegFunction::SetValueEx, win::ERROR_ACCESS_DENIED,
+        publisher.api.registry.FailCall(RegFunction::SetValueEx, win::kErrorAccessDenied,
                                         c.refusedWrite);
         publisher.form->SetBrenvik(u"new");
         EXPECT_EQ(publisher.Posts(), postsBefore);

@@ -34,11 +34,11 @@ TEST_F(Publication, SkipsATextEqualToTheOneLastPublished) {
     settings.SetUserId("user1");
     StartMessenger();
     form->SetBrenvik(u"abc");
-    api.registryCalls = api.windowSearches = 0;
+    registry.calls = windows.searches = 0;
     log.Clear();
     form->SetBrenvik(u"abc");
-    EXPECT_EQ(api.registryCalls, 0);
-    EXPECT_EQ(api.windowSearches, 0);
+    EXPECT_EQ(registry.calls, 0);
+    EXPECT_EQ(windows.searches, 0);
     EXPECT_TRUE(log.Entries().empty());
     EXPECT_EQ(CommandsReceived(), 1);
 }
@@ -55,7 +55,7 @@ TEST_F(Publication, TextsThatDifferOnlyInCaseAreBothPublished) {
 TEST_F(Publication, AnEmptyTextAtStartUpPublishesNothing) {
     settings.SetUserId("user1");
     form->SetBrenvik(u"");
-    EXPECT_EQ(api.registryCalls, 0);
+    EXPECT_EQ(registry.calls, 0);
     EXPECT_EQ(Caption("Label4"), u"");
 }
 
@@ -125,9 +125,9 @@ TEST_F(Publication, ATickWithoutAUserOwesNothingOnceTheTitleIsBack) {
     form->SetBrenvik(u"new");
     form->SetBrenvik(u"old");
     settings.SetUserId("user1");
-    api.registryCalls = 0;
+    registry.calls = 0;
     form->SetBrenvik(u"old");
-    EXPECT_EQ(api.registryCalls, 0);
+    EXPECT_EQ(registry.calls, 0);
     EXPECT_EQ(CommandsReceived(), 1);
     EXPECT_EQ(Caption("Label4"), u"Preview: old");
 }

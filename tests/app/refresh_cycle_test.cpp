@@ -3,7 +3,7 @@
 
 #include "app/refresh_interval.h"
 #include "app/title_capture.h"
-#include "platform/forwarding_win_api.h"
+#include "platform/window_api.h"
 #include "tests/app/form1_fixture.h"
 
 namespace brenvik::testing {
@@ -141,12 +141,11 @@ TEST_F(RefreshCycle, ATitleIsCapturedUpToItsFirst259Bytes) {
     }
 }
 
-// Passes every call on, but finds a player whose title read writes the given bytes and
-// no NUL, as a read of a window that went between the search and the read may.
-class TitleReadWithoutNul final : public ForwardingWinApi {
+// Finds a player whose title read writes the given bytes and no NUL, as a read of a
+// window that went between the search and the read may.
+class TitleReadWithoutNul final : public WindowApi {
 public:
-    TitleReadWithoutNul(WinApi& inner, std::string written)
-        : ForwardingWinApi(inner), written_(std::move(written)) {}
+    explicit TitleReadWithoutNul(std::string written) : written_(std::move(written)) {}
 
     Handle FindWindowA(const char*, const char*) override { return 0x1234; }
     int GetWindowTextA(Handle, char* buffer, int bufferSize) override {
@@ -154,6 +153,7 @@ public:
         std::copy_n(written_.begin(), length, buffer);
         return static_cast<int>(length);
     }
+    bool PostMessageA(Handle, std::uint32_t, std::uint32_t, std::int32_t) override { return false; }
 
 private:
     std::string written_;
@@ -163,9 +163,9 @@ TEST(NowPlaying, AReadThatLeavesNoNulInTheBufferGivesNoTitle) {
     const std::unique_ptr<TestBackend> backend = MakeTestBackend();
     for (const std::string& written : {std::string(), std::string("Song"), std::string(260, 'x')}) {
         SCOPED_TRACE(written.size());
-        TitleReadWithoutNul api(backend->Api(), written);
+        TitleReadWithoutNul windows(written);
         NowPlaying nowPlaying;
-        EXPECT_EQ(nowPlaying.Capture(api, backend->Ansi()), u"");
+        EXPECT_EQ(nowPlaying.Capture(windows, backend->Ansi()), u"");
     }
 }
 

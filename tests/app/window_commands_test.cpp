@@ -6,13 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
 #include "platform/sim/iconv_codec.h"
-#include "forms/sim/sim_form.h"
-#include "forms/sim/sim_forms.h"
 #include "platform/sim/sim_win_api.h"
-#include "tests/app/messenger_settings.h"
-#include "tests/support/recording_message_box.h"
+#include "tests/app/form1_harness.h"
 
 namespace brenvik::testing {
 namespace {
@@ -21,17 +17,17 @@ class WindowCommands : public ::testing::Test {
 protected:
     sim::SimWinApi api;
     sim::IconvCodec ansi;
-    RecordingMessageBox messageBox;
-    Platform platform{api, ansi, messageBox};
-    MessengerSettings settings{api, [this](const std::string& key) {
-                                   api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key);
-                               }};
-    sim::SimRuntime runtime{api.effects};
-    std::unique_ptr<Form1> form;
+    Form1Harness harness{
+        {api.windows, api.registry, api.shell, ansi, api.effects, api.registry,
+         [this](const std::string& key) { api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key); }},
+        false};
+    MessengerSettings& settings = harness.settings;
+    sim::SimRuntime& runtime = harness.runtime;
+    std::unique_ptr<Form1>& form = harness.form;
 
-    sim::SimForm& Window() { return runtime.LoadedForm(); }
+    sim::SimForm& Window() { return harness.Window(); }
     void Start() {
-        form = std::make_unique<Form1>(platform, runtime);
+        harness.Load();
         form->LoadAndShow();
     }
     // The shell reports a mouse message on the icon to the control's window.
@@ -75,7 +71,7 @@ TEST_F(WindowCommands, GotoTrayTradesTheWindowForTheIconAndTheRefreshGoesOn) {
     EXPECT_FALSE(Window().Visible());
     ASSERT_EQ(api.shell.IconCount(), 1u);
     const auto& add = api.shell.Calls().back();
-    EXPECT_EQ(add.message, win::NIM_ADD);
+    EXPECT_EQ(add.message, win::kNimAdd);
     EXPECT_EQ(add.Field(12), 7u);  // message, icon and tip
     EXPECT_EQ(add.Field(20), runtime.ProgramIcon()->Handle());
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&add.record[24])),
@@ -203,7 +199,7 @@ TEST_F(WindowCommands, TheCloseButtonWhileRunningStopsTheTicksAndLeavesNoIcon) {
     EXPECT_FALSE(Window().ElapseTimer("Timer1"));
     EXPECT_EQ(api.shell.IconCount(), 0u);
     EXPECT_EQ(api.shell.Calls().back().message,
-              win::NIM_DELETE);  // the control's own end-of-life delete
+              win::kNimDelete);  // the control's own end-of-life delete
 }
 
 }  // namespace

@@ -20,16 +20,27 @@ using forms::ControlKind;
 class Timers : public ::testing::Test {
 protected:
     Timers() {
-        forms::FormLayout layout{u"Timers", 3000, 1500, {}};
-        // name, kind, caption, left, top, width, height, tab index, fits text, interval, enabled
-        layout.controls.push_back(
-            {"Reference", ControlKind::Timer, u"", 0, 0, 0, 0, -1, false, 10, true});
-        layout.controls.push_back(
-            {"Disabled", ControlKind::Timer, u"", 0, 0, 0, 0, -1, false, 10, false});
-        layout.controls.push_back(
-            {"NoInterval", ControlKind::Timer, u"", 0, 0, 0, 0, -1, false, 0, true});
-        layout.controls.push_back(
-            {"Slow", ControlKind::Timer, u"", 0, 0, 0, 0, -1, false, 3600000, true});
+        forms::FormLayout layout{.windowClass = u"BrenvikTimers",
+                                 .caption = u"Timers",
+                                 .clientWidth = 3000,
+                                 .clientHeight = 1500,
+                                 .controls = {}};
+        const auto timer = [](const char* name, std::int32_t interval, bool enabled) {
+            return forms::ControlLayout{.name = name,
+                                        .kind = ControlKind::Timer,
+                                        .caption = u"",
+                                        .left = 0,
+                                        .top = 0,
+                                        .width = 0,
+                                        .height = 0,
+                                        .tabIndex = -1,
+                                        .interval = interval,
+                                        .enabled = enabled};
+        };
+        layout.controls.push_back(timer("Reference", 10, true));
+        layout.controls.push_back(timer("Disabled", 10, false));
+        layout.controls.push_back(timer("NoInterval", 0, true));
+        layout.controls.push_back(timer("Slow", 3600000, true));
         form_ = runtime_.LoadForm(layout);
         for (const char* name : {"Reference", "Disabled", "NoInterval", "Slow"}) {
             form_->TimerNamed(name).OnTimer([this, name] { ++ticks_[name]; });

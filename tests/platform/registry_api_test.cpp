@@ -25,31 +25,31 @@ using Bytes = std::vector<std::uint8_t>;
 class RegistryApiTest : public ::testing::Test {
 protected:
     std::unique_ptr<TestBackend> backend_ = MakeTestBackend();
-    WinApi& api_ = backend_->Api();
+    RegistryApi& api_ = backend_->Registry();
     TestKey key_{api_, "Api", {"A", "A\\B", "Leaf", "Values", "Values\\Child"}};
 
     Handle Create(const std::string& subKey, Caller caller = Caller::current()) {
         const auto trace = TraceCaller(caller);
         Handle handle = kSeed;
-        EXPECT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, subKey.c_str(), &handle),
-                  win::ERROR_SUCCESS)
+        EXPECT_EQ(api_.RegCreateKeyA(win::kHkeyCurrentUser, subKey.c_str(), &handle),
+                  win::kErrorSuccess)
             << subKey;
         return handle;
     }
-    LResult Open(const std::string& subKey, Handle& handle, std::uint32_t access = win::KEY_READ) {
+    LResult Open(const std::string& subKey, Handle& handle, std::uint32_t access = win::kKeyRead) {
         handle = kSeed;
-        return api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, subKey.c_str(), 0, access, &handle);
+        return api_.RegOpenKeyExA(win::kHkeyCurrentUser, subKey.c_str(), 0, access, &handle);
     }
     void Close(Handle handle, Caller caller = Caller::current()) {
         const auto trace = TraceCaller(caller);
-        EXPECT_EQ(api_.RegCloseKey(handle), win::ERROR_SUCCESS);
+        EXPECT_EQ(api_.RegCloseKey(handle), win::kErrorSuccess);
     }
     void Set(Handle key, const char* name, std::uint32_t type, const std::string& data,
              std::uint32_t size, Caller caller = Caller::current()) {
         const auto trace = TraceCaller(caller);
         EXPECT_EQ(api_.RegSetValueExA(key, name, 0, type,
                                       reinterpret_cast<const std::uint8_t*>(data.c_str()), size),
-                  win::ERROR_SUCCESS);
+                  win::kErrorSuccess);
     }
 };
 
@@ -61,7 +61,7 @@ struct Query {
 };
 
 // Queries with a buffer of the given size, filled with kFill, and out-values seeded.
-Query QueryInto(WinApi& api, Handle key, const char* name, std::uint32_t room) {
+Query QueryInto(RegistryApi& api, Handle key, const char* name, std::uint32_t room) {
     Query q{};
     q.type = kSeed;
     q.size = room;
@@ -71,53 +71,53 @@ Query QueryInto(WinApi& api, Handle key, const char* name, std::uint32_t room) {
 }
 
 TEST_F(RegistryApiTest, ThePredefinedRoots) {
-    constexpr Handle kRoots[] = {win::HKEY_CLASSES_ROOT,   win::HKEY_CURRENT_USER,
-                                 win::HKEY_LOCAL_MACHINE,  win::HKEY_USERS,
-                                 win::HKEY_CURRENT_CONFIG, win::HKEY_DYN_DATA};
+    constexpr Handle kRoots[] = {win::kHkeyClassesRoot,   win::kHkeyCurrentUser,
+                                 win::kHkeyLocalMachine,  win::kHkeyUsers,
+                                 win::kHkeyCurrentConfig, win::kHkeyDynData};
     for (Handle root : kRoots) {
         SCOPED_TRACE(root);
         Handle handle = kSeed;
-        EXPECT_EQ(api_.RegOpenKeyExA(root, "BrenvikNoSuchKey", 0, win::KEY_READ, &handle),
-                  win::ERROR_FILE_NOT_FOUND);
+        EXPECT_EQ(api_.RegOpenKeyExA(root, "BrenvikNoSuchKey", 0, win::kKeyRead, &handle),
+                  win::kErrorFileNotFound);
         EXPECT_EQ(handle, 0u);
         // A root opened by itself is its own handle; created, it gets a new one.
-        ASSERT_EQ(api_.RegOpenKeyExA(root, "", 0, win::KEY_READ, &handle), win::ERROR_SUCCESS);
+        ASSERT_EQ(api_.RegOpenKeyExA(root, "", 0, win::kKeyRead, &handle), win::kErrorSuccess);
         EXPECT_EQ(handle, root);
-        ASSERT_EQ(api_.RegOpenKeyExA(root, nullptr, 0, win::KEY_WRITE, &handle),
-                  win::ERROR_SUCCESS);
+        ASSERT_EQ(api_.RegOpenKeyExA(root, nullptr, 0, win::kKeyWrite, &handle),
+                  win::kErrorSuccess);
         EXPECT_EQ(handle, root);
-        ASSERT_EQ(api_.RegCreateKeyA(root, "", &handle), win::ERROR_SUCCESS);
+        ASSERT_EQ(api_.RegCreateKeyA(root, "", &handle), win::kErrorSuccess);
         EXPECT_NE(handle, root);
         Close(handle);
-        EXPECT_EQ(api_.RegCloseKey(root), win::ERROR_SUCCESS);  // a predefined root stays usable
-        EXPECT_EQ(api_.RegDeleteKeyA(root, ""), win::ERROR_ACCESS_DENIED);
+        EXPECT_EQ(api_.RegCloseKey(root), win::kErrorSuccess);  // a predefined root stays usable
+        EXPECT_EQ(api_.RegDeleteKeyA(root, ""), win::kErrorAccessDenied);
     }
     Handle handle = kSeed;
-    EXPECT_EQ(api_.RegOpenKeyExA(0x80000007, "", 0, win::KEY_READ, &handle),
-              win::ERROR_INVALID_HANDLE);
+    EXPECT_EQ(api_.RegOpenKeyExA(0x80000007, "", 0, win::kKeyRead, &handle),
+              win::kErrorInvalidHandle);
 }
 
 TEST_F(RegistryApiTest, PerformanceDataHasNoKeysToOpenOrWrite) {
-    const Handle root = win::HKEY_PERFORMANCE_DATA;
+    const Handle root = win::kHkeyPerformanceData;
     Handle handle = kSeed;
-    EXPECT_EQ(api_.RegOpenKeyExA(root, "BrenvikNoSuchKey", 0, win::KEY_READ, &handle),
-              win::ERROR_INVALID_HANDLE);
-    EXPECT_EQ(api_.RegCreateKeyA(root, "", &handle), win::ERROR_INVALID_HANDLE);
-    EXPECT_EQ(api_.RegOpenKeyExA(root, "", 0, win::KEY_READ, &handle), win::ERROR_SUCCESS);
+    EXPECT_EQ(api_.RegOpenKeyExA(root, "BrenvikNoSuchKey", 0, win::kKeyRead, &handle),
+              win::kErrorInvalidHandle);
+    EXPECT_EQ(api_.RegCreateKeyA(root, "", &handle), win::kErrorInvalidHandle);
+    EXPECT_EQ(api_.RegOpenKeyExA(root, "", 0, win::kKeyRead, &handle), win::kErrorSuccess);
     EXPECT_EQ(handle, root);
     const std::uint8_t one = 1;
-    EXPECT_EQ(api_.RegSetValueExA(root, "v", 0, win::REG_BINARY, &one, 1),
-              win::ERROR_INVALID_HANDLE);
-    EXPECT_EQ(api_.RegDeleteKeyA(root, "x"), win::ERROR_INVALID_HANDLE);
+    EXPECT_EQ(api_.RegSetValueExA(root, "v", 0, win::kRegBinary, &one, 1),
+              win::kErrorInvalidHandle);
+    EXPECT_EQ(api_.RegDeleteKeyA(root, "x"), win::kErrorInvalidHandle);
 }
 
 TEST_F(RegistryApiTest, AnOrdinaryKeyOpenedByItselfGetsANewHandle) {
     const Handle key = Create(key_.Path("A"));
     Handle again = kSeed;
-    ASSERT_EQ(api_.RegOpenKeyExA(key, "", 0, win::KEY_READ, &again), win::ERROR_SUCCESS);
+    ASSERT_EQ(api_.RegOpenKeyExA(key, "", 0, win::kKeyRead, &again), win::kErrorSuccess);
     EXPECT_NE(again, key);
     Close(again);
-    ASSERT_EQ(api_.RegCreateKeyA(key, nullptr, &again), win::ERROR_SUCCESS);
+    ASSERT_EQ(api_.RegCreateKeyA(key, nullptr, &again), win::kErrorSuccess);
     EXPECT_NE(again, key);
     Close(again);
     Close(key);
@@ -126,24 +126,24 @@ TEST_F(RegistryApiTest, AnOrdinaryKeyOpenedByItselfGetsANewHandle) {
 TEST_F(RegistryApiTest, CreateMakesEveryMissingKeyAndOpensAnExistingOne) {
     Close(Create(key_.Path("A\\B")));
     Handle handle;
-    ASSERT_EQ(Open(key_.Path("A"), handle), win::ERROR_SUCCESS);
+    ASSERT_EQ(Open(key_.Path("A"), handle), win::kErrorSuccess);
     Close(handle);
     // Names compare without regard to case; creating again opens what is there.
-    ASSERT_EQ(Open("SOFTWARE\\brenviktest\\api\\a\\b", handle), win::ERROR_SUCCESS);
+    ASSERT_EQ(Open("SOFTWARE\\brenviktest\\api\\a\\b", handle), win::kErrorSuccess);
     Close(handle);
     Close(Create(key_.Path("a\\b")));
     Handle child;
-    EXPECT_EQ(api_.RegOpenKeyExA(win::HKEY_CURRENT_USER, key_.Path("A").c_str(), 0, win::KEY_READ,
+    EXPECT_EQ(api_.RegOpenKeyExA(win::kHkeyCurrentUser, key_.Path("A").c_str(), 0, win::kKeyRead,
                                  &handle),
-              win::ERROR_SUCCESS);
-    EXPECT_EQ(api_.RegOpenKeyExA(handle, "b", 0, win::KEY_READ, &child), win::ERROR_SUCCESS);
+              win::kErrorSuccess);
+    EXPECT_EQ(api_.RegOpenKeyExA(handle, "b", 0, win::kKeyRead, &child), win::kErrorSuccess);
     Close(child);
     Close(handle);
 }
 
 TEST_F(RegistryApiTest, OpeningAMissingKeyFailsWithNotFoundAndNoHandle) {
     Handle handle;
-    EXPECT_EQ(Open(key_.Path("A"), handle), win::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(Open(key_.Path("A"), handle), win::kErrorFileNotFound);
     EXPECT_EQ(handle, 0u);
 }
 
@@ -151,17 +151,17 @@ TEST_F(RegistryApiTest, SeparatorsInSubKeyPaths) {
     Close(Create(key_.Path("A\\B")));
     Handle handle;
     // Doubled and trailing separators are skipped; a leading one is a bad path.
-    EXPECT_EQ(Open(key_.Path("A\\\\B"), handle), win::ERROR_SUCCESS);
+    EXPECT_EQ(Open(key_.Path("A\\\\B"), handle), win::kErrorSuccess);
     Close(handle);
-    EXPECT_EQ(Open(key_.Path("A\\"), handle), win::ERROR_SUCCESS);
+    EXPECT_EQ(Open(key_.Path("A\\"), handle), win::kErrorSuccess);
     Close(handle);
     EXPECT_EQ(Open("\\" + key_.Path("A"), handle), ERROR_BAD_PATHNAME);
     // Except below the classes root, where one leading separator is allowed.
     EXPECT_EQ(
-        api_.RegOpenKeyExA(win::HKEY_CLASSES_ROOT, "\\BrenvikNoSuchKey", 0, win::KEY_READ, &handle),
-        win::ERROR_FILE_NOT_FOUND);
+        api_.RegOpenKeyExA(win::kHkeyClassesRoot, "\\BrenvikNoSuchKey", 0, win::kKeyRead, &handle),
+        win::kErrorFileNotFound);
     handle = kSeed;
-    EXPECT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, ("\\" + key_.Path("A")).c_str(), &handle),
+    EXPECT_EQ(api_.RegCreateKeyA(win::kHkeyCurrentUser, ("\\" + key_.Path("A")).c_str(), &handle),
               ERROR_BAD_PATHNAME);
 }
 
@@ -171,34 +171,34 @@ TEST_F(RegistryApiTest, InvalidAndClosedHandlesGiveInvalidHandle) {
     for (Handle bad : {Handle{0}, closed}) {
         SCOPED_TRACE(bad);
         Handle handle;
-        EXPECT_EQ(api_.RegOpenKeyExA(bad, "x", 0, win::KEY_READ, &handle),
-                  win::ERROR_INVALID_HANDLE);
-        EXPECT_EQ(api_.RegCreateKeyA(bad, "x", &handle), win::ERROR_INVALID_HANDLE);
+        EXPECT_EQ(api_.RegOpenKeyExA(bad, "x", 0, win::kKeyRead, &handle),
+                  win::kErrorInvalidHandle);
+        EXPECT_EQ(api_.RegCreateKeyA(bad, "x", &handle), win::kErrorInvalidHandle);
         std::uint32_t size = 4;
         std::uint8_t data[4];
         EXPECT_EQ(api_.RegQueryValueExA(bad, "x", nullptr, nullptr, data, &size),
-                  win::ERROR_INVALID_HANDLE);
-        EXPECT_EQ(api_.RegSetValueExA(bad, "x", 0, win::REG_BINARY, data, 1),
-                  win::ERROR_INVALID_HANDLE);
-        EXPECT_EQ(api_.RegDeleteKeyA(bad, "x"), win::ERROR_INVALID_HANDLE);
-        EXPECT_EQ(api_.RegCloseKey(bad), win::ERROR_INVALID_HANDLE);
+                  win::kErrorInvalidHandle);
+        EXPECT_EQ(api_.RegSetValueExA(bad, "x", 0, win::kRegBinary, data, 1),
+                  win::kErrorInvalidHandle);
+        EXPECT_EQ(api_.RegDeleteKeyA(bad, "x"), win::kErrorInvalidHandle);
+        EXPECT_EQ(api_.RegCloseKey(bad), win::kErrorInvalidHandle);
     }
 }
 
 TEST_F(RegistryApiTest, AStringCountedWithoutItsNulIsStoredWithIt) {
     const Handle key = Create(key_.Path("Values"));
-    Set(key, "abc", win::REG_SZ, "abc", 3);  // the NUL follows in memory
+    Set(key, "abc", win::kRegSz, "abc", 3);  // the NUL follows in memory
 
     Query q = QueryInto(api_, key, "abc", 100);
-    EXPECT_EQ(q.code, win::ERROR_SUCCESS);
-    EXPECT_EQ(q.type, win::REG_SZ);
+    EXPECT_EQ(q.code, win::kErrorSuccess);
+    EXPECT_EQ(q.type, win::kRegSz);
     EXPECT_EQ(q.size, 4u);
     EXPECT_EQ(std::memcmp(q.buffer.data(), "abc\0", 4), 0);
     EXPECT_EQ(q.buffer[4], kFill);
 
     q = QueryInto(api_, key, "abc", 2);
-    EXPECT_EQ(q.code, win::ERROR_MORE_DATA);
-    EXPECT_EQ(q.type, win::REG_SZ);
+    EXPECT_EQ(q.code, win::kErrorMoreData);
+    EXPECT_EQ(q.type, win::kRegSz);
     EXPECT_EQ(q.size, 4u);
     EXPECT_EQ(q.buffer[0], kFill);
     Close(key);
@@ -206,15 +206,15 @@ TEST_F(RegistryApiTest, AStringCountedWithoutItsNulIsStoredWithIt) {
 
 TEST_F(RegistryApiTest, AStringWithoutANulInMemoryGetsOneOnlyInTheReadersBuffer) {
     const Handle key = Create(key_.Path("Values"));
-    Set(key, "abc", win::REG_SZ, "abcX", 3);
+    Set(key, "abc", win::kRegSz, "abcX", 3);
 
     Query q = QueryInto(api_, key, "abc", 100);
-    EXPECT_EQ(q.code, win::ERROR_SUCCESS);
+    EXPECT_EQ(q.code, win::kErrorSuccess);
     EXPECT_EQ(q.size, 3u);
     EXPECT_EQ(std::memcmp(q.buffer.data(), "abc\0", 4), 0);
 
     q = QueryInto(api_, key, "abc", 3);  // no room for a NUL: none is written
-    EXPECT_EQ(q.code, win::ERROR_SUCCESS);
+    EXPECT_EQ(q.code, win::kErrorSuccess);
     EXPECT_EQ(q.size, 3u);
     EXPECT_EQ(q.buffer[3], kFill);
     Close(key);
@@ -222,10 +222,10 @@ TEST_F(RegistryApiTest, AStringWithoutANulInMemoryGetsOneOnlyInTheReadersBuffer)
 
 TEST_F(RegistryApiTest, AnEmptyStringHasNoBytes) {
     const Handle key = Create(key_.Path("Values"));
-    Set(key, "empty", win::REG_SZ, "", 0);
+    Set(key, "empty", win::kRegSz, "", 0);
     const Query q = QueryInto(api_, key, "empty", 10);
-    EXPECT_EQ(q.code, win::ERROR_SUCCESS);
-    EXPECT_EQ(q.type, win::REG_SZ);
+    EXPECT_EQ(q.code, win::kErrorSuccess);
+    EXPECT_EQ(q.type, win::kRegSz);
     EXPECT_EQ(q.size, 0u);
     EXPECT_EQ(q.buffer[0], kFill);
     Close(key);
@@ -233,35 +233,35 @@ TEST_F(RegistryApiTest, AnEmptyStringHasNoBytes) {
 
 TEST_F(RegistryApiTest, ANullBufferAsksForTheSize) {
     const Handle key = Create(key_.Path("Values"));
-    Set(key, "abc", win::REG_SZ, "abc", 3);
-    Set(key, "bin", win::REG_BINARY, "\x01\x02\x03\x04\x05", 5);
+    Set(key, "abc", win::kRegSz, "abc", 3);
+    Set(key, "bin", win::kRegBinary, "\x01\x02\x03\x04\x05", 5);
     for (const char* name : {"abc", "bin"}) {
         SCOPED_TRACE(name);
         std::uint32_t type = kSeed;
         std::uint32_t size = kSeed;
         EXPECT_EQ(api_.RegQueryValueExA(key, name, nullptr, &type, nullptr, &size),
-                  win::ERROR_SUCCESS);
+                  win::kErrorSuccess);
         EXPECT_EQ(size, std::string(name) == "abc" ? 4u : 5u);
-        EXPECT_EQ(type, std::string(name) == "abc" ? win::REG_SZ : win::REG_BINARY);
+        EXPECT_EQ(type, std::string(name) == "abc" ? win::kRegSz : win::kRegBinary);
     }
     Close(key);
 }
 
 TEST_F(RegistryApiTest, NonStringValuesAreCopiedWholeOrNotAtAll) {
     const Handle key = Create(key_.Path("Values"));
-    Set(key, "short", win::REG_BINARY, "\x01\x02", 2);
-    Set(key, "long", win::REG_BINARY, "\x01\x02\x03\x04\x05", 5);
+    Set(key, "short", win::kRegBinary, "\x01\x02", 2);
+    Set(key, "long", win::kRegBinary, "\x01\x02\x03\x04\x05", 5);
 
     Query q = QueryInto(api_, key, "short", 4);
-    EXPECT_EQ(q.code, win::ERROR_SUCCESS);
-    EXPECT_EQ(q.type, win::REG_BINARY);
+    EXPECT_EQ(q.code, win::kErrorSuccess);
+    EXPECT_EQ(q.type, win::kRegBinary);
     EXPECT_EQ(q.size, 2u);
     EXPECT_EQ(q.buffer[1], 2);
     EXPECT_EQ(q.buffer[2], kFill);
 
     q = QueryInto(api_, key, "long", 4);
-    EXPECT_EQ(q.code, win::ERROR_MORE_DATA);
-    EXPECT_EQ(q.type, win::REG_BINARY);
+    EXPECT_EQ(q.code, win::kErrorMoreData);
+    EXPECT_EQ(q.type, win::kRegBinary);
     EXPECT_EQ(q.size, 5u);
     EXPECT_EQ(q.buffer[0], kFill);
     Close(key);
@@ -270,23 +270,23 @@ TEST_F(RegistryApiTest, NonStringValuesAreCopiedWholeOrNotAtAll) {
 TEST_F(RegistryApiTest, AMissingValueIsNotFoundAndHasNoType) {
     const Handle key = Create(key_.Path("Values"));
     const Query q = QueryInto(api_, key, "missing", 4);
-    EXPECT_EQ(q.code, win::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(q.code, win::kErrorFileNotFound);
     EXPECT_EQ(q.type, 0u);
     EXPECT_EQ(q.size, 4u);
     EXPECT_EQ(q.buffer[0], kFill);
     std::uint32_t size = kSeed;
     EXPECT_EQ(api_.RegQueryValueExA(key, "missing", nullptr, nullptr, nullptr, &size),
-              win::ERROR_FILE_NOT_FOUND);
+              win::kErrorFileNotFound);
     EXPECT_EQ(size, 0u);
     Close(key);
 }
 
 TEST_F(RegistryApiTest, ValueNamesIgnoreCaseAndTheEmptyNameIsTheDefaultValue) {
     const Handle key = Create(key_.Path("Values"));
-    Set(key, "Name", win::REG_BINARY, "\x01", 1);
-    Set(key, "NAME", win::REG_BINARY, "\x02", 1);
-    Set(key, "", win::REG_BINARY, "\x03", 1);
-    EXPECT_EQ(api_.RegSetValueExA(key, "none", 0, win::REG_BINARY, nullptr, 0), win::ERROR_SUCCESS);
+    Set(key, "Name", win::kRegBinary, "\x01", 1);
+    Set(key, "NAME", win::kRegBinary, "\x02", 1);
+    Set(key, "", win::kRegBinary, "\x03", 1);
+    EXPECT_EQ(api_.RegSetValueExA(key, "none", 0, win::kRegBinary, nullptr, 0), win::kErrorSuccess);
     EXPECT_EQ(QueryInto(api_, key, "none", 4).size, 0u);
     EXPECT_EQ(QueryInto(api_, key, "name", 4).buffer[0], 2);
     EXPECT_EQ(QueryInto(api_, key, nullptr, 4).buffer[0], 3);
@@ -295,14 +295,14 @@ TEST_F(RegistryApiTest, ValueNamesIgnoreCaseAndTheEmptyNameIsTheDefaultValue) {
 
 TEST_F(RegistryApiTest, BadParametersToAQuery) {
     const Handle key = Create(key_.Path("Values"));
-    Set(key, "v", win::REG_BINARY, "\x01", 1);
+    Set(key, "v", win::kRegBinary, "\x01", 1);
     std::uint8_t data[4];
     std::uint32_t size = 4;
     std::uint32_t reserved = 0;
     EXPECT_EQ(api_.RegQueryValueExA(key, "v", nullptr, nullptr, data, nullptr),
-              win::ERROR_INVALID_PARAMETER);
+              win::kErrorInvalidParameter);
     EXPECT_EQ(api_.RegQueryValueExA(key, "v", &reserved, nullptr, data, &size),
-              win::ERROR_INVALID_PARAMETER);
+              win::kErrorInvalidParameter);
     Close(key);
 }
 
@@ -310,16 +310,16 @@ TEST_F(RegistryApiTest, AHandleAllowsOnlyWhatItWasOpenedFor) {
     Close(Create(key_.Path("Values")));
     Handle reader;
     Handle writer;
-    ASSERT_EQ(Open(key_.Path("Values"), reader, win::KEY_READ), win::ERROR_SUCCESS);
-    ASSERT_EQ(Open(key_.Path("Values"), writer, win::KEY_WRITE), win::ERROR_SUCCESS);
+    ASSERT_EQ(Open(key_.Path("Values"), reader, win::kKeyRead), win::kErrorSuccess);
+    ASSERT_EQ(Open(key_.Path("Values"), writer, win::kKeyWrite), win::kErrorSuccess);
     const std::uint8_t one = 1;
-    EXPECT_EQ(api_.RegSetValueExA(reader, "v", 0, win::REG_BINARY, &one, 1),
-              win::ERROR_ACCESS_DENIED);
-    EXPECT_EQ(api_.RegSetValueExA(writer, "v", 0, win::REG_BINARY, &one, 1), win::ERROR_SUCCESS);
-    EXPECT_EQ(QueryInto(api_, writer, "v", 4).code, win::ERROR_ACCESS_DENIED);
-    EXPECT_EQ(QueryInto(api_, reader, "v", 4).code, win::ERROR_SUCCESS);
+    EXPECT_EQ(api_.RegSetValueExA(reader, "v", 0, win::kRegBinary, &one, 1),
+              win::kErrorAccessDenied);
+    EXPECT_EQ(api_.RegSetValueExA(writer, "v", 0, win::kRegBinary, &one, 1), win::kErrorSuccess);
+    EXPECT_EQ(QueryInto(api_, writer, "v", 4).code, win::kErrorAccessDenied);
+    EXPECT_EQ(QueryInto(api_, reader, "v", 4).code, win::kErrorSuccess);
     Handle child;
-    EXPECT_EQ(api_.RegCreateKeyA(reader, "Child", &child), win::ERROR_SUCCESS);
+    EXPECT_EQ(api_.RegCreateKeyA(reader, "Child", &child), win::kErrorSuccess);
     Close(child);
     Close(reader);
     Close(writer);
@@ -327,33 +327,33 @@ TEST_F(RegistryApiTest, AHandleAllowsOnlyWhatItWasOpenedFor) {
 
 TEST_F(RegistryApiTest, DeletingKeys) {
     Close(Create(key_.Path("A\\B")));
-    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("A").c_str()),
-              win::ERROR_ACCESS_DENIED);
-    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("Leaf").c_str()),
-              win::ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("a\\b").c_str()),
-              win::ERROR_SUCCESS);
+    EXPECT_EQ(api_.RegDeleteKeyA(win::kHkeyCurrentUser, key_.Path("A").c_str()),
+              win::kErrorAccessDenied);
+    EXPECT_EQ(api_.RegDeleteKeyA(win::kHkeyCurrentUser, key_.Path("Leaf").c_str()),
+              win::kErrorFileNotFound);
+    EXPECT_EQ(api_.RegDeleteKeyA(win::kHkeyCurrentUser, key_.Path("a\\b").c_str()),
+              win::kErrorSuccess);
     Handle handle;
-    EXPECT_EQ(Open(key_.Path("A\\B"), handle), win::ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(Open(key_.Path("A"), handle), win::ERROR_SUCCESS);
+    EXPECT_EQ(Open(key_.Path("A\\B"), handle), win::kErrorFileNotFound);
+    EXPECT_EQ(Open(key_.Path("A"), handle), win::kErrorSuccess);
     Close(handle);
 }
 
 TEST_F(RegistryApiTest, AKeyCanDeleteItselfButOnlyByName) {
     const Handle key = Create(key_.Path("Leaf"));
-    EXPECT_EQ(api_.RegDeleteKeyA(key, nullptr), win::ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(api_.RegDeleteKeyA(key, ""), win::ERROR_SUCCESS);
+    EXPECT_EQ(api_.RegDeleteKeyA(key, nullptr), win::kErrorInvalidParameter);
+    EXPECT_EQ(api_.RegDeleteKeyA(key, ""), win::kErrorSuccess);
     Handle handle;
-    EXPECT_EQ(Open(key_.Path("Leaf"), handle), win::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(Open(key_.Path("Leaf"), handle), win::kErrorFileNotFound);
     Close(key);
 }
 
 TEST_F(RegistryApiTest, AHandleToADeletedKeyOnlyCloses) {
     Handle leaf = Create(key_.Path("Leaf"));
-    EXPECT_EQ(api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, key_.Path("Leaf").c_str()),
-              win::ERROR_SUCCESS);
+    EXPECT_EQ(api_.RegDeleteKeyA(win::kHkeyCurrentUser, key_.Path("Leaf").c_str()),
+              win::kErrorSuccess);
     const std::uint8_t one = 1;
-    EXPECT_EQ(api_.RegSetValueExA(leaf, "v", 0, win::REG_BINARY, &one, 1), ERROR_KEY_DELETED);
+    EXPECT_EQ(api_.RegSetValueExA(leaf, "v", 0, win::kRegBinary, &one, 1), ERROR_KEY_DELETED);
     EXPECT_EQ(QueryInto(api_, leaf, "v", 4).code, ERROR_KEY_DELETED);
     Handle child;
     EXPECT_EQ(api_.RegCreateKeyA(leaf, "Child", &child), ERROR_KEY_DELETED);

@@ -1,6 +1,6 @@
 // Binary values, key creation and key deletion.
 #include "tests/registry/reg_routine_fixture.h"
-#include "platform/forwarding_win_api.h"
+#include "platform/forwarding_registry_api.h"
 
 namespace brenvik::registry {
 namespace {
@@ -14,7 +14,7 @@ TEST_F(RegRoutineTest, BinaryValuesGoThereAndBack) {
         std::u16string entry = u"bin";
         EXPECT_EQ(reg_.SetBinaryValue(Path(u"Values"), entry, text), AccessorResult{});
         const Stored stored = Read("Values", "bin");
-        EXPECT_EQ(stored.type, win::REG_BINARY);
+        EXPECT_EQ(stored.type, win::kRegBinary);
         EXPECT_EQ(stored.bytes, backend_->Ansi().ToAnsi(text));
         EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), AccessorResult{text});
     }
@@ -27,9 +27,9 @@ TEST_F(RegRoutineTest, TheBytes01_02_FF) {
 }
 
 TEST_F(RegRoutineTest, BinaryReadsProbeTheSizeFirst) {
-    Put("Values", "one", win::REG_BINARY, "\x7F");
-    Put("Values", "none", win::REG_BINARY, "");
-    Put("Values", "long", win::REG_BINARY, std::string(300, 'b'));
+    Put("Values", "one", win::kRegBinary, "\x7F");
+    Put("Values", "none", win::kRegBinary, "");
+    Put("Values", "long", win::kRegBinary, std::string(300, 'b'));
     std::u16string entry = u"one";
     EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), AccessorResult{u"\x7F"});
     ASSERT_EQ(api_.Calls().size(), 4u);  // open, probe, read, close
@@ -42,20 +42,20 @@ TEST_F(RegRoutineTest, BinaryReadsProbeTheSizeFirst) {
 }
 
 // A registry that answers every value query "more data", claiming nearly 4 GiB.
-class ClaimingRegistry final : public ForwardingWinApi {
+class ClaimingRegistry final : public ForwardingRegistryApi {
 public:
-    using ForwardingWinApi::ForwardingWinApi;
+    using ForwardingRegistryApi::ForwardingRegistryApi;
     LResult RegQueryValueExA(Handle, const char*, std::uint32_t*, std::uint32_t*, std::uint8_t*,
                              std::uint32_t* dataSize) override {
         *dataSize = 0xFFFFFFF0u;
-        return win::ERROR_MORE_DATA;
+        return win::kErrorMoreData;
     }
 };
 
 TEST_F(RegRoutineTest, ABinaryReadTakesAtMostOneMebibyte) {
     constexpr std::size_t kMebibyte = 1024 * 1024;
-    Put("Values", "whole", win::REG_BINARY, std::string(kMebibyte, 'b'));
-    Put("Values", "over", win::REG_BINARY, std::string(kMebibyte + 1, 'b'));
+    Put("Values", "whole", win::kRegBinary, std::string(kMebibyte, 'b'));
+    Put("Values", "over", win::kRegBinary, std::string(kMebibyte + 1, 'b'));
     std::u16string entry = u"whole";
     EXPECT_TRUE(reg_.GetBinaryValue(Path(u"Values"), entry) ==
                 AccessorResult{std::u16string(kMebibyte, u'b')});
@@ -63,14 +63,13 @@ TEST_F(RegRoutineTest, ABinaryReadTakesAtMostOneMebibyte) {
     EXPECT_TRUE(reg_.GetBinaryValue(Path(u"Values"), entry) == kError);
 
     ClaimingRegistry claiming(api_);
-    Platform platform{claiming, backend_->Ansi(), messageBox_};
-    RegRoutine reg(platform);
+    RegRoutine reg({claiming, backend_->Ansi(), messageBox_});
     entry = u"whole";
     EXPECT_EQ(reg.GetBinaryValue(Path(u"Values"), entry), kError);
 }
 
 TEST_F(RegRoutineTest, ABinaryReadOfAStringKeepsItsNul) {
-    Put("Values", "text", win::REG_SZ, std::string("abc\0", 4));
+    Put("Values", "text", win::kRegSz, std::string("abc\0", 4));
     std::u16string entry = u"text";
     EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry),
               AccessorResult{std::u16string(u"abc\0", 4)});
@@ -79,14 +78,14 @@ TEST_F(RegRoutineTest, ABinaryReadOfAStringKeepsItsNul) {
 TEST_F(RegRoutineTest, ABinaryReadOfAMissingKeyOrValueIsError) {
     std::u16string entry = u"bin";
     EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), kError);
-    Put("Values", "other", win::REG_BINARY, "x");
+    Put("Values", "other", win::kRegBinary, "x");
     EXPECT_EQ(reg_.GetBinaryValue(Path(u"Values"), entry), kError);
 }
 
 TEST_F(RegRoutineTest, CreateKeyMakesEveryMissingKeyAndLeavesAnExistingOneAlone) {
     EXPECT_EQ(reg_.CreateKey(Path(u"New\\Deep\\Er")), AccessorResult{});
     EXPECT_TRUE(KeyExists("New\\Deep\\Er"));
-    Put("New\\Deep", "kept", win::REG_BINARY, "k");
+    Put("New\\Deep", "kept", win::kRegBinary, "k");
     EXPECT_EQ(reg_.CreateKey(Path(u"New\\Deep")), AccessorResult{});
     EXPECT_EQ(Read("New\\Deep", "kept").bytes, "k");
     EXPECT_TRUE(KeyExists("New\\Deep\\Er"));
@@ -94,7 +93,7 @@ TEST_F(RegRoutineTest, CreateKeyMakesEveryMissingKeyAndLeavesAnExistingOneAlone)
 
 TEST_F(RegRoutineTest, DeleteKeyRemovesAKeyWithoutSubKeys) {
     reg_.CreateKey(Path(u"Parent\\Child"));
-    Put("Parent\\Child", "v", win::REG_BINARY, "v");
+    Put("Parent\\Child", "v", win::kRegBinary, "v");
     EXPECT_EQ(reg_.DeleteKey(Path(u"Parent")), AccessorResult{});
     EXPECT_TRUE(KeyExists("Parent"));  // the registry keeps a key that has sub-keys
     EXPECT_EQ(reg_.DeleteKey(Path(u"Parent\\Child")), AccessorResult{});
@@ -110,9 +109,9 @@ TEST_F(RegRoutineTest, DeleteKeyOfAMissingKeyOnlyTriesToOpenIt) {
 }
 
 TEST_F(RegRoutineTest, EveryFailurePathClosesWhatItOpened) {
-    Put("Values", "long", win::REG_SZ, std::string(300, 'x'));
-    Put("Values", "five", win::REG_BINARY, "12345");
-    Put("Parent\\Child", "v", win::REG_BINARY, "v");
+    Put("Values", "long", win::kRegSz, std::string(300, 'x'));
+    Put("Values", "five", win::kRegBinary, "12345");
+    Put("Parent\\Child", "v", win::kRegBinary, "v");
     const std::u16string kBadPath =
         u"HKEY_CURRENT_USER\\\\Software\\BrenvikTest\\RegRoutine\\Values";
     for (const std::u16string& path : {Path(u"Values"), Path(u"New"), kBadPath}) {

@@ -139,12 +139,12 @@ TEST_F(RegRoutineTest, APathSplitsAtItsFirstSeparatorOnly) {
         const char* subKey;
     };
     constexpr Split kSplits[] = {
-        {u"HKEY_CURRENT_USER\\Software\\BrenvikTest\\RegRoutine\\Values", win::HKEY_CURRENT_USER,
+        {u"HKEY_CURRENT_USER\\Software\\BrenvikTest\\RegRoutine\\Values", win::kHkeyCurrentUser,
          "Software\\BrenvikTest\\RegRoutine\\Values"},
-        {u"HKEY_USERS\\\\BrenvikNoSuchKey", win::HKEY_USERS,
+        {u"HKEY_USERS\\\\BrenvikNoSuchKey", win::kHkeyUsers,
          "\\BrenvikNoSuchKey"},  // the second separator stays
-        {u"HKEY_LOCAL_MACHINE\\BrenvikNoSuchKey", win::HKEY_LOCAL_MACHINE, "BrenvikNoSuchKey"},
-        {u"HKEY_CURRENT_USER", win::HKEY_CURRENT_USER, ""},  // the root key itself
+        {u"HKEY_LOCAL_MACHINE\\BrenvikNoSuchKey", win::kHkeyLocalMachine, "BrenvikNoSuchKey"},
+        {u"HKEY_CURRENT_USER", win::kHkeyCurrentUser, ""},  // the root key itself
     };
     for (const Split& split : kSplits) {
         SCOPED_TRACE(std::string(split.path.begin(), split.path.end()));

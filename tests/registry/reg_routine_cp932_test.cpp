@@ -2,7 +2,6 @@
 // bytes. Only the simulation can switch code pages; Wine's is fixed for the prefix.
 #include <gtest/gtest.h>
 
-#include "platform/platform.h"
 #include "platform/sim/iconv_codec.h"
 #include "platform/sim/sim_win_api.h"
 #include "registry/reg_routine.h"
@@ -25,19 +24,18 @@ protected:
     sim::SimWinApi api_;
     sim::IconvCodec cp932_{"CP932"};
     testing::RecordingMessageBox messageBox_;
-    Platform platform_{api_, cp932_, messageBox_};
-    RegRoutine reg_{platform_};
+    RegRoutine reg_{{api_.registry, cp932_, messageBox_}};
 };
 
 TEST_F(RegRoutineCp932Test, AStringReadEndsBeforeTheNulThatTheByteCountKeeps) {
     Handle key = 0;
-    ASSERT_EQ(api_.RegCreateKeyA(win::HKEY_CURRENT_USER, "Software\\Test", &key),
-              win::ERROR_SUCCESS);
+    ASSERT_EQ(api_.registry.RegCreateKeyA(win::kHkeyCurrentUser, "Software\\Test", &key),
+              win::kErrorSuccess);
     const std::string nihon = "\x93\xFA\x96\x7B";  // two characters in four bytes
-    ASSERT_EQ(api_.RegSetValueExA(key, "text", 0, win::REG_SZ,
-                                  reinterpret_cast<const std::uint8_t*>(nihon.c_str()), 5),
-              win::ERROR_SUCCESS);
-    ASSERT_EQ(api_.RegCloseKey(key), win::ERROR_SUCCESS);
+    ASSERT_EQ(api_.registry.RegSetValueExA(key, "text", 0, win::kRegSz,
+                                           reinterpret_cast<const std::uint8_t*>(nihon.c_str()), 5),
+              win::kErrorSuccess);
+    ASSERT_EQ(api_.registry.RegCloseKey(key), win::kErrorSuccess);
     std::u16string entry = u"text";
     EXPECT_EQ(reg_.GetStringValue(kPath, entry), AccessorResult{u"\u65E5\u672C"});
 }

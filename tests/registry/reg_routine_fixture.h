@@ -7,10 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/platform.h"
 #include "registry/reg_routine.h"
 #include "tests/support/caller.h"
-#include "tests/support/counting_win_api.h"
+#include "tests/support/counting_registry_api.h"
 #include "tests/support/recording_message_box.h"
 #include "tests/support/test_backend.h"
 #include "tests/support/test_key.h"
@@ -44,56 +43,55 @@ protected:
              const std::string& bytes, testing::Caller caller = testing::Caller::current()) {
         const auto trace = testing::TraceCaller(caller);
         Handle key = 0;
-        ASSERT_EQ(raw_.RegCreateKeyA(win::HKEY_CURRENT_USER, key_.Path(subKey).c_str(), &key),
-                  win::ERROR_SUCCESS);
+        ASSERT_EQ(raw_.RegCreateKeyA(win::kHkeyCurrentUser, key_.Path(subKey).c_str(), &key),
+                  win::kErrorSuccess);
         const std::string guarded = bytes + '\xA5';
         EXPECT_EQ(raw_.RegSetValueExA(key, name, 0, type,
                                       reinterpret_cast<const std::uint8_t*>(guarded.data()),
                                       static_cast<std::uint32_t>(bytes.size())),
-                  win::ERROR_SUCCESS);
-        EXPECT_EQ(raw_.RegCloseKey(key), win::ERROR_SUCCESS);
+                  win::kErrorSuccess);
+        EXPECT_EQ(raw_.RegCloseKey(key), win::kErrorSuccess);
     }
 
     Stored Read(const std::string& subKey, const char* name,
                 testing::Caller caller = testing::Caller::current()) {
         const auto trace = testing::TraceCaller(caller);
         Handle key = 0;
-        Stored stored{raw_.RegOpenKeyExA(win::HKEY_CURRENT_USER, key_.Path(subKey).c_str(), 0,
-                                         win::KEY_READ, &key),
+        Stored stored{raw_.RegOpenKeyExA(win::kHkeyCurrentUser, key_.Path(subKey).c_str(), 0,
+                                         win::kKeyRead, &key),
                       0,
                       {}};
-        if (stored.code != win::ERROR_SUCCESS) return stored;
+        if (stored.code != win::kErrorSuccess) return stored;
         std::uint32_t size = 0;
         stored.code = raw_.RegQueryValueExA(key, name, nullptr, &stored.type, nullptr, &size);
         stored.bytes.assign(size, '\xA5');
-        if (stored.code == win::ERROR_SUCCESS)
+        if (stored.code == win::kErrorSuccess)
             stored.code =
                 raw_.RegQueryValueExA(key, name, nullptr, &stored.type,
                                       reinterpret_cast<std::uint8_t*>(stored.bytes.data()), &size);
-        EXPECT_EQ(raw_.RegCloseKey(key), win::ERROR_SUCCESS);
+        EXPECT_EQ(raw_.RegCloseKey(key), win::kErrorSuccess);
         return stored;
     }
 
     bool KeyExists(const std::string& subKey, testing::Caller caller = testing::Caller::current()) {
         const auto trace = testing::TraceCaller(caller);
         Handle key = 0;
-        if (raw_.RegOpenKeyExA(win::HKEY_CURRENT_USER, key_.Path(subKey).c_str(), 0, win::KEY_READ,
+        if (raw_.RegOpenKeyExA(win::kHkeyCurrentUser, key_.Path(subKey).c_str(), 0, win::kKeyRead,
                                &key) != 0)
             return false;
-        EXPECT_EQ(raw_.RegCloseKey(key), win::ERROR_SUCCESS);
+        EXPECT_EQ(raw_.RegCloseKey(key), win::kErrorSuccess);
         return true;
     }
 
     std::unique_ptr<testing::TestBackend> backend_ = testing::MakeTestBackend();
-    WinApi& raw_ = backend_->Api();
+    RegistryApi& raw_ = backend_->Registry();
     testing::TestKey key_{
         raw_,
         "RegRoutine",
         {"Values", "New", "New\\Deep", "New\\Deep\\Er", "Parent", "Parent\\Child"}};
-    testing::CountingWinApi api_{raw_};
+    testing::CountingRegistryApi api_{raw_};
     testing::RecordingMessageBox messageBox_;
-    Platform platform_{api_, backend_->Ansi(), messageBox_};
-    RegRoutine reg_{platform_};
+    RegRoutine reg_{{api_, backend_->Ansi(), messageBox_}};
 };
 
 }  // namespace brenvik::registry

@@ -30,7 +30,7 @@ TEST_F(RegRoutineTest, StringReads) {
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
-        Put("Values", "text", win::REG_SZ, c.stored);
+        Put("Values", "text", win::kRegSz, c.stored);
         std::u16string entry = u"text";
         EXPECT_EQ(reg_.GetStringValue(Path(u"Values"), entry), c.expected);
         EXPECT_EQ(entry, u"text");
@@ -38,8 +38,8 @@ TEST_F(RegRoutineTest, StringReads) {
 }
 
 TEST_F(RegRoutineTest, AStringReadOfAValueOfAnotherTypeCutsItsBytesAlike) {
-    Put("Values", "dword", win::REG_DWORD, std::string("A\0\0\0", 4));
-    Put("Values", "binary", win::REG_BINARY, "xyz");
+    Put("Values", "dword", win::kRegDword, std::string("A\0\0\0", 4));
+    Put("Values", "binary", win::kRegBinary, "xyz");
     std::u16string entry = u"dword";
     EXPECT_EQ(reg_.GetStringValue(Path(u"Values"), entry), AccessorResult{u"A"});
     entry = u"binary";
@@ -50,7 +50,7 @@ TEST_F(RegRoutineTest, AStringReadOfAValueOfAnotherTypeCutsItsBytesAlike) {
 TEST_F(RegRoutineTest, AStringReadOfAMissingKeyOrValueIsError) {
     std::u16string entry = u"text";
     EXPECT_EQ(reg_.GetStringValue(Path(u"Values"), entry), kError);
-    Put("Values", "other", win::REG_SZ, WithNul("x"));
+    Put("Values", "other", win::kRegSz, WithNul("x"));
     EXPECT_EQ(reg_.GetStringValue(Path(u"Values"), entry), kError);
 }
 
@@ -58,8 +58,8 @@ TEST_F(RegRoutineTest, StringWritesStoreTheTextWithItsNul) {
     std::u16string entry = u"5";
     EXPECT_EQ(reg_.SetStringValue(Path(u"Values"), entry, u"Now playing"), AccessorResult{});
     const Stored stored = Read("Values", "5");
-    EXPECT_EQ(stored.code, win::ERROR_SUCCESS);
-    EXPECT_EQ(stored.type, win::REG_SZ);
+    EXPECT_EQ(stored.code, win::kErrorSuccess);
+    EXPECT_EQ(stored.type, win::kRegSz);
     EXPECT_EQ(stored.bytes, WithNul("Now playing"));
     EXPECT_EQ(reg_.GetStringValue(Path(u"Values"), entry), AccessorResult{u"Now playing"});
 }
@@ -68,7 +68,7 @@ TEST_F(RegRoutineTest, AnEmptyTextIsStoredWithNoBytesAndReadsAsEmpty) {
     std::u16string entry = u"5";
     reg_.SetStringValue(Path(u"Values"), entry, u"");
     const Stored stored = Read("Values", "5");
-    EXPECT_EQ(stored.type, win::REG_SZ);
+    EXPECT_EQ(stored.type, win::kRegSz);
     EXPECT_EQ(stored.bytes, "");
     EXPECT_EQ(reg_.GetStringValue(Path(u"Values"), entry), AccessorResult{u""});
 }
@@ -110,7 +110,7 @@ TEST_F(RegRoutineTest, DwordWritesStoreFourLittleEndianBytes) {
         std::u16string entry = u"n";
         reg_.SetDWORDValue(Path(u"Values"), entry, value);
         const Stored stored = Read("Values", "n");
-        EXPECT_EQ(stored.type, win::REG_DWORD);
+        EXPECT_EQ(stored.type, win::kRegDword);
         const auto bits = static_cast<std::uint32_t>(value);
         EXPECT_EQ(stored.bytes,
                   std::string({static_cast<char>(bits), static_cast<char>(bits >> 8),
@@ -120,10 +120,10 @@ TEST_F(RegRoutineTest, DwordWritesStoreFourLittleEndianBytes) {
 }
 
 TEST_F(RegRoutineTest, DwordReads) {
-    Put("Values", "all ones", win::REG_DWORD, "\xFF\xFF\xFF\xFF");
-    Put("Values", "sign bit alone", win::REG_DWORD, std::string("\0\0\0\x80", 4));
-    Put("Values", "binary four", win::REG_BINARY, "\x01\x02\x03\x04");
-    Put("Values", "five bytes", win::REG_BINARY, "\x01\x02\x03\x04\x05");
+    Put("Values", "all ones", win::kRegDword, "\xFF\xFF\xFF\xFF");
+    Put("Values", "sign bit alone", win::kRegDword, std::string("\0\0\0\x80", 4));
+    Put("Values", "binary four", win::kRegBinary, "\x01\x02\x03\x04");
+    Put("Values", "five bytes", win::kRegBinary, "\x01\x02\x03\x04\x05");
     std::u16string entry = u"all ones";
     EXPECT_EQ(reg_.GetDWORDValue(Path(u"Values"), entry), AccessorResult{-1});
     entry = u"sign bit alone";
@@ -138,8 +138,8 @@ TEST_F(RegRoutineTest, DwordReads) {
 }
 
 TEST_F(RegRoutineTest, AShortDwordFillsOnlyTheLowBytesOfWhatTheLastReadLeft) {
-    Put("Values", "one byte", win::REG_BINARY, "\x05");
-    Put("Values", "full", win::REG_DWORD, "\x44\x33\x22\x11");
+    Put("Values", "one byte", win::kRegBinary, "\x05");
+    Put("Values", "full", win::kRegDword, "\x44\x33\x22\x11");
     std::u16string entry = u"one byte";
     EXPECT_EQ(reg_.GetDWORDValue(Path(u"Values"), entry),
               AccessorResult{5});  // a new object holds 0

@@ -149,7 +149,7 @@ TEST_F(Soak, TenThousandPublicationsLeaveHandlesObjectsAndMemoryWhereTheyWere) {
         win32::Win32Api api;
         win32::AnsiCodePage ansi;
         win32::Win32MessageBox messageBox(ansi);
-        const Platform platform{api, ansi, messageBox};
+        const Platform platform{api, api, api, ansi, messageBox};
         win32::FormsRuntime runtime;
         Form1 form1(platform, runtime);
         HWND window = FindWindowW(L"BrenvikForm", L"Brenvik");

@@ -7,7 +7,9 @@ namespace brenvik::testing {
 namespace {
 class SimBackend final : public TestBackend {
 public:
-    WinApi& Api() override { return api_; }
+    WindowApi& Windows() override { return api_.windows; }
+    RegistryApi& Registry() override { return api_.registry; }
+    ShellApi& Shell() override { return api_.shell; }
     const AnsiCodec& Ansi() override { return codec_; }
     bool IsSimulation() const override { return true; }
     void DeleteRegistryTree(const std::string& subKey) override {

@@ -1,13 +1,11 @@
-// The program's headers come before <windows.h>, whose macros share their constants' names.
-#include "platform/win32/ansi_codepage.h"
-#include "platform/win32/win32_api.h"
-#include "tests/support/test_backend.h"
-
 #include <windows.h>
 
-#include "platform/win32/handles.h"
-
 #include <map>
+
+#include "platform/win32/ansi_codepage.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_api.h"
+#include "tests/support/test_backend.h"
 
 namespace brenvik::testing {
 
@@ -28,7 +26,9 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 class Win32Backend final : public TestBackend {
 public:
-    WinApi& Api() override { return api_; }
+    WindowApi& Windows() override { return api_; }
+    RegistryApi& Registry() override { return api_; }
+    ShellApi& Shell() override { return api_; }
     const AnsiCodec& Ansi() override { return codec_; }
     bool IsSimulation() const override { return false; }
     void DeleteRegistryTree(const std::string& subKey) override {

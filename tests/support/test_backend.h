@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "platform/ansi.h"
-#include "platform/win_api.h"
+#include "platform/registry_api.h"
+#include "platform/shell_api.h"
+#include "platform/window_api.h"
 
 namespace brenvik::testing {
 
@@ -20,7 +22,9 @@ struct ReceivedMessage {
 class TestBackend {
 public:
     virtual ~TestBackend() = default;
-    virtual WinApi& Api() = 0;
+    virtual WindowApi& Windows() = 0;
+    virtual RegistryApi& Registry() = 0;
+    virtual ShellApi& Shell() = 0;
     virtual const AnsiCodec& Ansi() = 0;
     virtual bool IsSimulation() const = 0;
     // Removes a key under HKEY_CURRENT_USER with everything in it, so that a test

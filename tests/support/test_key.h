@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/win_api.h"
+#include "platform/registry_api.h"
 
 namespace brenvik::testing {
 
 class TestKey {
 public:
-    TestKey(WinApi& api, std::string name, std::initializer_list<std::string> subKeys)
+    TestKey(RegistryApi& api, std::string name, std::initializer_list<std::string> subKeys)
         : api_(api), path_("Software\\BrenvikTest\\" + std::move(name)) {
         for (const std::string& subKey : subKeys) subKeys_.push_back(path_ + "\\" + subKey);
         Remove();
@@ -29,13 +29,13 @@ private:
     // Children first; a key that isn't there is no failure.
     void Remove() {
         for (auto it = subKeys_.rbegin(); it != subKeys_.rend(); ++it)
-            (void)api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, it->c_str());
-        (void)api_.RegDeleteKeyA(win::HKEY_CURRENT_USER, path_.c_str());
-        (void)api_.RegDeleteKeyA(win::HKEY_CURRENT_USER,
+            (void)api_.RegDeleteKeyA(win::kHkeyCurrentUser, it->c_str());
+        (void)api_.RegDeleteKeyA(win::kHkeyCurrentUser, path_.c_str());
+        (void)api_.RegDeleteKeyA(win::kHkeyCurrentUser,
                                  "Software\\BrenvikTest");  // gone once empty
     }
 
-    WinApi& api_;
+    RegistryApi& api_;
     std::string path_;
     std::vector<std::string> subKeys_;
 };

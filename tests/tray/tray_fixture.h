@@ -9,7 +9,6 @@
 #include "platform/sim/effect_log.h"
 #include "platform/sim/sim_shell.h"
 #include "forms/sim/sim_user_control_site.h"
-#include "tests/tray/shell_only_api.h"
 #include "tests/tray/test_codec.h"
 #include "tray/tray.h"
 
@@ -50,10 +49,9 @@ protected:
 
     sim::EffectLog effects;
     sim::SimShell shell{effects};
-    ShellOnlyApi api{shell};
     DoubleByteCodec codec;
     sim::SimUserControlSite site;
-    Tray tray{api, codec, site};
+    Tray tray{shell, codec, site};
 };
 
 }  // namespace brenvik::testing

@@ -15,7 +15,7 @@ TEST_F(TrayTest, NoPictureWhileShownDeletesTheIcon) {
     site.ClearPropertyChanges();
 
     tray.SetIcon(nullptr);
-    EXPECT_EQ(Messages(), (Sent{win::NIM_ADD, win::NIM_DELETE}));
+    EXPECT_EQ(Messages(), (Sent{win::kNimAdd, win::kNimDelete}));
     EXPECT_EQ(LastCall().Field(kUId), id);
     EXPECT_EQ(shell.IconCount(), 0u);
     EXPECT_FALSE(tray.Visible());
@@ -37,8 +37,8 @@ TEST_F(TrayTest, AnEmptyPictureWhileShownModifiesWithNoImage) {
     EXPECT_EQ(LastCall().Field(kHIcon), 0x3A4u);
 
     tray.SetIcon(site.EmptyPicture());
-    EXPECT_EQ(LastCall().message, win::NIM_MODIFY);
-    EXPECT_EQ(LastCall().Field(kUFlags), win::NIF_ICON);
+    EXPECT_EQ(LastCall().message, win::kNimModify);
+    EXPECT_EQ(LastCall().Field(kUFlags), win::kNifIcon);
     EXPECT_EQ(LastCall().Field(kHIcon), 0u);
     EXPECT_TRUE(LastCall().succeeded);
     EXPECT_TRUE(tray.Visible());
@@ -53,7 +53,7 @@ TEST_F(TrayTest, APictureWhileHiddenWaitsForTheNextShow) {
     EXPECT_EQ(site.PropertyChanges(), Changes{u"Icon"});
 
     tray.SetVisible(true);
-    EXPECT_EQ(LastCall().Field(kUFlags), win::NIF_MESSAGE | win::NIF_ICON);
+    EXPECT_EQ(LastCall().Field(kUFlags), win::kNifMessage | win::kNifIcon);
     EXPECT_EQ(LastCall().Field(kHIcon), 0x3A4u);
 }
 
@@ -61,8 +61,8 @@ TEST_F(TrayTest, ATipLosesItsSpacesAndIsSentEvenWhileHidden) {
     Load();
     tray.SetToolTip(u"  abc  ");
     EXPECT_EQ(tray.ToolTip(), u"abc");
-    EXPECT_EQ(Messages(), Sent{win::NIM_MODIFY});
-    EXPECT_EQ(LastCall().Field(kUFlags), win::NIF_TIP);
+    EXPECT_EQ(Messages(), Sent{win::kNimModify});
+    EXPECT_EQ(LastCall().Field(kUFlags), win::kNifTip);
     EXPECT_EQ(Tip(LastCall()), TipField("abc"));
     EXPECT_FALSE(LastCall().succeeded);  // no icon to change
     EXPECT_EQ(site.PropertyChanges(), Changes{u"ToolTip"});
@@ -79,15 +79,15 @@ TEST_F(TrayTest, AnEmptyTipWhileShownEmptiesTheFieldAndLaterAddsFlagNoTip) {
     tray.SetToolTip(u"Brenvik");
     tray.SetVisible(true);
     tray.SetToolTip(u"");
-    EXPECT_EQ(LastCall().message, win::NIM_MODIFY);
-    EXPECT_EQ(LastCall().Field(kUFlags), win::NIF_TIP);
+    EXPECT_EQ(LastCall().message, win::kNimModify);
+    EXPECT_EQ(LastCall().Field(kUFlags), win::kNifTip);
     EXPECT_EQ(Tip(LastCall()), TipField(""));
     EXPECT_TRUE(LastCall().succeeded);
 
     tray.SetVisible(false);
     tray.SetVisible(true);
-    EXPECT_EQ(LastCall().message, win::NIM_ADD);
-    EXPECT_EQ(LastCall().Field(kUFlags), win::NIF_MESSAGE | win::NIF_ICON);
+    EXPECT_EQ(LastCall().message, win::kNimAdd);
+    EXPECT_EQ(LastCall().Field(kUFlags), win::kNifMessage | win::kNifIcon);
 }
 
 TEST_F(TrayTest, ModifiesLeaveTheOtherFieldsAsTheLastAddLeftThem) {

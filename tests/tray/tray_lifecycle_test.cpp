@@ -11,7 +11,7 @@ using Sent = std::vector<std::uint32_t>;
 TEST_F(TrayTest, DestroyingANeverShownControlSendsOneDeleteOfAnEmptyRecord) {
     Load();
     tray.OnTerminate();
-    EXPECT_EQ(Messages(), Sent{win::NIM_DELETE});
+    EXPECT_EQ(Messages(), Sent{win::kNimDelete});
     for (int offset : {kCbSize, kHWnd, kUId}) {
         SCOPED_TRACE(offset);
         EXPECT_EQ(LastCall().Field(offset), 0u);
@@ -22,7 +22,7 @@ TEST_F(TrayTest, DestroyingAShownControlRemovesItsIcon) {
     tray.InitDefaults();
     tray.SetVisible(true);
     tray.OnTerminate();
-    EXPECT_EQ(Messages(), (Sent{win::NIM_ADD, win::NIM_DELETE}));
+    EXPECT_EQ(Messages(), (Sent{win::kNimAdd, win::kNimDelete}));
     EXPECT_TRUE(LastCall().succeeded);
     EXPECT_EQ(shell.IconCount(), 0u);
     EXPECT_FALSE(tray.IconShown());
@@ -54,7 +54,7 @@ TEST_F(TrayTest, StoredVisibleMarksTheControlWithoutAnIcon) {
 
     tray.SetVisible(false);
     tray.SetVisible(true);
-    EXPECT_EQ(Messages(), (Sent{win::NIM_DELETE, win::NIM_ADD}));
+    EXPECT_EQ(Messages(), (Sent{win::kNimDelete, win::kNimAdd}));
     EXPECT_TRUE(LastCall().succeeded);
     EXPECT_TRUE(tray.IconShown());
 }
@@ -86,7 +86,7 @@ TEST_F(TrayTest, SavingLeavesOutDefaultsAndLoadingReadsBackWhatWasSaved) {
 
     // What one control saved, another loads.
     sim::SimUserControlSite otherSite;
-    Tray loaded(api, codec, otherSite);
+    Tray loaded(shell, codec, otherSite);
     loaded.LoadProperties(all);
     EXPECT_EQ(loaded.Icon(), picture);
     EXPECT_EQ(loaded.ToolTip(), u"tip");
@@ -113,9 +113,9 @@ TEST_F(TrayTest, AShellRestartAddsAShownIconAgainUnderTheSameIdentity) {
     site.ClearPropertyChanges();
 
     tray.OnShellRestarted();
-    EXPECT_EQ(LastCall().message, win::NIM_ADD);
+    EXPECT_EQ(LastCall().message, win::kNimAdd);
     EXPECT_TRUE(LastCall().succeeded);
-    EXPECT_EQ(LastCall().Field(kUFlags), win::NIF_MESSAGE | win::NIF_ICON | win::NIF_TIP);
+    EXPECT_EQ(LastCall().Field(kUFlags), win::kNifMessage | win::kNifIcon | win::kNifTip);
     EXPECT_EQ(Tip(LastCall()), TipField("Brenvik"));
     for (int offset : {kCbSize, kHWnd, kUId, kUCallbackMessage, kHIcon}) {
         SCOPED_TRACE(offset);
@@ -132,11 +132,11 @@ TEST_F(TrayTest, AShellRestartLeavesHiddenAndMarkedControlsAlone) {
     tray.SetVisible(false);  // hidden after a show
     shell.Restart();
     tray.OnShellRestarted();
-    EXPECT_EQ(Messages(), (Sent{win::NIM_ADD, win::NIM_DELETE}));
+    EXPECT_EQ(Messages(), (Sent{win::kNimAdd, win::kNimDelete}));
 
     sim::SimUserControlSite designer;
     designer.SetUserMode(false);
-    Tray marked(api, codec, designer);
+    Tray marked(shell, codec, designer);
     forms::MemoryPropertyBag nothingStored;
     marked.LoadProperties(nothingStored);
     marked.SetVisible(true);
@@ -159,7 +159,7 @@ TEST_F(TrayTest, ABroadcastWithoutARestartKeepsTheIconShown) {
     Load();
     tray.SetVisible(true);
     tray.OnShellRestarted();  // the shell still holds the icon
-    EXPECT_EQ(Messages(), (Sent{win::NIM_ADD, win::NIM_ADD, win::NIM_MODIFY}));
+    EXPECT_EQ(Messages(), (Sent{win::kNimAdd, win::kNimAdd, win::kNimModify}));
     EXPECT_TRUE(LastCall().succeeded);
     EXPECT_TRUE(tray.IconShown());
     EXPECT_EQ(shell.IconCount(), 1u);

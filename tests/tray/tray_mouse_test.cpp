@@ -99,7 +99,7 @@ TEST_F(TrayMouseTest, AHandlerThatHidesTheIconOnDblClickDeletesIt) {
         if (event == Tray::kDblClick) tray.SetVisible(false);
     });
     Report(515);
-    EXPECT_EQ(LastCall().message, win::NIM_DELETE);
+    EXPECT_EQ(LastCall().message, win::kNimDelete);
     EXPECT_EQ(LastCall().Field(kUId), id);
     EXPECT_TRUE(LastCall().succeeded);
     EXPECT_FALSE(tray.Visible());

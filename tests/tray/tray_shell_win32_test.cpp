@@ -13,7 +13,7 @@
 
 // The program's headers come before <windows.h>, whose macros share their constants' names.
 #include "forms/forms.h"
-#include "platform/forwarding_win_api.h"
+#include "platform/shell_api.h"
 #include "platform/win32/ansi_codepage.h"
 #include "forms/win32/user_control_host.h"
 #include "platform/win32/win32_api.h"
@@ -23,9 +23,9 @@
 namespace brenvik::testing {
 namespace {
 // The shell's messages under names that <windows.h> leaves alone.
-constexpr std::uint32_t kAdd = win::NIM_ADD;
-constexpr std::uint32_t kModify = win::NIM_MODIFY;
-constexpr std::uint32_t kDelete = win::NIM_DELETE;
+constexpr std::uint32_t kAdd = win::kNimAdd;
+constexpr std::uint32_t kModify = win::kNimModify;
+constexpr std::uint32_t kDelete = win::kNimDelete;
 }  // namespace
 }  // namespace brenvik::testing
 
@@ -39,10 +39,10 @@ constexpr std::uint32_t kDelete = win::NIM_DELETE;
 namespace brenvik::testing {
 namespace {
 
-// Windows functions that keep the result of each shell call.
-class ShellResultsApi final : public ForwardingWinApi {
+// The shell, keeping the result of each call.
+class ShellResultsApi final : public ShellApi {
 public:
-    using ForwardingWinApi::ForwardingWinApi;
+    explicit ShellResultsApi(ShellApi& inner) : inner_(inner) {}
     struct Call {
         std::uint32_t message;
         bool succeeded;
@@ -54,6 +54,9 @@ public:
         calls.push_back({message, succeeded});
         return succeeded;
     }
+
+private:
+    ShellApi& inner_;
 };
 
 constexpr char kHostClass[] = "BrenvikTrayTestHost";

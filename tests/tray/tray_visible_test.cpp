@@ -14,7 +14,7 @@ TEST_F(TrayTest, ShowingTwiceAddsOnceAndNotifiesOnce) {
     Load();
     tray.SetVisible(true);
     tray.SetVisible(true);
-    EXPECT_EQ(Messages(), Sent{win::NIM_ADD});
+    EXPECT_EQ(Messages(), Sent{win::kNimAdd});
     EXPECT_EQ(site.PropertyChanges(), Changes{u"Visible"});
     EXPECT_TRUE(tray.Visible());
     EXPECT_TRUE(tray.IconShown());
@@ -52,7 +52,7 @@ TEST(SimShell, TakesOnlyARecordOfTheFirstFormsSize) {
         std::array<std::uint8_t, 88> record{};
         for (int i = 0; i < 4; ++i) record[i] = static_cast<std::uint8_t>(c.cbSize >> (8 * i));
         record[kHWnd] = 1;
-        EXPECT_EQ(shell.Shell_NotifyIcon(win::NIM_ADD, record.data()), c.taken);
+        EXPECT_EQ(shell.Shell_NotifyIcon(win::kNimAdd, record.data()), c.taken);
         EXPECT_EQ(shell.IconCount(), c.taken ? 1u : 0u);
     }
 }
@@ -89,9 +89,8 @@ TEST_F(TrayTest, AddFlagsWhatTheControlHolds) {
     for (const auto& c : kAddCases) {
         SCOPED_TRACE(c.name);
         sim::SimShell shell(effects);
-        ShellOnlyApi api(shell);
         sim::SimUserControlSite site;
-        Tray tray(api, codec, site);
+        Tray tray(shell, codec, site);
         if (c.icon == IconKind::Absent) {
             forms::MemoryPropertyBag nothingStored;
             tray.LoadProperties(nothingStored);
@@ -103,10 +102,10 @@ TEST_F(TrayTest, AddFlagsWhatTheControlHolds) {
         tray.SetToolTip(c.tip);
         tray.SetVisible(true);
         const auto& add = shell.Calls().back();
-        ASSERT_EQ(add.message, win::NIM_ADD);
+        ASSERT_EQ(add.message, win::kNimAdd);
         EXPECT_EQ(add.Field(kUFlags), c.flags);
         EXPECT_EQ(add.Field(kHIcon), c.hIcon);
-        if (c.flags & win::NIF_TIP) {
+        if (c.flags & win::kNifTip) {
             EXPECT_EQ(Tip(add), TipField("Brenvik"));
         }
     }
@@ -124,7 +123,7 @@ TEST_F(TrayTest, HideThenShowDrawsANewIdAndTheNextDeleteCarriesIt) {
     tray.SetVisible(true);
     const auto firstId = LastCall().Field(kUId);
     tray.SetVisible(false);
-    EXPECT_EQ(LastCall().message, win::NIM_DELETE);
+    EXPECT_EQ(LastCall().message, win::kNimDelete);
     EXPECT_EQ(LastCall().Field(kUId), firstId);
     EXPECT_TRUE(LastCall().succeeded);
 
@@ -132,7 +131,7 @@ TEST_F(TrayTest, HideThenShowDrawsANewIdAndTheNextDeleteCarriesIt) {
     const auto secondId = LastCall().Field(kUId);
     EXPECT_NE(secondId, firstId);
     tray.SetVisible(false);
-    EXPECT_EQ(LastCall().message, win::NIM_DELETE);
+    EXPECT_EQ(LastCall().message, win::kNimDelete);
     EXPECT_EQ(LastCall().Field(kUId), secondId);
     EXPECT_TRUE(LastCall().succeeded);
     EXPECT_EQ(shell.IconCount(), 0u);
@@ -153,7 +152,7 @@ TEST_F(TrayTest, HidingAMarkedControlSendsADeleteThatFindsNoIcon) {
     Load();
     tray.SetVisible(true);
     tray.SetVisible(false);
-    EXPECT_EQ(Messages(), Sent{win::NIM_DELETE});
+    EXPECT_EQ(Messages(), Sent{win::kNimDelete});
     EXPECT_FALSE(LastCall().succeeded);
     EXPECT_FALSE(tray.Visible());
 }

@@ -1,11 +1,11 @@
 #pragma once
-// Wraps a backend's Windows functions and keeps account of the registry calls made
-// through it: which function, on which key, with which name, and how many keys were
-// left open. Works on the simulation and on the real registry alike.
+// Wraps a backend's registry and keeps account of the calls made through it: which function, on
+// which key, with which name, and how many keys were left open. Works on the simulation and on the
+// real registry alike.
 #include <string>
 #include <vector>
 
-#include "platform/forwarding_win_api.h"
+#include "platform/forwarding_registry_api.h"
 
 namespace brenvik::testing {
 
@@ -16,9 +16,9 @@ struct RegistryCall {
     bool operator==(const RegistryCall&) const = default;
 };
 
-class CountingWinApi final : public ForwardingWinApi {
+class CountingRegistryApi final : public ForwardingRegistryApi {
 public:
-    using ForwardingWinApi::ForwardingWinApi;
+    using ForwardingRegistryApi::ForwardingRegistryApi;
 
     // Keys opened or created and not yet closed.
     int OpenKeys() const { return openKeys_; }
@@ -53,7 +53,7 @@ public:
     LResult RegCloseKey(Handle key) override {
         Record("RegCloseKey", key, nullptr);
         const LResult code = inner_.RegCloseKey(key);
-        if (code == win::ERROR_SUCCESS) --openKeys_;
+        if (code == win::kErrorSuccess) --openKeys_;
         return code;
     }
 
@@ -62,7 +62,7 @@ private:
         calls_.push_back({function, key, name != nullptr ? name : ""});
     }
     LResult Opened(LResult code) {
-        if (code == win::ERROR_SUCCESS) ++openKeys_;
+        if (code == win::kErrorSuccess) ++openKeys_;
         return code;
     }
 
