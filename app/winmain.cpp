@@ -1,14 +1,14 @@
 // Brenvik.exe: the real Windows functions and forms runtime, and the main window.
+#include <windows.h>
+
 #include "app/form1.h"
 #include "app/form1_identity.h"
 #include "app/form1_layout.h"
-#include "platform/win32/ansi_codepage.h"
 #include "forms/win32/one_per_user.h"
 #include "forms/win32/runtime.h"
+#include "platform/win32/ansi_codepage.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/win32_api.h"
-
-#include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // One Brenvik per user: a second start shows the running window, publishes

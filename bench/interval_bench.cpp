@@ -1,6 +1,5 @@
 // Reading the refresh interval from the text box, for texts of each kind.
 #include <benchmark/benchmark.h>
-
 #include <string>
 
 #include "app/refresh_interval.h"

@@ -1,9 +1,8 @@
 #pragma once
 // Program texts made from fuzz input, and the check that ends a run on a broken rule.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
 #include <string>
 
 namespace brenvik::fuzz {

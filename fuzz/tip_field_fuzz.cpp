@@ -3,9 +3,9 @@
 // Tray's ToolTip assignment and a later show.
 #include <algorithm>
 
+#include "forms/sim/sim_user_control_site.h"
 #include "fuzz/fuzz_text.h"
 #include "platform/sim/iconv_codec.h"
-#include "forms/sim/sim_user_control_site.h"
 #include "platform/sim/sim_win_api.h"
 #include "platform/text.h"
 #include "tray/tray.h"

@@ -1,9 +1,9 @@
 // Any position and screen scale reaching the Tray's window: at most one event, and
 // one exactly when X over twips per pixel is one of the seven mouse messages from
 // WM_MOUSEMOVE (512) to WM_RBUTTONDBLCLK (518), with the event and button of that message.
+#include "forms/sim/sim_user_control_site.h"
 #include "fuzz/fuzz_text.h"
 #include "platform/sim/iconv_codec.h"
-#include "forms/sim/sim_user_control_site.h"
 #include "platform/sim/sim_win_api.h"
 #include "tray/tray.h"
 

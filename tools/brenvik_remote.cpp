@@ -7,16 +7,19 @@
 //
 // It finds the window by its class and caption and its buttons by their identifiers.
 // Exit code 0 on success.
+#include <windows.h>
+
 #include <cstdio>
 #include <cwchar>
 
 #include "app/form1_controls.h"
-
-#include <windows.h>
+#include "app/form1_identity.h"
 
 namespace {
 
-HWND FindBrenvik() { return FindWindowW(L"BrenvikForm", L"Brenvik"); }
+HWND FindBrenvik() {
+    return FindWindowW(brenvik::form1::WideWindowClass(), brenvik::form1::WideCaption());
+}
 
 int ButtonId(const wchar_t* name) {
     using brenvik::form1::Control;

@@ -1,5 +1,7 @@
 #include "standin.h"
 
+#include <windows.h>
+
 #include <shellapi.h>
 
 namespace standin {

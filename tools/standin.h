@@ -1,9 +1,9 @@
 #pragma once
 // What the stand-ins share: their command line and a small top-level window.
+#include <windows.h>
+
 #include <string>
 #include <vector>
-
-#include <windows.h>
 
 namespace standin {
 

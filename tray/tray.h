@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/ansi.h"
 #include "forms/user_control.h"
+#include "platform/ansi.h"
 #include "platform/shell_api.h"
 #include "tray/notify_icon_data.h"
 

@@ -1,10 +1,9 @@
-// The preview's floor, apart from the other floor calls: <windows.h> defines
-// macros under the names of the seam's constants.
+// The preview's floor.
+#include <windows.h>
+
 #include <cstring>
 
 #include "bench/wine/floor_calls.h"
-
-#include <windows.h>
 
 namespace brenvik::winbench {
 

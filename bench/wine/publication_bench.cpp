@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "registry/reg_routine.h"
-#include "bench/wine/running_form1.h"
 #include "bench/wine/report.h"  // <windows.h>, after the program's headers
+#include "bench/wine/running_form1.h"
+#include "registry/reg_routine.h"
 
 namespace brenvik::winbench {
 namespace {

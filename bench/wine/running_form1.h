@@ -2,17 +2,17 @@
 // Form1 as Brenvik.exe runs it: the real Windows functions and forms runtime, the
 // program's resources, a stand-in player in a process of its own (as Winamp is), and
 // a messenger user in the registry. The benchmark drives the message loop itself.
+#include <windows.h>
+
 #include <string>
 
 #include "app/form1.h"
-#include "platform/win32/ansi_codepage.h"
+#include "bench/wine/floor_calls.h"
 #include "forms/win32/runtime.h"
+#include "platform/win32/ansi_codepage.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/win32_api.h"
-#include "bench/wine/floor_calls.h"
 #include "tests/support/child_process.h"  // <windows.h>, after the program's headers
-
-#include <windows.h>
 
 namespace brenvik::winbench {
 

@@ -4,16 +4,19 @@
 // input, its peak working set and peak pagefile usage, read just before it is ended.
 // Brenvik finds no player here, so its start-up publishes nothing. A third program,
 // the minimal one loading the DLLs that only Brenvik imports, shows what they cost.
+#include <windows.h>
+
+#include <psapi.h>
+
 #include <cstdio>
 #include <stdexcept>
 #include <vector>
 
+#include "app/form1_identity.h"
 #include "bench/wine/report.h"
 #include "bench/wine/timing.h"
 #include "bench/wine/visible_window.h"
 #include "tests/support/child_process.h"
-
-#include <psapi.h>
 
 namespace brenvik::winbench {
 namespace {
@@ -46,7 +49,8 @@ void StartOnce(Program& program) {
 }
 
 int Run() {
-    Program brenvik{L"Brenvik.exe", L"", L"BrenvikForm", L"Brenvik", "Brenvik.exe"};
+    Program brenvik{L"Brenvik.exe", L"", form1::WideWindowClass(), form1::WideCaption(),
+                    "Brenvik.exe"};
     // Brenvik runs once per user: beside a running one, each start would only bring
     // that one's window forward, and its window would be timed.
     if (::FindWindowW(brenvik.windowClass, brenvik.title) != nullptr)

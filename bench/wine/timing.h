@@ -1,10 +1,10 @@
 #pragma once
 // Timing for the benchmarks under Wine: the performance counter, and the median of
 // several rounds, which a busy moment of the shared machine moves less than a mean.
+#include <windows.h>
+
 #include <algorithm>
 #include <vector>
-
-#include <windows.h>
 
 namespace brenvik::winbench {
 

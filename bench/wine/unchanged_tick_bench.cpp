@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "bench/wine/running_form1.h"
 #include "bench/wine/report.h"  // <windows.h>, after the program's headers
+#include "bench/wine/running_form1.h"
 
 namespace brenvik::winbench {
 namespace {

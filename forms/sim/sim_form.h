@@ -8,8 +8,8 @@
 
 #include "forms/forms.h"
 #include "forms/pixel_layout.h"
-#include "platform/sim/effect_log.h"
 #include "forms/sim/sim_controls.h"
+#include "platform/sim/effect_log.h"
 
 namespace brenvik::sim {
 

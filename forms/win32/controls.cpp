@@ -1,10 +1,9 @@
-// The program's headers come before <windows.h>, whose macros share their constants' names.
 #include "forms/win32/controls.h"
+
+#include <windows.h>
 
 #include "forms/win32/twips.h"
 #include "platform/failure.h"
-
-#include <windows.h>
 
 namespace brenvik::win32 {
 

@@ -1,5 +1,6 @@
-// The program's headers come before <windows.h>, whose macros share their constants' names.
 #include "forms/win32/form_window.h"
+
+#include <windows.h>
 
 #include <algorithm>
 #include <set>
@@ -12,9 +13,6 @@
 #include "forms/win32/user_control_host.h"
 #include "forms/win32/window_dpi.h"
 #include "platform/failure.h"
-
-#include <windows.h>
-
 #include "platform/win32/handles.h"
 
 namespace brenvik::win32 {

@@ -1,11 +1,10 @@
-// The program's headers come before <windows.h>, whose macros share their constants' names.
 #include "forms/win32/one_per_user.h"
+
+#include <windows.h>
 
 #include <string>
 
 #include "forms/win32/form_class.h"
-
-#include <windows.h>
 
 namespace brenvik::win32 {
 

@@ -1,16 +1,15 @@
-// The program's headers come before <windows.h>, whose macros share their constants' names.
 #include "forms/win32/runtime.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <utility>
 
-#include "forms/win32/twips.h"
 #include "forms/win32/form_window.h"
+#include "forms/win32/twips.h"
 #include "forms/win32/user_control_host.h"
-
-#include <windows.h>
-#include <commctrl.h>
-
 #include "platform/win32/handles.h"
 
 namespace brenvik::win32 {

@@ -1,4 +1,3 @@
-// The program's headers come before <windows.h>, whose macros share their constants' names.
 #include "forms/win32/user_control_host.h"
 
 #include <windows.h>

@@ -1,8 +1,8 @@
 #include "forms/win32/window_base.h"
 
-#include <type_traits>
-
 #include <windows.h>
+
+#include <type_traits>
 
 namespace brenvik::win32 {
 

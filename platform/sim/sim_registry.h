@@ -17,8 +17,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/sim/effect_log.h"
 #include "platform/registry_api.h"
+#include "platform/sim/effect_log.h"
 
 namespace brenvik::sim {
 

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/sim/effect_log.h"
 #include "platform/shell_api.h"
+#include "platform/sim/effect_log.h"
 
 namespace brenvik::sim {
 

@@ -1,8 +1,9 @@
 // handles.h first: the program's headers come before <windows.h>.
-#include "platform/win32/handles.h"
 #include "platform/win32/native_notify_icon_data.h"
 
 #include <cstring>
+
+#include "platform/win32/handles.h"
 
 namespace brenvik::win32 {
 

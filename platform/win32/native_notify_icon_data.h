@@ -3,10 +3,11 @@
 // NOTIFYICONDATAA. A 32-bit build's native layout is that record itself. On a 64-bit
 // build the window and icon handles take 8 bytes and are aligned, so the record is
 // copied into the native first-form layout (NOTIFYICONDATAA_V1_SIZE, 104 bytes).
-#include <cstdint>
-
 #include <windows.h>
+
 #include <shellapi.h>
+
+#include <cstdint>
 
 namespace brenvik::win32 {
 

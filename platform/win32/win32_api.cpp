@@ -1,6 +1,7 @@
 #include "platform/win32/win32_api.h"
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include "platform/win32/handles.h"

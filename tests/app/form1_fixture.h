@@ -2,7 +2,6 @@
 // Form1 on the headless window, with the backend's Windows underneath: the
 // simulation on Linux, the real registry and real windows under Wine.
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 

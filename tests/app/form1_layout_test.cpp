@@ -1,12 +1,11 @@
 // Form1's layout as every build reads it: what each control says at start, where the
 // preview line sits, and the order in which Tab walks the controls that take the focus.
-#include <gtest/gtest.h>
+#include "app/form1_layout.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-#include "app/form1_layout.h"
 
 namespace brenvik::testing {
 namespace {

@@ -1,7 +1,6 @@
 #include "tests/app/messenger_settings.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace brenvik::testing {

@@ -5,7 +5,6 @@
 // of its values are written: a lost user ID or a refused write leaves the preview,
 // LastStatus and the messenger alone, and the next tick publishes the same text.
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 

@@ -2,7 +2,6 @@
 // close button, on the simulated shell (Brenvik.exe itself is driven end to end
 // under Wine in tests/e2e).
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

@@ -2,7 +2,6 @@
 // Brenvik.exe with the stand-in player and messenger, started by a test and driven
 // through the program's real controls and its real tray icon.
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>

@@ -1,11 +1,12 @@
 #pragma once
 // Brenvik.exe's main window as a user meets it: its controls found by their place
 // in the tab order, read and driven with the messages another program may send.
+#include <windows.h>
+
 #include <string>
 
 #include "app/form1_controls.h"
-
-#include <windows.h>
+#include "app/form1_identity.h"
 
 namespace brenvik::e2e {
 
@@ -14,7 +15,7 @@ using form1::Control;
 class BrenvikWindow {
 public:
     // The main window of the running program, or null.
-    static HWND Find() { return FindWindowW(L"BrenvikForm", L"Brenvik"); }
+    static HWND Find() { return FindWindowW(form1::WideWindowClass(), form1::WideCaption()); }
 
     explicit BrenvikWindow(HWND window) : window_(window) {}
     HWND Handle() const { return window_; }

@@ -1,9 +1,9 @@
 #include "tests/e2e/messenger_log.h"
 
+#include <windows.h>
+
 #include <fstream>
 #include <sstream>
-
-#include <windows.h>
 
 namespace brenvik::e2e {
 

@@ -1,8 +1,8 @@
 #pragma once
 // Waiting on a condition, not for a fixed time.
-#include <functional>
-
 #include <windows.h>
+
+#include <functional>
 
 namespace brenvik::e2e {
 

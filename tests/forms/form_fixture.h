@@ -1,21 +1,20 @@
 #pragma once
 // Form1's layout loaded by the real forms runtime, with a user control that records
 // what its host does to it in place of the tray icon.
-#include <gtest/gtest.h>
+#include <windows.h>
 
 #include <chrono>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
 #include "app/form1_layout.h"
 #include "forms/win32/controls.h"
+#include "forms/win32/form_window.h"
 #include "forms/win32/runtime.h"
 #include "forms/win32/twips.h"
-#include "forms/win32/form_window.h"
 #include "platform/win32/handles.h"
-
-#include <windows.h>
 
 namespace brenvik::testing {
 

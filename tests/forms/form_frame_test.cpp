@@ -1,12 +1,11 @@
 // Form1's own window: its frame, caption, icons and client area.
-#include "tests/forms/form_fixture.h"
-
 #include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "app/form1_controls.h"
+#include "tests/forms/form_fixture.h"
 #include "tests/support/caller.h"
 
 namespace brenvik::testing {

@@ -2,13 +2,12 @@
 // one 32 x 32, 256-colour image of 2216 bytes, the version record and the manifest,
 // and nothing else. Checked in this test program, which links the same resources,
 // and in Brenvik.exe, built beside it.
-#include <gtest/gtest.h>
+#include <windows.h>
 
+#include <gtest/gtest.h>
 #include <set>
 #include <string>
 #include <vector>
-
-#include <windows.h>
 
 namespace brenvik::testing {
 namespace {

@@ -1,16 +1,15 @@
 // Timers: real window timers that tick exactly while enabled with a positive interval.
-#include <gtest/gtest.h>
+#include <windows.h>
 
 #include <chrono>
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <string>
 
 #include "forms/win32/runtime.h"
 #include "tests/support/caller.h"
-
-#include <windows.h>
 
 namespace brenvik::testing {
 namespace {

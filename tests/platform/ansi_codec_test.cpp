@@ -1,7 +1,6 @@
 // The ANSI code page of the build's backend: Windows-1252 in the simulation, the
 // system's code page (1252 in the test prefix) under Wine.
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 

@@ -1,10 +1,9 @@
 // The simulation's double-byte code page 932, where one character may take two
 // bytes. (Code page 1252 is tested on both backends in ansi_codec_test.cpp.)
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "platform/sim/iconv_codec.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 namespace brenvik::sim {
 namespace {

@@ -1,10 +1,9 @@
 // The registry functions as the program calls them, run against the simulation on
 // Linux and against Wine's registry on Windows: whatever the simulation answers
 // must be what Windows answers.
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 

@@ -2,7 +2,6 @@
 // look inside, and injected faults. How it answers calls is tested, on both
 // backends, in registry_api_test.cpp.
 #include <gtest/gtest.h>
-
 #include <string>
 
 #include "platform/sim/sim_win_api.h"

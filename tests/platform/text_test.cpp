@@ -1,11 +1,11 @@
 // The text and number services.
-#include <gtest/gtest.h>
+#include "platform/text.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 
 #include "platform/failure.h"
-#include "platform/text.h"
 
 namespace brenvik::text {
 namespace {

@@ -1,7 +1,7 @@
 // The accessor result taken as a text or as a number.
-#include <gtest/gtest.h>
-
 #include "registry/accessor_result.h"
+
+#include <gtest/gtest.h>
 
 namespace brenvik::registry {
 namespace {

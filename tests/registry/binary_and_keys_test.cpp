@@ -1,6 +1,6 @@
 // Binary values, key creation and key deletion.
-#include "tests/registry/reg_routine_fixture.h"
 #include "platform/forwarding_registry_api.h"
+#include "tests/registry/reg_routine_fixture.h"
 
 namespace brenvik::registry {
 namespace {

@@ -3,7 +3,6 @@
 // a test key of its own, with a message box that records its prompts and a count of
 // the keys left open, which must be none after every test.
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 

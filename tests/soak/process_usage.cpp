@@ -1,8 +1,10 @@
 #include "tests/soak/process_usage.h"
 
-#include <cstdio>
+#include <windows.h>
 
 #include <psapi.h>
+
+#include <cstdio>
 
 namespace brenvik::soak {
 

@@ -2,23 +2,23 @@
 // (the classes Brenvik.exe runs), the stand-in player in a process of its own, whose
 // title changes before every tick, and a messenger window. After a warm-up, the
 // process's handles, USER and GDI objects and memory must stay where they were.
-#include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
 #include "app/form1.h"
 #include "app/form1_controls.h"
-#include "platform/win32/ansi_codepage.h"
+#include "app/form1_identity.h"
 #include "forms/win32/runtime.h"
+#include "platform/win32/ansi_codepage.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/win32_api.h"
-#include "tests/support/child_process.h"
 #include "tests/e2e/wait.h"
 #include "tests/soak/process_usage.h"
-
-#include <windows.h>
+#include "tests/support/child_process.h"
 
 namespace brenvik::soak {
 namespace {
@@ -152,7 +152,7 @@ TEST_F(Soak, TenThousandPublicationsLeaveHandlesObjectsAndMemoryWhereTheyWere) {
         const Platform platform{api, api, api, ansi, messageBox};
         win32::FormsRuntime runtime;
         Form1 form1(platform, runtime);
-        HWND window = FindWindowW(L"BrenvikForm", L"Brenvik");
+        HWND window = FindWindowW(form1::WideWindowClass(), form1::WideCaption());
         ASSERT_NE(window, nullptr);
         SetWindowTextW(GetDlgItem(window, kText1), kPrefix);
         form1.LoadAndShow();  // publishes Title(0)

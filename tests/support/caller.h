@@ -3,7 +3,6 @@
 // `const auto trace = TraceCaller(caller);`: a failure inside the helper then names
 // the test line that called it.
 #include <gtest/gtest.h>
-
 #include <source_location>
 
 namespace brenvik::testing {

@@ -1,9 +1,9 @@
 #pragma once
 // A program from the running program's folder, started by a test or a benchmark and
 // ended when it lets go of it.
-#include <string>
-
 #include <windows.h>
+
+#include <string>
 
 namespace brenvik::testing {
 

@@ -1,10 +1,9 @@
 // The stand-ins, run as separate programs: the player's title can be set in every
 // advertised way, and the messenger logs custom status 5 at each command 392.
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <vector>

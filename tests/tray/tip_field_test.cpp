@@ -1,7 +1,6 @@
 // The tip field: the text, one NUL, then spaces to 64 bytes; cut so that the NUL
 // always fits, never inside a character.
 #include <gtest/gtest.h>
-
 #include <string>
 
 #include "tests/tray/test_codec.h"

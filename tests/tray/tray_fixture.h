@@ -1,14 +1,13 @@
 #pragma once
 // A Tray on the simulated shell and a headless site, as a running host holds it.
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
 #include "forms/property_bag.h"
+#include "forms/sim/sim_user_control_site.h"
 #include "platform/sim/effect_log.h"
 #include "platform/sim/sim_shell.h"
-#include "forms/sim/sim_user_control_site.h"
 #include "tests/tray/test_codec.h"
 #include "tray/tray.h"
 

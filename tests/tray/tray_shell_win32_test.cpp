@@ -1,21 +1,19 @@
 // The tray control hosted on a real window, talking to the real shell: under Wine,
 // its notification area ("Wine System Tray"). The icon is added, changed and
 // removed for real, and a real double click on it reaches the control as DblClick.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <exception>
 #include <functional>
-#include <stdexcept>
+#include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
-// The program's headers come before <windows.h>, whose macros share their constants' names.
 #include "forms/forms.h"
+#include "forms/win32/user_control_host.h"
 #include "platform/shell_api.h"
 #include "platform/win32/ansi_codepage.h"
-#include "forms/win32/user_control_host.h"
 #include "platform/win32/win32_api.h"
 #include "tray/notify_icon_data.h"
 #include "tray/tray.h"
