@@ -12,7 +12,8 @@
 # did it is kept under build/fuzz/run/<name>/ and named in the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/stages.sh
+. scripts/lib/configure.sh
+. scripts/lib/cores.sh
 mode=${1:-explore}
 case $mode in
   explore) runner=() limit=(-max_total_time="${BRENVIK_FUZZ_SECONDS:-60}") ;;
