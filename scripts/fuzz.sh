@@ -43,7 +43,8 @@ run_target() {
   fi
 }
 
-targets=(key_path refresh_interval title_capture tip_field tray_mouse registry_sequence)
+# The targets, as fuzz/CMakeLists.txt lists them for the build.
+mapfile -t targets <build/fuzz/fuzz-targets.txt
 failed=0
 for ((i = 0; i < ${#targets[@]}; i += 2)); do
   pids=()
