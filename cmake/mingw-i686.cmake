@@ -3,5 +3,5 @@
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(BRENVIK_MINGW_TRIPLE i686-w64-mingw32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
-# Which Wine runs this build's programs (scripts/wine.sh reads it from the cache).
+# Which Wine runs this build's programs (scripts/lib/wine.sh reads it from the cache).
 set(BRENVIK_WINE_ARCH win32 CACHE INTERNAL "")

@@ -2,5 +2,5 @@
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(BRENVIK_MINGW_TRIPLE x86_64-w64-mingw32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
-# Which Wine runs this build's programs (scripts/wine.sh reads it from the cache).
+# Which Wine runs this build's programs (scripts/lib/wine.sh reads it from the cache).
 set(BRENVIK_WINE_ARCH win64 CACHE INTERNAL "")

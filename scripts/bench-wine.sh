@@ -6,11 +6,12 @@
 #
 #   scripts/bench-wine.sh [PRESET [BUILD_DIR]]
 # PRESET is windows (i686) or windows64 (x86_64); by default the first build this
-# machine runs (scripts/windows-builds.sh). BUILD_DIR defaults to the preset's own.
+# machine runs (scripts/lib/windows-builds.sh). BUILD_DIR defaults to the preset's own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/stages.sh
-. scripts/windows-builds.sh
+. scripts/lib/configure.sh
+. scripts/lib/cores.sh
+. scripts/lib/windows-builds.sh
 choose_windows_builds
 preset=${1:-${WINDOWS_BUILDS%% *}}
 build=$(realpath -m "${2:-build/$preset}")
@@ -18,7 +19,7 @@ echo "Build: $preset ($build)"
 
 configure "$preset" -B "$build"
 echo "Building Brenvik.exe and the benchmarks ($preset)"
-cmake --build "$build" -j2 --target Brenvik winamp_standin minimal_window \
+cmake --build "$build" --target Brenvik winamp_standin minimal_window \
   wine_unchanged_tick_bench wine_publication_bench wine_startup_bench
 
 # From here on, this shell and all it starts (the display, the Wine server, the
@@ -27,7 +28,7 @@ cmake --build "$build" -j2 --target Brenvik winamp_standin minimal_window \
 # wake-up of the other one (about 40 us on this virtual machine, and it varies).
 taskset -p -c 0 $$ >/dev/null
 
-. scripts/wine.sh
+. scripts/lib/wine.sh
 wine_start_build "$build"
 
 bin=$build/bin

@@ -4,14 +4,11 @@
 # compile on every machine, whether or not it runs 32-bit programs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/stages.sh
+. scripts/lib/build-program.sh
 limit=$((200 * 1024))
 status=0
 for preset in windows windows64; do
-  # A configured build reconfigures itself when it must; the test command's Wine tests
-  # may be running from it.
-  [ -f "build/$preset/CMakeCache.txt" ] || configure "$preset"
-  cmake --build --preset "$preset" --target Brenvik >/dev/null
+  build_program --quiet "$preset" Brenvik
   program=build/$preset/bin/Brenvik.exe
   bytes=$(stat -c %s "$program")
   if [ "$bytes" -lt "$limit" ]; then

@@ -12,7 +12,8 @@
 # did it is kept under build/fuzz/run/<name>/ and named in the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/stages.sh
+. scripts/lib/configure.sh
+. scripts/lib/cores.sh
 mode=${1:-explore}
 case $mode in
   explore) runner=() limit=(-max_total_time="${BRENVIK_FUZZ_SECONDS:-60}") ;;
@@ -42,7 +43,8 @@ run_target() {
   fi
 }
 
-targets=(key_path refresh_interval title_capture tip_field tray_mouse registry_sequence)
+# The targets, as fuzz/CMakeLists.txt lists them for the build.
+mapfile -t targets <build/fuzz/fuzz-targets.txt
 failed=0
 for ((i = 0; i < ${#targets[@]}; i += 2)); do
   pids=()

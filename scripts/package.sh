@@ -12,7 +12,8 @@
 # and here each entry's order, time and mode is set where it can be seen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/stages.sh
+. scripts/lib/tmpdir.sh
+. scripts/lib/build-program.sh
 scripts/install-deps.sh test
 version=$(head -n 1 VERSION)
 # Only the zip entries take the commit's time. The programs are built without it, like
@@ -29,11 +30,8 @@ trap 'rm -rf "$stage"' EXIT
 
 for build in windows:x86 windows64:x64; do
   preset=${build%:*} arch=${build#*:}
-  # A configured build reconfigures itself when it must; the test command's Wine tests
-  # may be running from it.
-  [ -f "build/$preset/CMakeCache.txt" ] || configure "$preset"
   echo "Building Brenvik.exe ($preset)"
-  cmake --build --preset "$preset" --target Brenvik
+  build_program "$preset" Brenvik
   program=build/$preset/bin/Brenvik.exe
   # A released program carries no debug information and no symbol table.
   if objdump -h "$program" | grep -q '\.debug' || objdump -t "$program" | grep -q '^\['; then

@@ -7,7 +7,7 @@
 # Brenvik.exe, the same one. Builds only the programs that are packaged.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/stages.sh
+. scripts/lib/tmpdir.sh
 scripts/package.sh
 
 copy=$(mktemp -d)

@@ -6,9 +6,10 @@
 # screenshot of the window (build/brenvik.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/stages.sh
+. scripts/lib/configure.sh
+. scripts/lib/cores.sh
 scripts/install-deps.sh run
-. scripts/windows-builds.sh
+. scripts/lib/windows-builds.sh
 choose_windows_builds
 preset=${WINDOWS_BUILDS%% *}
 echo "Brenvik's $preset build ($WINDOWS_BUILDS_WHY)"
@@ -17,7 +18,7 @@ echo "Building Brenvik.exe, the stand-ins and brenvik_remote ($preset)"
 cmake --build --preset "$preset" --target Brenvik winamp_standin messenger_standin brenvik_remote
 build=$PWD/build/$preset
 bin=$build/bin
-. scripts/wine.sh
+. scripts/lib/wine.sh
 
 if [ -n "${DISPLAY:-}" ]; then
   wine_use_build "$build"

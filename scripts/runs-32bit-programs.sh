@@ -3,6 +3,7 @@
 # loader. Some kernels run with 32-bit emulation switched off, and neither uname nor
 # the installed packages tell: a tiny 32-bit program is assembled and really run.
 set -euo pipefail
+. "$(dirname "$0")/lib/tmpdir.sh"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 printf '.globl _start\n_start:\n  movl $1, %%eax\n  xorl %%ebx, %%ebx\n  int $0x80\n' >"$dir/exit.s"

@@ -6,7 +6,10 @@
 # stage's time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/stages.sh
+. scripts/lib/quiet.sh
+. scripts/lib/stages.sh
+. scripts/lib/configure.sh
+. scripts/lib/cores.sh
 say_while_quiet
 scripts/install-deps.sh test
 export BRENVIK_DEPS_CHECKED=test
@@ -20,7 +23,7 @@ wine_tests_pids=() wine_tests_presets=() wine_tests_starts=()
 start_wine_tests() {
   echo "The $1 build's tests run under Wine alongside what follows; their output comes when they end"
   (
-    . scripts/wine.sh
+    . scripts/lib/wine.sh
     wine_start_build "$PWD/build/$1"
     ctest --preset "$1"
   ) >"build/$1/wine-tests.log" 2>&1 &
@@ -46,7 +49,7 @@ scripts/check-format.sh
 
 # The Windows builds first: their tests under Wine wait on Wine more than they compute,
 # so each build's run while the next build and then the host stages compile.
-. scripts/windows-builds.sh
+. scripts/lib/windows-builds.sh
 choose_windows_builds
 echo "Windows builds under Wine: $WINDOWS_BUILDS ($WINDOWS_BUILDS_WHY)"
 for preset in $WINDOWS_BUILDS; do

@@ -1,5 +1,5 @@
-# Sourced by the test and run scripts: which Windows builds this machine can run
-# under Wine.
+# Sourced by the test, run and benchmark commands: which Windows builds this machine
+# can run under Wine.
 #   windows (i686, the shipping build) needs 32-bit Wine, so a kernel that runs
 #   32-bit programs; windows64 (x86_64) runs everywhere.
 # BRENVIK_WINDOWS_BUILDS names them instead (e.g. "windows64", to prove the 64-bit-only
@@ -7,12 +7,12 @@
 
 # Sets WINDOWS_BUILDS (the presets, shipping build first) and WINDOWS_BUILDS_WHY.
 choose_windows_builds() {
-  local here
-  here=$(dirname "${BASH_SOURCE[0]}")
+  local commands
+  commands=$(dirname "${BASH_SOURCE[0]}")/..
   if [ -n "${BRENVIK_WINDOWS_BUILDS:-}" ]; then
     WINDOWS_BUILDS=$BRENVIK_WINDOWS_BUILDS
     WINDOWS_BUILDS_WHY="named by BRENVIK_WINDOWS_BUILDS"
-  elif "$here/runs-32bit-programs.sh"; then
+  elif "$commands/runs-32bit-programs.sh"; then
     WINDOWS_BUILDS="windows windows64"
     WINDOWS_BUILDS_WHY="this machine runs 32-bit and 64-bit programs"
   else

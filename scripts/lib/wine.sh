@@ -1,8 +1,7 @@
-#!/usr/bin/env bash
 # Brenvik's one way to run a Windows build's programs under Wine: which loader, which
-# prefix (one per build, in the build folder), which virtual display.
-#
-# Sourced by the scripts:
+# prefix (one per build, in the build folder), which virtual display. Sourced by the
+# commands, and by scripts/wine-run.sh, which ctest runs (the builds' emulator,
+# cmake/mingw-common.cmake):
 #   wine_use_build BUILD_DIR   the build's Wine environment (WINELOADER, WINEPREFIX, ...)
 #   wine_make_prefix           creates $WINEPREFIX once; concurrent callers wait; the
 #                              DLLs it shares with the other builds' prefixes stored once
@@ -10,10 +9,8 @@
 #   wine_start_build BUILD_DIR  all three, with the prefix's server running until exit
 #   wine_set_dpi DPI           the prefix's logical dots per inch, for programs started later
 #   wine_window_manager absent|present  who draws the window frames
-# Run by ctest (the builds' emulator, cmake/mingw-common.cmake):
-#   scripts/wine.sh run PROGRAM [ARGS...]
-#   scripts/wine.sh run-at-dpi DPI PROGRAM [ARGS...]
-# from a folder of the build, on the display that wine_start_build started or, with none, a display of its own.
+#   wine_run_here [--dpi DPI] PROGRAM [ARGS...]  a program of the build that holds the
+#                              current folder, as ctest runs it
 
 # wine_use_build BUILD_DIR: the environment every Wine program of that build runs in.
 # WINELOADER names the loader itself, 32- or 64-bit as the build is: Debian's `wine`
@@ -139,25 +136,22 @@ wine_enclosing_build() {
   echo "$build"
 }
 
-# Executed rather than sourced: ctest's way in. With no display, the program gets one
-# of its own, stopped when it ends.
-if [ "${BASH_SOURCE[0]}" = "$0" ]; then
-  set -euo pipefail
-  command=${1:-}
-  shift || true
+# wine_run_here [--dpi DPI] PROGRAM [ARGS...]: runs a program of the build that holds
+# the current folder, on the display that wine_start_build started or, with none, on a
+# display of its own, stopped when the shell exits. With --dpi, at DPI dots per inch:
+# the prefix is the build's, so its dots per inch go back to 96 when the shell exits,
+# and ctest runs these tests alone (RUN_SERIAL).
+wine_run_here() {
+  local dpi=
+  if [ "$1" = --dpi ]; then dpi=$2; shift 2; fi
   wine_use_build "$(wine_enclosing_build)"
   wine_make_prefix
   [ -n "${DISPLAY:-}" ] || wine_open_display
-  case $command in
-    run) trap 'wine_close_display' EXIT ;;
-    run-at-dpi)
-      # The prefix is the build's: its dots per inch go back to 96 afterwards, and
-      # ctest runs these tests alone (RUN_SERIAL).
-      trap 'wine_set_dpi 96; wine_close_display' EXIT
-      wine_set_dpi "$1"
-      shift
-      ;;
-    *) echo "usage: $0 run|run-at-dpi DPI PROGRAM [ARGS...]" >&2; exit 2 ;;
-  esac
+  if [ -n "$dpi" ]; then
+    trap 'wine_set_dpi 96; wine_close_display' EXIT
+    wine_set_dpi "$dpi"
+  else
+    trap 'wine_close_display' EXIT
+  fi
   "$WINELOADER" "$@"
-fi
+}
