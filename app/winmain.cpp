@@ -2,7 +2,7 @@
 #include "app/form1.h"
 #include "app/form1_layout.h"
 #include "platform/win32/ansi_codepage.h"
-#include "forms/win32/one_per_user.h"
+#include "forms/win32/one_per_session.h"
 #include "forms/win32/runtime.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/win32_api.h"
@@ -10,10 +10,10 @@
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    // One Brenvik per user: a second start shows the running window, publishes
-    // nothing and ends, whether or not the running one answered.
-    const brenvik::win32::OnePerUser onePerUser(L"Brenvik");
-    if (!onePerUser.First()) {
+    // One Brenvik per user session: a second start shows the running window,
+    // publishes nothing and ends, whether or not the running one answered.
+    const brenvik::win32::OnePerSession oncePerSession(L"Brenvik");
+    if (!oncePerSession.First()) {
         (void)brenvik::win32::AskRunningFormForward(brenvik::kForm1Caption);
         return 0;
     }

@@ -7,7 +7,7 @@
 
 #include "forms/control_id.h"
 #include "forms/win32/form_class.h"
-#include "forms/win32/one_per_user.h"
+#include "forms/win32/one_per_session.h"
 #include "forms/win32/runtime.h"
 #include "forms/win32/twips.h"
 #include "forms/win32/user_control_host.h"

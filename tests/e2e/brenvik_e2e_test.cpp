@@ -104,9 +104,9 @@ TEST_F(BrenvikExe, TheCloseButtonWhileRefreshingEndsTheProgram) {
     EXPECT_FALSE(TrayIconShown());
 }
 
-// A second start by the same user shows the running window, back from the tray too,
-// publishes nothing (a start that ran would publish the new title at once) and ends;
-// the running Brenvik goes on.
+// A second start in the same user session shows the running window, back from the
+// tray too, publishes nothing (a start that ran would publish the new title at once)
+// and ends; the running Brenvik goes on.
 TEST_F(BrenvikExe, ASecondStartShowsTheRunningWindowPublishesNothingAndEnds) {
     StartPlayer(L"Song A");
     BrenvikWindow window = StartBrenvik();

@@ -1,21 +1,22 @@
 #pragma once
-// One program per logged-on user. The first start holds a mutex named in the user's own
-// namespace (Local\), so that each user of a shared machine runs their own. A later
-// start asks the running program's form to come forward, and ends.
+// One program per user session. The first start holds a mutex named in the session's
+// own namespace (Local\), so that each session of a shared machine, with its own
+// desktop and notification area, runs its own. A later start asks the running
+// program's form to come forward, and ends.
 #include <string_view>
 
 namespace brenvik::win32 {
 
-class OnePerUser {
+class OnePerSession {
 public:
     // Takes the name `Local\<name>` for this process, unless another process of the
-    // same user holds it.
-    explicit OnePerUser(std::wstring_view name);
-    ~OnePerUser();
-    OnePerUser(const OnePerUser&) = delete;
-    OnePerUser& operator=(const OnePerUser&) = delete;
+    // same user session holds it.
+    explicit OnePerSession(std::wstring_view name);
+    ~OnePerSession();
+    OnePerSession(const OnePerSession&) = delete;
+    OnePerSession& operator=(const OnePerSession&) = delete;
 
-    // False when an earlier start by the same user is still running.
+    // False when an earlier start in the same user session is still running.
     bool First() const { return first_; }
 
 private:

@@ -1,5 +1,5 @@
 // The program's headers come before <windows.h>, whose macros share their constants' names.
-#include "forms/win32/one_per_user.h"
+#include "forms/win32/one_per_session.h"
 
 #include <string>
 
@@ -15,7 +15,7 @@ constexpr int kWindowWaitSteps = 40;
 constexpr DWORD kWindowWaitStepMilliseconds = 50;
 }  // namespace
 
-OnePerUser::OnePerUser(std::wstring_view name) {
+OnePerSession::OnePerSession(std::wstring_view name) {
     const std::wstring localName = L"Local\\" + std::wstring(name);
     mutex_ = ::CreateMutexW(nullptr, FALSE, localName.c_str());
     // A name that can't be taken at all (another kind of object holds it) doesn't keep
@@ -23,7 +23,7 @@ OnePerUser::OnePerUser(std::wstring_view name) {
     first_ = mutex_ == nullptr || ::GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
-OnePerUser::~OnePerUser() {
+OnePerSession::~OnePerSession() {
     if (mutex_ != nullptr) ::CloseHandle(mutex_);
 }
 
