@@ -42,8 +42,6 @@ void RegisterFormClass() {
     if (!registered) throw Failure({"The window class of the forms could not be registered."});
 }
 
-UINT TaskbarCreated() { return UserControlHost::TaskbarCreatedMessage(); }
-
 template <typename Map>
 auto& Find(Map& map, std::string_view name, const char* kind) {
     const auto it = map.find(name);
@@ -248,12 +246,12 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
             break;
         default:
             // The shell restarted: every tray icon is gone and must be added again.
-            if (message == TaskbarCreated()) {
+            if (UserControlHost::TaskbarCreatedMessage().Is(message)) {
                 for (auto& [name, host] : userControls_) host->ShellRestarted();
                 if (shellRestartedHandler_) RunHandler(shellRestartedHandler_);
                 return 0;
             }
-            if (message == StartedAgainMessage()) {
+            if (StartedAgainMessage().Is(message)) {
                 if (startedAgainHandler_) RunHandler(startedAgainHandler_);
                 return 0;
             }

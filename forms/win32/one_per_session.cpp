@@ -27,8 +27,8 @@ OnePerSession::~OnePerSession() {
     if (mutex_ != nullptr) ::CloseHandle(mutex_);
 }
 
-unsigned StartedAgainMessage() {
-    static const UINT message = ::RegisterWindowMessageW(L"Brenvik.StartedAgain");
+RegisteredMessage StartedAgainMessage() {
+    static const RegisteredMessage message(::RegisterWindowMessageW(L"Brenvik.StartedAgain"));
     return message;
 }
 
@@ -40,7 +40,7 @@ bool AskRunningFormForward(std::u16string_view caption) {
             ::GetWindowThreadProcessId(running, &process);
             // This start has the foreground that the user just gave it; it hands it on.
             ::AllowSetForegroundWindow(process);
-            return ::PostMessageW(running, StartedAgainMessage(), 0, 0) != FALSE;
+            return ::PostMessageW(running, StartedAgainMessage().Id(), 0, 0) != FALSE;
         }
         ::Sleep(kWindowWaitStepMilliseconds);
     }

@@ -5,6 +5,8 @@
 // program's form to come forward, and ends.
 #include <string_view>
 
+#include "forms/win32/registered_message.h"
+
 namespace brenvik::win32 {
 
 class OnePerSession {
@@ -26,7 +28,7 @@ private:
 
 // The message that asks a form to come forward: a form's window runs its "started
 // again" handler when it gets it.
-unsigned StartedAgainMessage();
+RegisteredMessage StartedAgainMessage();
 
 // Posts the message to the running program's form, the form window with this caption,
 // and lets that program take the foreground. The first start makes its window just
