@@ -11,12 +11,12 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // One Brenvik per user session: a second start shows the running window,
-    // publishes nothing and ends, whether or not the running one answered.
-    const brenvik::win32::OnePerSession oncePerSession(L"Brenvik");
-    if (!oncePerSession.First()) {
-        (void)brenvik::win32::AskRunningFormForward(brenvik::kForm1Caption);
-        return 0;
-    }
+    // publishes nothing and ends, whether or not the running one answered; one that
+    // finds the name let go of meanwhile runs as the first.
+    brenvik::win32::OnePerSession oncePerSession(L"Brenvik");
+    if (!oncePerSession.First())
+        oncePerSession.AskRunningFormForwardOrTakeOver(brenvik::kForm1Caption);
+    if (!oncePerSession.First()) return 0;
     brenvik::win32::Win32Api api;
     brenvik::win32::AnsiCodePage ansi;
     brenvik::win32::Win32MessageBox messageBox(ansi);

@@ -3,6 +3,7 @@
 // own namespace (Local\), so that each session of a shared machine, with its own
 // desktop and notification area, runs its own. A later start asks the running
 // program's form to come forward, and ends.
+#include <string>
 #include <string_view>
 
 #include "forms/win32/registered_message.h"
@@ -21,19 +22,26 @@ public:
     // False when an earlier start in the same user session is still running.
     bool First() const { return first_; }
 
+    // A later start posts the started-again message to the running program's form,
+    // the form window with this caption, and lets that program take the foreground.
+    // The first start makes its window just after it takes the name, so this waits a
+    // little for the window to appear; and a program that is ending may hold the name
+    // a moment after its window has gone, so meanwhile this start takes the name
+    // whenever it is free, and is then the first.
+    void AskRunningFormForwardOrTakeOver(std::u16string_view caption);
+
 private:
-    void* mutex_;
-    bool first_;
+    // Takes the name if no other process holds it. A later start holds no handle to
+    // the mutex, so that it keeps no other start from taking the name.
+    void TryTake();
+
+    std::wstring name_;
+    void* mutex_ = nullptr;
+    bool first_ = false;
 };
 
 // The message that asks a form to come forward: a form's window runs its "started
 // again" handler when it gets it.
 RegisteredMessage StartedAgainMessage();
-
-// Posts the message to the running program's form, the form window with this caption,
-// and lets that program take the foreground. The first start makes its window just
-// after it takes the name, so this waits a little for the window to appear. False when
-// none did.
-bool AskRunningFormForward(std::u16string_view caption);
 
 }  // namespace brenvik::win32
