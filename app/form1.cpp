@@ -40,8 +40,8 @@ Form1::Form1(const Platform& platform, forms::Runtime& runtime)
         if (event == Tray::kDblClick) Tray1_DblClick();
     });
     form_->OnShellRestarted([this] { Form_ShellRestarted(); });
-    // Brenvik started again by the same user: the running window comes back, from the
-    // tray too, just as a double click on the icon brings it.
+    // Brenvik started again in the same user session: the running window comes back,
+    // from the tray too, just as a double click on the icon brings it.
     form_->OnStartedAgain([this] { Tray1_DblClick(); });
 }
 

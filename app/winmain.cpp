@@ -4,20 +4,21 @@
 #include "app/form1.h"
 #include "app/form1_identity.h"
 #include "app/form1_layout.h"
-#include "forms/win32/one_per_user.h"
+#include "forms/win32/one_per_session.h"
 #include "forms/win32/runtime.h"
 #include "platform/win32/ansi_codepage.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/win32_api.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    // One Brenvik per user: a second start shows the running window, publishes
-    // nothing and ends, whether or not the running one answered.
-    const brenvik::win32::OnePerUser onePerUser(L"Brenvik");
-    if (!onePerUser.First()) {
-        (void)brenvik::win32::AskRunningFormForward(brenvik::form1::kCaption);
-        return 0;
-    }
+    // One Brenvik per user session: a second start shows the running window,
+    // publishes nothing and ends, whether or not the running one answered; one that
+    // finds the name let go of meanwhile runs as the first.
+    brenvik::win32::OnePerSession oncePerSession(L"Brenvik");
+    if (!oncePerSession.First())
+        oncePerSession.AskRunningFormForwardOrTakeOver(brenvik::form1::kWindowClass,
+                                                       brenvik::form1::kCaption);
+    if (!oncePerSession.First()) return 0;
     brenvik::win32::Win32Api api;
     brenvik::win32::AnsiCodePage ansi;
     brenvik::win32::Win32MessageBox messageBox(ansi);

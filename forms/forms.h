@@ -95,8 +95,8 @@ public:
     // The window's handler of a shell restart, run after its user controls have put
     // their icons back.
     virtual void OnShellRestarted(std::function<void()> handler) = 0;
-    // The window's handler of another start of the program by the same user, which
-    // asked this one to come forward and ended.
+    // The window's handler of another start of the program in the same user session,
+    // which asked this one to come forward and ended.
     virtual void OnStartedAgain(std::function<void()> handler) = 0;
 
     virtual void Show() = 0;

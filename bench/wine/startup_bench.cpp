@@ -51,10 +51,10 @@ void StartOnce(Program& program) {
 int Run() {
     Program brenvik{L"Brenvik.exe", L"", form1::WideWindowClass(), form1::WideCaption(),
                     "Brenvik.exe"};
-    // Brenvik runs once per user: beside a running one, each start would only bring
-    // that one's window forward, and its window would be timed.
+    // Brenvik runs once per user session: beside a running one, each start would only
+    // bring that one's window forward, and its window would be timed.
     if (::FindWindowW(brenvik.windowClass, brenvik.title) != nullptr)
-        throw std::runtime_error("a Brenvik is already running for this user");
+        throw std::runtime_error("a Brenvik is already running in this user session");
     Program minimal{L"minimal_window.exe", L"", L"MinimalWindow", L"Minimal", "minimal_window.exe"};
     // Where the difference comes from: the minimal program with the DLLs that only
     // Brenvik imports loaded first.

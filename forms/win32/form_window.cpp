@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "forms/control_id.h"
-#include "forms/win32/one_per_user.h"
+#include "forms/win32/one_per_session.h"
 #include "forms/win32/runtime.h"
 #include "forms/win32/twips.h"
 #include "forms/win32/user_control_host.h"
@@ -41,8 +41,6 @@ void RegisterFormClass(const std::wstring& name) {
         throw Failure({"The window class of the forms could not be registered."});
     registered.insert(name);
 }
-
-UINT TaskbarCreated() { return UserControlHost::TaskbarCreatedMessage(); }
 
 template <typename Map>
 auto& Find(Map& map, std::string_view name, const char* kind) {
@@ -267,12 +265,12 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
             break;
         default:
             // The shell restarted: every tray icon is gone and must be added again.
-            if (message == TaskbarCreated()) {
+            if (UserControlHost::TaskbarCreatedMessage().Is(message)) {
                 for (auto& [name, host] : userControls_) host->ShellRestarted();
                 if (shellRestartedHandler_) RunHandler(shellRestartedHandler_);
                 return 0;
             }
-            if (message == StartedAgainMessage()) {
+            if (StartedAgainMessage().Is(message)) {
                 if (startedAgainHandler_) RunHandler(startedAgainHandler_);
                 return 0;
             }

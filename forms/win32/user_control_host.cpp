@@ -67,8 +67,8 @@ UserControlHost::~UserControlHost() {
 
 std::uint32_t UserControlHost::hWnd() const { return FromHandle(Window()); }
 
-std::uint32_t UserControlHost::TaskbarCreatedMessage() {
-    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+RegisteredMessage UserControlHost::TaskbarCreatedMessage() {
+    static const RegisteredMessage message(RegisterWindowMessageA("TaskbarCreated"));
     return message;
 }
 

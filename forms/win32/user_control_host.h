@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "forms/forms.h"
+#include "forms/win32/registered_message.h"
 #include "forms/win32/window_base.h"
 #include "platform/win_types.h"
 
@@ -48,7 +49,7 @@ public:
     // The message that a new shell broadcasts to the top-level windows. It reaches
     // only the host's top-level window, whose procedure hands it on by calling
     // ShellRestarted on each of its hosts.
-    static std::uint32_t TaskbarCreatedMessage();
+    static RegisteredMessage TaskbarCreatedMessage();
     void ShellRestarted() { control_->OnShellRestarted(); }
 
     std::uint32_t hWnd() const override;

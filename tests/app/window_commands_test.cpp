@@ -154,8 +154,8 @@ TEST_F(WindowCommands, AfterAShellRestartEitherTheWindowOrItsIconIsThere) {
     }
 }
 
-// Brenvik started again by the same user: the running window comes forward, back from
-// the tray as a double click on the icon brings it, and nothing is published.
+// Brenvik started again in the same user session: the running window comes forward,
+// back from the tray as a double click on the icon brings it, and nothing is published.
 struct StartedAgainCase {
     const char* name;
     bool inTheTray;

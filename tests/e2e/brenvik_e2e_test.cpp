@@ -2,6 +2,7 @@
 // messenger, driven through the program's real controls and its real tray icon.
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "tests/e2e/brenvik_exe_fixture.h"
 
@@ -104,31 +105,89 @@ TEST_F(BrenvikExe, TheCloseButtonWhileRefreshingEndsTheProgram) {
     EXPECT_FALSE(TrayIconShown());
 }
 
-// A second start by the same user shows the running window, back from the tray too,
-// publishes nothing (a start that ran would publish the new title at once) and ends;
-// the running Brenvik goes on.
+// A second start in the same user session shows the running window, back from the
+// tray too, publishes nothing (a start that ran would publish the new title at once)
+// and ends; the running Brenvik goes on.
 TEST_F(BrenvikExe, ASecondStartShowsTheRunningWindowPublishesNothingAndEnds) {
     StartPlayer(L"Song A");
     BrenvikWindow window = StartBrenvik();
     ASSERT_TRUE(WaitForPublications(1));
     SetTitle(L"Song B");
+    HWND player = FindWindowW(L"Winamp v1.x", nullptr);
     for (const bool inTheTray : {true, false}) {
         SCOPED_TRACE(inTheTray ? "window in the tray" : "window shown");
         if (inTheTray) {
             window.Click(Control::Command3);
             ASSERT_TRUE(WaitFor([&] { return !window.Visible() && TrayIconShown(); }));
         }
+        // Another program has the foreground, as when the user starts Brenvik again.
+        SetForegroundWindow(player);
+        ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == player; }));
         const ULONGLONG started = GetTickCount64();
         testing::ChildProcess second(L"Brenvik.exe", L"");
         ASSERT_TRUE(second.HasEnded(10000)) << "the second start still runs";
         std::printf("The second start ended after %llu ms\n", GetTickCount64() - started);
+        EXPECT_EQ(second.ExitCode(), 0u);
         EXPECT_TRUE(WaitFor([&] { return window.Visible() && !TrayIconShown(); }));
+        EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == window.Handle(); }))
+            << "the window came back behind another program";
         EXPECT_EQ(BrenvikWindow::Find(), window.Handle());
         EXPECT_FALSE(brenvik_->HasEnded());
     }
     EXPECT_EQ(PublicationsAfterAWhile(), 1u);
     EXPECT_EQ(Published()[0].status, "Song A");
 }
+
+// The name Local\Brenvik held by the test before Brenvik starts. A mutex held a moment
+// with no window, as a Brenvik that is ending holds it after its window has gone, and an
+// object of another kind, which the guard can't take at all, let the start run: its
+// window shows and it publishes once. A mutex held throughout stops it: the start ends
+// with exit code 0, shows no window and publishes nothing.
+constexpr wchar_t kGuardName[] = L"Local\\Brenvik";
+struct HeldNameCase {
+    const char* name;
+    HANDLE (*hold)();
+    bool letGoAfterAMoment;
+    bool runs;
+};
+constexpr HeldNameCase kHeldNames[] = {
+    {"MutexLetGoAfterAMoment", [] { return CreateMutexW(nullptr, FALSE, kGuardName); }, true, true},
+    {"MutexHeldThroughout", [] { return CreateMutexW(nullptr, FALSE, kGuardName); }, false, false},
+    {"Event", [] { return CreateEventW(nullptr, TRUE, FALSE, kGuardName); }, false, true},
+    {"Semaphore", [] { return CreateSemaphoreW(nullptr, 0, 1, kGuardName); }, false, true},
+};
+
+class NameHeldAtStart : public BrenvikExe, public ::testing::WithParamInterface<HeldNameCase> {};
+
+TEST_P(NameHeldAtStart, LetsBrenvikRunOnlyWhenTheGuardCanTakeItOrItIsLetGo) {
+    StartPlayer(L"Song");
+    std::unique_ptr<void, decltype(&CloseHandle)> held(GetParam().hold(), &CloseHandle);
+    const DWORD error = GetLastError();
+    ASSERT_NE(held.get(), nullptr);
+    ASSERT_NE(error, static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "another program holds it";
+    brenvik_ = std::make_unique<testing::ChildProcess>(L"Brenvik.exe", L"");
+    if (GetParam().letGoAfterAMoment) {
+        Sleep(600);
+        EXPECT_EQ(BrenvikWindow::Find(), nullptr) << "Brenvik ran while the name was held";
+        held.reset();
+    }
+    if (GetParam().runs) {
+        EXPECT_TRUE(WaitFor([] {
+            HWND window = BrenvikWindow::Find();
+            return window != nullptr && IsWindowVisible(window);
+        })) << "Brenvik's window did not show";
+        ASSERT_TRUE(WaitForPublications(1));
+        EXPECT_EQ(Published()[0].status, "Song");
+        EXPECT_EQ(PublicationsAfterAWhile(1000), 1u);
+    } else {
+        ASSERT_TRUE(brenvik_->HasEnded(10000)) << "the start still runs";
+        EXPECT_EQ(brenvik_->ExitCode(), 0u);
+        EXPECT_EQ(Published().size(), 0u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BrenvikExe, NameHeldAtStart, ::testing::ValuesIn(kHeldNames),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BrenvikExe, TheWindowIsLaidOutAsDesignedAt96Dpi) {
     BrenvikWindow window = StartBrenvik();

@@ -39,9 +39,9 @@ inline void DoubleClickTrayIcon() {
     SendInput(4, clicks, sizeof(INPUT));
 }
 
-// Brenvik runs once per user: a Brenvik that an earlier test left running (one whose
-// test program crashed) would take this test's start for a second one. It is closed,
-// and waited for until its process has ended.
+// Brenvik runs once per user session: a Brenvik that an earlier test left running (one
+// whose test program crashed) would take this test's start for a second one. It is
+// closed, and waited for until its process has ended.
 inline void EndLeftoverBrenvik() {
     HWND window = BrenvikWindow::Find();
     if (window == nullptr) return;

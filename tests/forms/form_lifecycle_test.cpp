@@ -125,6 +125,32 @@ TEST_F(Form1Window, ShellRestartReachesTheUserControlAndThenTheForm) {
     EXPECT_EQ(controlHadRestarted, 1);
 }
 
+// Each registered message runs its own handler; WM_NULL, which Windows sends to learn
+// whether a window still answers, runs neither.
+struct RegisteredMessageCase {
+    const wchar_t* name;  // null: WM_NULL
+    int shellRestarted;
+    int startedAgain;
+};
+constexpr RegisteredMessageCase kRegisteredMessages[] = {
+    {L"TaskbarCreated", 1, 0},
+    {L"Brenvik.StartedAgain", 0, 1},
+    {nullptr, 0, 0},
+};
+
+TEST_F(Form1Window, ARegisteredMessageRunsItsOwnHandlerAndWmNullNeither) {
+    for (const auto& c : kRegisteredMessages) {
+        SCOPED_TRACE(c.name != nullptr ? std::string(c.name, c.name + wcslen(c.name)) : "WM_NULL");
+        int shellRestarted = 0, startedAgain = 0;
+        form_->OnShellRestarted([&] { ++shellRestarted; });
+        form_->OnStartedAgain([&] { ++startedAgain; });
+        const UINT message = c.name != nullptr ? RegisterWindowMessageW(c.name) : WM_NULL;
+        SendMessageW(Main(), message, 0, 0);
+        EXPECT_EQ(shellRestarted, c.shellRestarted);
+        EXPECT_EQ(startedAgain, c.startedAgain);
+    }
+}
+
 // Pages above 4 GiB, where 64-bit Windows places a program's heap and 64-bit Wine
 // doesn't: the address of an object there doesn't fit in 32 bits.
 class PagesAbove4GiB {

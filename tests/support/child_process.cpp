@@ -43,4 +43,10 @@ bool ChildProcess::HasEnded(DWORD waitMilliseconds) const {
     return ::WaitForSingleObject(info_.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
 }
 
+DWORD ChildProcess::ExitCode() const {
+    DWORD code = 0xdeadbeef;
+    ::GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
 }  // namespace brenvik::testing

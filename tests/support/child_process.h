@@ -20,6 +20,8 @@ public:
     DWORD Id() const { return info_.dwProcessId; }
     // Whether the program has ended, waiting for it at most that long.
     bool HasEnded(DWORD waitMilliseconds = 0) const;
+    // The ended program's exit code; STILL_ACTIVE while it runs.
+    DWORD ExitCode() const;
 
 private:
     PROCESS_INFORMATION info_{};

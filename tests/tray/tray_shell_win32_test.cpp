@@ -62,7 +62,7 @@ win32::UserControlHost* g_host = nullptr;  // the host window's one user control
 
 // The host's top-level window hands the shell's restart broadcast to its control.
 LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (g_host && message == win32::UserControlHost::TaskbarCreatedMessage()) {
+    if (g_host && win32::UserControlHost::TaskbarCreatedMessage().Is(message)) {
         g_host->ShellRestarted();
         return 0;
     }
@@ -246,7 +246,7 @@ TEST_F(TrayOnWine, NoExceptionOfAnyKindLeavesTheControlsWindowProcedure) {
 
 TEST_F(TrayOnWine, TaskbarCreatedKeepsTheIconShownWhenTheShellStillHasIt) {
     tray->SetVisible(true);
-    SendMessageA(hostWindow, win32::UserControlHost::TaskbarCreatedMessage(), 0, 0);
+    SendMessageA(hostWindow, win32::UserControlHost::TaskbarCreatedMessage().Id(), 0, 0);
     EXPECT_TRUE(tray->IconShown());
     ASSERT_EQ(api.calls.size(), 3u);
     EXPECT_EQ(api.calls[1].message, kAdd);  // the shell already holds this icon
