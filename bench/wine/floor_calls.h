@@ -3,6 +3,7 @@
 // can't do without, made directly through the real functions.
 #include <string_view>
 
+#include "forms/forms.h"
 #include "platform/win_api.h"
 
 struct HWND__;
@@ -23,5 +24,29 @@ void PublishDirectly(WinApi& api, std::string_view status);
 // What a publication's preview needs: a static control's text set, measured in the
 // control's font, and the control sized to fit it.
 void ShowPreviewDirectly(HWND__* label, const char* text);
+
+// The windows whose parent is `window`.
+int ChildWindowsOf(HWND__* window);
+
+// Where the preview's floor is shown: a shown form of the program's form style, and on
+// it a bare window for each windowed row of `layout`, of the class and style that the
+// forms runtime gives the row's kind, at the row's place at `dpi`, in the font of
+// `program`'s labels. The row named `labelName` is the preview label, fitted among as
+// many siblings as the program's own. The form shows at the foot of the screen, clear
+// of the windows made at the system's default place.
+class FloorForm {
+public:
+    FloorForm(const forms::FormLayout& layout, std::string_view labelName, HWND__* program,
+              int dpi);
+    ~FloorForm();
+    FloorForm(const FloorForm&) = delete;
+    FloorForm& operator=(const FloorForm&) = delete;
+
+    HWND__* Label() const { return label_; }
+
+private:
+    HWND__* window_ = nullptr;
+    HWND__* label_ = nullptr;
+};
 
 }  // namespace brenvik::winbench

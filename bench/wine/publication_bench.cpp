@@ -3,7 +3,7 @@
 // publishes it, against its floor: every call the tick must make, made directly
 // through the real functions: the player's title read, the same registry calls, the
 // messenger's window found and command 392 posted, the preview's text set, measured
-// and fitted.
+// and fitted on a label among as many siblings as Label4 has on Form1.
 // The messenger is a window of this process; its queue is drained outside the timed
 // sections, after every iteration of both loops.
 #include <cstdio>
@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "app/form1_layout.h"
 #include "registry/reg_routine.h"
+#include "tray/tray.h"
 #include "bench/wine/running_form1.h"
 #include "bench/wine/report.h"  // <windows.h>, after the program's headers
 
@@ -73,16 +75,15 @@ int Run() {
         running.Pump();
         return nanoseconds / kIterations;
     };
-    // The floor's preview: a static control on a shown window of its own, in the
-    // default GUI font.
-    const HWND floorWindow =
-        ::CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED | WS_VISIBLE, 0, 120, 480, 100, nullptr,
-                          nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    const HWND floorLabel =
-        ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 23, 46, 3, 13, floorWindow,
-                          nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    ::SendMessageW(floorLabel, WM_SETFONT,
-                   reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    // The floor's preview: a bare static control where Form1's layout puts Label4, among
+    // a bare window for each of its siblings there (the clipping of a resized child
+    // grows with them), on a shown form of its own.
+    const FloorForm floorForm(Form1Layout(running.Runtime().ProgramIcon(), nullptr), "Label4",
+                              running.Window(), running.Runtime().Dpi());
+    const HWND floorLabel = floorForm.Label();
+    const int siblings = ChildWindowsOf(running.Window()) - 1;
+    if (ChildWindowsOf(::GetParent(floorLabel)) - 1 != siblings)
+        throw std::runtime_error("the floor's label has not as many siblings as Label4");
     const std::string previews[] = {"Preview: " + statuses[0], "Preview: " + statuses[1]};
     char title[260];
     const auto floors = [&] {
@@ -121,12 +122,14 @@ int Run() {
     if (MessengerWindow::Commands() - commandsBefore != 2L * kRounds * kIterations)
         throw std::runtime_error("a tick did not publish");
 
-    std::printf("Publishing tick: %d rounds of %d iterations, each loop in turn\n", kRounds,
-                kIterations);
+    std::printf(
+        "Publishing tick: %d rounds of %d iterations, each loop in turn; the preview label "
+        "has %d siblings in either\n",
+        kRounds, kIterations, siblings);
     PrintAgainstFloor(program, floor, 1.10);
 
     // Where the tick's time goes: its registry work through RegRoutine, and the
-    // preview, a label that fits its caption, as Label4 does, on a form of its own.
+    // preview, Label4 on a second form of Form1's layout, among the same siblings.
     const std::u16string statuses16[] = {std::u16string(statuses[0].begin(), statuses[0].end()),
                                          std::u16string(statuses[1].begin(), statuses[1].end())};
     const std::u16string profileKey =
@@ -146,12 +149,20 @@ int Run() {
         }
         return nanoseconds / kIterations;
     };
-    // Label4 fits its caption; the same label at a fixed width shows what the fit costs.
-    forms::FormLayout previewLayout{u"Preview", 7080, 1590, {}};
-    previewLayout.controls.push_back(
-        {"Label4", forms::ControlKind::Label, u"", 345, 690, 45, 195, 0, true});
-    previewLayout.controls.push_back(
-        {"Fixed", forms::ControlKind::Label, u"", 345, 1020, 6390, 195, 1, false});
+    // Label4 fits its caption; a label at a fixed width, on a form of its own, shows
+    // what the fit costs. The second Form1 has no timer, and its Tray1 is made as
+    // Form1's (hidden, no icon).
+    forms::FormLayout fixedLayout{u"Preview", 7080, 1590, {}};
+    fixedLayout.controls.push_back(
+        {"Fixed", forms::ControlKind::Label, u"", 345, 1020, 6390, 195, 0, false});
+    const auto fixedForm = running.Runtime().LoadForm(fixedLayout);
+    fixedForm->Show();
+    forms::FormLayout previewLayout =
+        Form1Layout(running.Runtime().ProgramIcon(), [&running](forms::UserControlSite& site) {
+            return std::make_unique<Tray>(running.Api(), running.Services().ansi, site);
+        });
+    std::erase_if(previewLayout.controls,
+                  [](const auto& row) { return row.kind == forms::ControlKind::Timer; });
     const auto previewForm = running.Runtime().LoadForm(previewLayout);
     previewForm->Show();
     const auto previewsOn = [&](forms::Label& label) {
@@ -165,7 +176,7 @@ int Run() {
         return nanoseconds / kIterations;
     };
     forms::Label& fitting = previewForm->LabelNamed("Label4");
-    forms::Label& fixed = previewForm->LabelNamed("Fixed");
+    forms::Label& fixed = fixedForm->LabelNamed("Fixed");
     // The floor's own parts, for the same comparison.
     const auto floorPart = [&](const auto& part) {
         double nanoseconds = 0;
