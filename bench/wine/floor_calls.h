@@ -6,6 +6,7 @@
 #include "forms/forms.h"
 #include "platform/win_api.h"
 
+struct HDC__;
 struct HWND__;
 
 namespace brenvik::winbench {
@@ -20,10 +21,6 @@ void ReadPlayerTitle(WinApi& api, char (&title)[260]);
 // What a publication needs: read the user ID; write "5" and "5_DND", each with its
 // own open and close of the user's key; find the messenger and post it command 392.
 void PublishDirectly(WinApi& api, std::string_view status);
-
-// What a publication's preview needs: a static control's text set, measured in the
-// control's font, and the control sized to fit it.
-void ShowPreviewDirectly(HWND__* label, const char* text);
 
 // The windows whose parent is `window`.
 int ChildWindowsOf(HWND__* window);
@@ -43,10 +40,14 @@ public:
     FloorForm& operator=(const FloorForm&) = delete;
 
     HWND__* Label() const { return label_; }
+    // What a publication's preview needs: the text measured in the label's font (in a
+    // memory DC kept from one call to the next), the label sized to fit it, its text set.
+    void ShowPreview(const char* text);
 
 private:
     HWND__* window_ = nullptr;
     HWND__* label_ = nullptr;
+    HDC__* measuring_ = nullptr;
 };
 
 }  // namespace brenvik::winbench

@@ -2,8 +2,8 @@
 // Text1 alternates between two values, typed into the real edit control) and
 // publishes it, against its floor: every call the tick must make, made directly
 // through the real functions: the player's title read, the same registry calls, the
-// messenger's window found and command 392 posted, the preview's text set, measured
-// and fitted on a label among as many siblings as Label4 has on Form1.
+// messenger's window found and command 392 posted, the preview's text measured, its
+// label fitted and the text set, on a label among as many siblings as Label4 has.
 // The messenger is a window of this process; its queue is drained outside the timed
 // sections, after every iteration of both loops.
 #include <cstdio>
@@ -78,8 +78,8 @@ int Run() {
     // The floor's preview: a bare static control where Form1's layout puts Label4, among
     // a bare window for each of its siblings there (the clipping of a resized child
     // grows with them), on a shown form of its own.
-    const FloorForm floorForm(Form1Layout(running.Runtime().ProgramIcon(), nullptr), "Label4",
-                              running.Window(), running.Runtime().Dpi());
+    FloorForm floorForm(Form1Layout(running.Runtime().ProgramIcon(), nullptr), "Label4",
+                        running.Window(), running.Runtime().Dpi());
     const HWND floorLabel = floorForm.Label();
     const int siblings = ChildWindowsOf(running.Window()) - 1;
     if (ChildWindowsOf(::GetParent(floorLabel)) - 1 != siblings)
@@ -93,7 +93,7 @@ int Run() {
             nanoseconds += NanosecondsOf([&] {
                 ReadPlayerTitle(running.Api(), title);
                 PublishDirectly(running.Api(), statuses[i % 2]);
-                ShowPreviewDirectly(floorLabel, previews[i % 2].c_str());
+                floorForm.ShowPreview(previews[i % 2].c_str());
             });
         }
         running.Pump();
@@ -105,7 +105,7 @@ int Run() {
     Measured program{"Form1::Timer1_Timer, publishing", {}};
     Measured floor{
         "floor: FindWindowA, GetWindowTextA, 9 registry calls, FindWindowA, PostMessageA "
-        "(Win32Api); the preview's text set, measured and fitted (user32, gdi32)",
+        "(Win32Api); the preview's text measured, its label fitted, the text set (gdi32, user32)",
         {}};
     const long commandsBefore = MessengerWindow::Commands();
     for (int round = 0; round < kRounds; ++round) {
@@ -188,9 +188,7 @@ int Run() {
         return nanoseconds / kIterations;
     };
     const auto floorRegistry = [&](int which) { PublishDirectly(running.Api(), statuses[which]); };
-    const auto floorPreview = [&](int which) {
-        ShowPreviewDirectly(floorLabel, previews[which].c_str());
-    };
+    const auto floorPreview = [&](int which) { floorForm.ShowPreview(previews[which].c_str()); };
     registryWork();
     previewsOn(fitting);
     previewsOn(fixed);
@@ -202,7 +200,7 @@ int Run() {
     Measured fixedPart{"for comparison: SetCaption of a label of fixed size", {}};
     Measured floorRegistryPart{
         "of the floor: 9 registry calls, FindWindowA, PostMessageA (Win32Api)", {}};
-    Measured floorPreviewPart{"of the floor: the preview's text set, measured and fitted", {}};
+    Measured floorPreviewPart{"of the floor: the preview's text measured, fitted and set", {}};
     for (int round = 0; round < kRounds; ++round) {
         registryPart.nanosecondsPerIteration.push_back(registryWork());
         previewPart.nanosecondsPerIteration.push_back(previewsOn(fitting));
