@@ -1,5 +1,5 @@
 #pragma once
-// The notification area (shell32): Shell_NotifyIcon with the first, ANSI form of its
+// The notification area (shell32): Shell_NotifyIconA with the first, ANSI form of its
 // record.
 #include <cstdint>
 
@@ -24,7 +24,7 @@ class ShellApi {
 public:
     virtual ~ShellApi() = default;
     // `notifyIconData` is the 88-byte record.
-    virtual bool Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) = 0;
+    virtual bool Shell_NotifyIconA(std::uint32_t message, std::uint8_t* notifyIconData) = 0;
 };
 
 }  // namespace brenvik

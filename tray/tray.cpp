@@ -83,7 +83,7 @@ void Tray::DeleteIcon() {
 }
 
 bool Tray::Notify(std::uint32_t message) {
-    return shell_.Shell_NotifyIcon(message, IconData.Bytes());
+    return shell_.Shell_NotifyIconA(message, IconData.Bytes());
 }
 
 void Tray::OnShellRestarted() {

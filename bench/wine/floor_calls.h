@@ -3,8 +3,10 @@
 // can't do without, made directly through the real functions.
 #include <string_view>
 
+#include "forms/forms.h"
 #include "platform/win32/win32_api.h"
 
+struct HDC__;
 struct HWND__;
 
 namespace brenvik::winbench {
@@ -20,8 +22,32 @@ void ReadPlayerTitle(win32::Win32Api& api, char (&title)[260]);
 // own open and close of the user's key; find the messenger and post it command 392.
 void PublishDirectly(win32::Win32Api& api, std::string_view status);
 
-// What a publication's preview needs: a static control's text set, measured in the
-// control's font, and the control sized to fit it.
-void ShowPreviewDirectly(HWND__* label, const char* text);
+// The windows whose parent is `window`.
+int ChildWindowsOf(HWND__* window);
+
+// Where the preview's floor is shown: a shown form of the program's form style, and on
+// it a bare window for each windowed row of `layout`, of the class and style that the
+// forms runtime gives the row's kind, at the row's place at `dpi`, in the font of
+// `program`'s labels. The row named `labelName` is the preview label, fitted among as
+// many siblings as the program's own. The form shows at the foot of the screen, clear
+// of the windows made at the system's default place.
+class FloorForm {
+public:
+    FloorForm(const forms::FormLayout& layout, std::string_view labelName, HWND__* program,
+              int dpi);
+    ~FloorForm();
+    FloorForm(const FloorForm&) = delete;
+    FloorForm& operator=(const FloorForm&) = delete;
+
+    HWND__* Label() const { return label_; }
+    // What a publication's preview needs: the text measured in the label's font (in a
+    // memory DC kept from one call to the next), the label sized to fit it, its text set.
+    void ShowPreview(const char* text);
+
+private:
+    HWND__* window_ = nullptr;
+    HWND__* label_ = nullptr;
+    HDC__* measuring_ = nullptr;
+};
 
 }  // namespace brenvik::winbench

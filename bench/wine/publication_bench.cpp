@@ -2,8 +2,8 @@
 // Text1 alternates between two values, typed into the real edit control) and
 // publishes it, against its floor: every call the tick must make, made directly
 // through the real functions: the player's title read, the same registry calls, the
-// messenger's window found and command 392 posted, the preview's text set, measured
-// and fitted.
+// messenger's window found and command 392 posted, the preview's text measured, its
+// label fitted and the text set, on a label among as many siblings as Label4 has.
 // The messenger is a window of this process; its queue is drained outside the timed
 // sections, after every iteration of both loops.
 #include <cstdio>
@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "app/form1_layout.h"
 #include "bench/wine/report.h"  // <windows.h>, after the program's headers
 #include "bench/wine/running_form1.h"
 #include "registry/reg_routine.h"
+#include "tray/tray.h"
 
 namespace brenvik::winbench {
 namespace {
@@ -73,16 +75,15 @@ int Run() {
         running.Pump();
         return nanoseconds / kIterations;
     };
-    // The floor's preview: a static control on a shown window of its own, in the
-    // default GUI font.
-    const HWND floorWindow =
-        ::CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED | WS_VISIBLE, 0, 120, 480, 100, nullptr,
-                          nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    const HWND floorLabel =
-        ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 23, 46, 3, 13, floorWindow,
-                          nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    ::SendMessageW(floorLabel, WM_SETFONT,
-                   reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    // The floor's preview: a bare static control where Form1's layout puts Label4, among
+    // a bare window for each of its siblings there (the clipping of a resized child
+    // grows with them), on a shown form of its own.
+    FloorForm floorForm(Form1Layout(running.Runtime().ProgramIcon(), nullptr), "Label4",
+                        running.Window(), running.Runtime().Dpi());
+    const HWND floorLabel = floorForm.Label();
+    const int siblings = ChildWindowsOf(running.Window()) - 1;
+    if (ChildWindowsOf(::GetParent(floorLabel)) - 1 != siblings)
+        throw std::runtime_error("the floor's label has not as many siblings as Label4");
     const std::string previews[] = {"Preview: " + statuses[0], "Preview: " + statuses[1]};
     char title[260];
     const auto floors = [&] {
@@ -92,7 +93,7 @@ int Run() {
             nanoseconds += NanosecondsOf([&] {
                 ReadPlayerTitle(running.Api(), title);
                 PublishDirectly(running.Api(), statuses[i % 2]);
-                ShowPreviewDirectly(floorLabel, previews[i % 2].c_str());
+                floorForm.ShowPreview(previews[i % 2].c_str());
             });
         }
         running.Pump();
@@ -104,7 +105,7 @@ int Run() {
     Measured program{"Form1::Timer1_Timer, publishing", {}};
     Measured floor{
         "floor: FindWindowA, GetWindowTextA, 9 registry calls, FindWindowA, PostMessageA "
-        "(Win32Api); the preview's text set, measured and fitted (user32, gdi32)",
+        "(Win32Api); the preview's text measured, its label fitted, the text set (gdi32, user32)",
         {}};
     const long commandsBefore = MessengerWindow::Commands();
     for (int round = 0; round < kRounds; ++round) {
@@ -121,12 +122,14 @@ int Run() {
     if (MessengerWindow::Commands() - commandsBefore != 2L * kRounds * kIterations)
         throw std::runtime_error("a tick did not publish");
 
-    std::printf("Publishing tick: %d rounds of %d iterations, each loop in turn\n", kRounds,
-                kIterations);
+    std::printf(
+        "Publishing tick: %d rounds of %d iterations, each loop in turn; the preview label "
+        "has %d siblings in either\n",
+        kRounds, kIterations, siblings);
     PrintAgainstFloor(program, floor, 1.10);
 
     // Where the tick's time goes: its registry work through RegRoutine, and the
-    // preview, a label that fits its caption, as Label4 does, on a form of its own.
+    // preview, Label4 on a second form of Form1's layout, among the same siblings.
     const std::u16string statuses16[] = {std::u16string(statuses[0].begin(), statuses[0].end()),
                                          std::u16string(statuses[1].begin(), statuses[1].end())};
     const std::u16string profileKey =
@@ -148,12 +151,20 @@ int Run() {
         }
         return nanoseconds / kIterations;
     };
-    // Label4 fits its caption; the same label at a fixed width shows what the fit costs.
-    forms::FormLayout previewLayout{u"BrenvikPreview", u"Preview", 7080, 1590, {}};
-    previewLayout.controls.push_back(
-        {"Label4", forms::ControlKind::Label, u"", 345, 690, 45, 195, 0, true});
-    previewLayout.controls.push_back(
-        {"Fixed", forms::ControlKind::Label, u"", 345, 1020, 6390, 195, 1, false});
+    // Label4 fits its caption; a label at a fixed width, on a form of its own, shows
+    // what the fit costs. The second Form1 has no timer, and its Tray1 is made as
+    // Form1's (hidden, no icon).
+    forms::FormLayout fixedLayout{u"BrenvikPreview", u"Preview", 7080, 1590, {}};
+    fixedLayout.controls.push_back(
+        {"Fixed", forms::ControlKind::Label, u"", 345, 1020, 6390, 195, 0, false});
+    const auto fixedForm = running.Runtime().LoadForm(fixedLayout);
+    fixedForm->Show();
+    forms::FormLayout previewLayout =
+        Form1Layout(running.Runtime().ProgramIcon(), [&running](forms::UserControlSite& site) {
+            return std::make_unique<Tray>(running.Api(), running.Services().ansi, site);
+        });
+    std::erase_if(previewLayout.controls,
+                  [](const auto& row) { return row.kind == forms::ControlKind::Timer; });
     const auto previewForm = running.Runtime().LoadForm(previewLayout);
     previewForm->Show();
     const auto previewsOn = [&](forms::Label& label) {
@@ -167,7 +178,7 @@ int Run() {
         return nanoseconds / kIterations;
     };
     forms::Label& fitting = previewForm->LabelNamed("Label4");
-    forms::Label& fixed = previewForm->LabelNamed("Fixed");
+    forms::Label& fixed = fixedForm->LabelNamed("Fixed");
     // The floor's own parts, for the same comparison.
     const auto floorPart = [&](const auto& part) {
         double nanoseconds = 0;
@@ -179,9 +190,7 @@ int Run() {
         return nanoseconds / kIterations;
     };
     const auto floorRegistry = [&](int which) { PublishDirectly(running.Api(), statuses[which]); };
-    const auto floorPreview = [&](int which) {
-        ShowPreviewDirectly(floorLabel, previews[which].c_str());
-    };
+    const auto floorPreview = [&](int which) { floorForm.ShowPreview(previews[which].c_str()); };
     registryWork();
     previewsOn(fitting);
     previewsOn(fixed);
@@ -193,7 +202,7 @@ int Run() {
     Measured fixedPart{"for comparison: SetCaption of a label of fixed size", {}};
     Measured floorRegistryPart{
         "of the floor: 9 registry calls, FindWindowA, PostMessageA (Win32Api)", {}};
-    Measured floorPreviewPart{"of the floor: the preview's text set, measured and fitted", {}};
+    Measured floorPreviewPart{"of the floor: the preview's text measured, fitted and set", {}};
     for (int round = 0; round < kRounds; ++round) {
         registryPart.nanosecondsPerIteration.push_back(registryWork());
         previewPart.nanosecondsPerIteration.push_back(previewsOn(fitting));

@@ -35,7 +35,8 @@ public:
     win32::Win32Api& Api() { return api_; }
     const Platform& Services() const { return platform_; }
     win32::FormsRuntime& Runtime() { return runtime_; }
-    // The prefix's edit control.
+    // Form1's window and the prefix's edit control.
+    HWND Window() const { return window_; }
     HWND Text1() const { return text1_; }
     // Handles the messages waiting for this thread's windows, as the message loop would.
     void Pump() { runtime_.RunPending(); }
@@ -49,6 +50,7 @@ private:
     Platform platform_{api_, api_, api_, ansi_, messageBox_};
     win32::FormsRuntime runtime_;
     Form1 form_{platform_, runtime_};
+    HWND window_ = nullptr;
     HWND text1_ = nullptr;
 };
 

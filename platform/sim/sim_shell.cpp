@@ -12,7 +12,7 @@ std::uint32_t ShellCall::Field(int offset) const {
            static_cast<std::uint32_t>(record[offset + 3]) << 24;
 }
 
-bool SimShell::Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) {
+bool SimShell::Shell_NotifyIconA(std::uint32_t message, std::uint8_t* notifyIconData) {
     ShellCall call{message, {}, false};
     std::copy_n(notifyIconData, call.record.size(), call.record.begin());
     const auto icon = std::make_pair(call.Field(4), call.Field(8));
@@ -35,7 +35,7 @@ bool SimShell::Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconD
     }
     calls_.push_back(call);
     static const char* const kNames[] = {"NIM_ADD", "NIM_MODIFY", "NIM_DELETE"};
-    effects_.Record(std::string("Shell_NotifyIcon ") + (message < 3 ? kNames[message] : "?"));
+    effects_.Record(std::string("Shell_NotifyIconA ") + (message < 3 ? kNames[message] : "?"));
     return call.succeeded;
 }
 

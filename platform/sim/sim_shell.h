@@ -1,5 +1,5 @@
 #pragma once
-// The notification area: records every Shell_NotifyIcon call with the record's 88
+// The notification area: records every Shell_NotifyIconA call with the record's 88
 // bytes as they were at the call, and keeps the icons as the shell would, so that
 // an add of a shown icon, or a modify or delete of a missing one, fails.
 #include <array>
@@ -25,7 +25,7 @@ class SimShell final : public ShellApi {
 public:
     explicit SimShell(EffectLog& effects) : effects_(effects) {}
 
-    bool Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) override;
+    bool Shell_NotifyIconA(std::uint32_t message, std::uint8_t* notifyIconData) override;
 
     const std::vector<ShellCall>& Calls() const { return calls_; }
     std::size_t IconCount() const { return icons_.size(); }

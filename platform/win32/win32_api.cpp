@@ -7,9 +7,6 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/native_notify_icon_data.h"
 
-// shellapi.h maps the name to its W or A entry; the seam names the function itself.
-#undef Shell_NotifyIcon
-
 namespace brenvik::win32 {
 
 Handle Win32Api::FindWindowA(const char* className, const char* windowName) {
@@ -61,7 +58,7 @@ LResult Win32Api::RegDeleteKeyA(Handle key, const char* subKey) {
 
 LResult Win32Api::RegCloseKey(Handle key) { return ::RegCloseKey(ToHkey(key)); }
 
-bool Win32Api::Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) {
+bool Win32Api::Shell_NotifyIconA(std::uint32_t message, std::uint8_t* notifyIconData) {
     // shell32 is large and the program needs one function of it, and only once the
     // user sends the window to the tray: it is loaded at the first add. Before that
     // the shell holds no icon of this program, so a change or a removal can only

@@ -24,7 +24,7 @@ public:
                            std::uint32_t dataSize) override;
     LResult RegDeleteKeyA(Handle key, const char* subKey) override;
     LResult RegCloseKey(Handle key) override;
-    bool Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) override;
+    bool Shell_NotifyIconA(std::uint32_t message, std::uint8_t* notifyIconData) override;
 };
 
 }  // namespace brenvik::win32

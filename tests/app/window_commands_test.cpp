@@ -91,7 +91,7 @@ TEST_F(WindowCommands, ADoubleClickOnTheIconBringsTheWindowBackAsItWas) {
     DoubleClickIcon();
     // Shown before the icon goes: at no moment is there neither.
     EXPECT_EQ(api.effects.Entries(),
-              (std::vector<std::string>{"Form.Show", "Shell_NotifyIcon NIM_DELETE"}));
+              (std::vector<std::string>{"Form.Show", "Shell_NotifyIconA NIM_DELETE"}));
     EXPECT_TRUE(Window().Visible());
     EXPECT_EQ(api.shell.IconCount(), 0u);
     EXPECT_EQ(Caption("Label4"), u"Preview: Song A");
@@ -164,7 +164,7 @@ struct StartedAgainCase {
 
 TEST_F(WindowCommands, AnotherStartShowsTheWindowBackFromTheTrayTooAndPublishesNothing) {
     const StartedAgainCase cases[] = {
-        {"in the tray", true, {"Form.Show", "Shell_NotifyIcon NIM_DELETE"}},
+        {"in the tray", true, {"Form.Show", "Shell_NotifyIconA NIM_DELETE"}},
         {"window shown", false, {"Form.Show"}},
     };
     settings.SetUserId("user1");

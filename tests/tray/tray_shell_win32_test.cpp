@@ -31,8 +31,6 @@ constexpr std::uint32_t kDelete = win::kNimDelete;
 
 #include "platform/win32/handles.h"
 #include "platform/win32/native_notify_icon_data.h"
-// shellapi.h maps the name to its W or A entry; the seam names the function itself.
-#undef Shell_NotifyIcon
 
 namespace brenvik::testing {
 namespace {
@@ -47,8 +45,8 @@ public:
     };
     std::vector<Call> calls;
 
-    bool Shell_NotifyIcon(std::uint32_t message, std::uint8_t* notifyIconData) override {
-        const bool succeeded = inner_.Shell_NotifyIcon(message, notifyIconData);
+    bool Shell_NotifyIconA(std::uint32_t message, std::uint8_t* notifyIconData) override {
+        const bool succeeded = inner_.Shell_NotifyIconA(message, notifyIconData);
         calls.push_back({message, succeeded});
         return succeeded;
     }

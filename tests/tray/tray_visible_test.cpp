@@ -52,7 +52,7 @@ TEST(SimShell, TakesOnlyARecordOfTheFirstFormsSize) {
         std::array<std::uint8_t, 88> record{};
         for (int i = 0; i < 4; ++i) record[i] = static_cast<std::uint8_t>(c.cbSize >> (8 * i));
         record[kHWnd] = 1;
-        EXPECT_EQ(shell.Shell_NotifyIcon(win::kNimAdd, record.data()), c.taken);
+        EXPECT_EQ(shell.Shell_NotifyIconA(win::kNimAdd, record.data()), c.taken);
         EXPECT_EQ(shell.IconCount(), c.taken ? 1u : 0u);
     }
 }
