@@ -8,6 +8,7 @@
 namespace brenvik {
 
 namespace win {
+// The predefined root keys.
 constexpr Handle kHkeyClassesRoot = 0x80000000u;
 constexpr Handle kHkeyCurrentUser = 0x80000001u;
 constexpr Handle kHkeyLocalMachine = 0x80000002u;
@@ -16,12 +17,14 @@ constexpr Handle kHkeyPerformanceData = 0x80000004u;
 constexpr Handle kHkeyCurrentConfig = 0x80000005u;
 constexpr Handle kHkeyDynData = 0x80000006u;
 
+// Access masks and value types.
 constexpr std::uint32_t kKeyRead = 0x20019;
 constexpr std::uint32_t kKeyWrite = 0x20006;
 constexpr std::uint32_t kRegSz = 1;
 constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
 
+// The error codes the program tells apart.
 constexpr LResult kErrorSuccess = 0;
 constexpr LResult kErrorFileNotFound = 2;
 constexpr LResult kErrorAccessDenied = 5;

@@ -7,14 +7,14 @@ namespace brenvik::sim {
 
 namespace {
 // Access rights that the registry functions check on a handle.
-constexpr std::uint32_t KEY_QUERY_VALUE = 0x1;
-constexpr std::uint32_t KEY_SET_VALUE = 0x2;
-constexpr std::uint32_t KEY_ALL_ACCESS = 0xF003F;
-constexpr std::uint32_t MAXIMUM_ALLOWED = 0x02000000;
+constexpr std::uint32_t kKeyQueryValue = 0x1;
+constexpr std::uint32_t kKeySetValue = 0x2;
+constexpr std::uint32_t kKeyAllAccess = 0xF003F;
+constexpr std::uint32_t kMaximumAllowed = 0x02000000;
 
-constexpr LResult ERROR_BAD_PATHNAME = 161;
-constexpr LResult ERROR_NOACCESS = 998;
-constexpr LResult ERROR_KEY_DELETED = 1018;
+constexpr LResult kErrorBadPathname = 161;
+constexpr LResult kErrorNoAccess = 998;
+constexpr LResult kErrorKeyDeleted = 1018;
 
 constexpr const char* kRootNames[] = {
     "HKEY_CLASSES_ROOT",     "HKEY_CURRENT_USER",   "HKEY_LOCAL_MACHINE", "HKEY_USERS",
@@ -105,7 +105,7 @@ LResult SimRegistry::Resolve(Handle handle, std::uint32_t access, std::shared_pt
     }
     const auto it = handles_.find(handle);
     if (it == handles_.end()) return win::kErrorInvalidHandle;
-    if (it->second.key->deleted) return ERROR_KEY_DELETED;
+    if (it->second.key->deleted) return kErrorKeyDeleted;
     if ((it->second.access & access) != access) return win::kErrorAccessDenied;
     key = it->second.key;
     return win::kErrorSuccess;
@@ -147,11 +147,11 @@ LResult SimRegistry::RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t
     }
     if (key == win::kHkeyPerformanceData) return win::kErrorInvalidHandle;  // it has no sub-keys
     std::vector<std::string_view> names;
-    if (!SplitNames(path, names)) return ERROR_BAD_PATHNAME;
+    if (!SplitNames(path, names)) return kErrorBadPathname;
     std::shared_ptr<Key> found = parent;
     for (std::string_view name : names)
         if (!(found = found->Child(name))) return win::kErrorFileNotFound;
-    *result = NewHandle(found, (access & MAXIMUM_ALLOWED) != 0 ? KEY_ALL_ACCESS : access);
+    *result = NewHandle(found, (access & kMaximumAllowed) != 0 ? kKeyAllAccess : access);
     return win::kErrorSuccess;
 }
 
@@ -166,7 +166,7 @@ LResult SimRegistry::RegCreateKeyA(Handle key, const char* subKey, Handle* resul
     if (key == win::kHkeyPerformanceData) return win::kErrorInvalidHandle;
     if (const LResult code = Resolve(key, 0, parent)) return code;
     std::vector<std::string_view> names;
-    if (!SplitNames(subKey != nullptr ? subKey : "", names)) return ERROR_BAD_PATHNAME;
+    if (!SplitNames(subKey != nullptr ? subKey : "", names)) return kErrorBadPathname;
     std::shared_ptr<Key> found = parent;
     bool created = false;
     for (std::string_view name : names) {
@@ -181,7 +181,7 @@ LResult SimRegistry::RegCreateKeyA(Handle key, const char* subKey, Handle* resul
         found = child;
     }
     if (created) effects_.Record("RegCreateKeyA " + PathOf(*found));
-    *result = NewHandle(found, KEY_ALL_ACCESS);
+    *result = NewHandle(found, kKeyAllAccess);
     return win::kErrorSuccess;
 }
 
@@ -197,7 +197,7 @@ LResult SimRegistry::RegQueryValueExA(Handle key, const char* valueName, std::ui
     if (data == nullptr && dataSize != nullptr) *dataSize = 0;
     if (type != nullptr) *type = 0;
     std::shared_ptr<Key> found;
-    if (const LResult code = Resolve(key, KEY_QUERY_VALUE, found)) return code;
+    if (const LResult code = Resolve(key, kKeyQueryValue, found)) return code;
     const auto* named = found->Value(valueName != nullptr ? valueName : "");
     if (named == nullptr) return win::kErrorFileNotFound;
     const StoredValue* value = &named->second;
@@ -222,14 +222,14 @@ LResult SimRegistry::RegSetValueExA(Handle key, const char* valueName, std::uint
                                     std::uint32_t type, const std::uint8_t* data,
                                     std::uint32_t dataSize) {
     if (auto fault = Enter(RegFunction::SetValueEx)) return *fault;
-    if (data == nullptr && dataSize > 0) return ERROR_NOACCESS;
+    if (data == nullptr && dataSize > 0) return kErrorNoAccess;
     // A string counted without its NUL is stored with it when a NUL follows it in
     // memory, as Windows does (and so reads the byte after the data, like Windows).
     if (IsStringType(type) && dataSize > 0 && data[dataSize - 1] != 0 && data[dataSize] == 0)
         ++dataSize;
     if (key == 0 || key == win::kHkeyPerformanceData) return win::kErrorInvalidHandle;
     std::shared_ptr<Key> found;
-    if (const LResult code = Resolve(key, KEY_SET_VALUE, found)) return code;
+    if (const LResult code = Resolve(key, kKeySetValue, found)) return code;
     const std::string_view name = valueName != nullptr ? valueName : "";
     auto* named = found->Value(name);
     if (named == nullptr) named = &found->values.emplace_back(std::string(name), StoredValue{});
@@ -245,7 +245,7 @@ LResult SimRegistry::RegDeleteKeyA(Handle key, const char* subKey) {
     std::shared_ptr<Key> parent;
     if (const LResult code = Resolve(key, 0, parent)) return code;
     std::vector<std::string_view> names;
-    if (!SplitNames(subKey, names)) return ERROR_BAD_PATHNAME;
+    if (!SplitNames(subKey, names)) return kErrorBadPathname;
     std::shared_ptr<Key> found = parent;
     for (std::string_view name : names)
         if (!(found = found->Child(name))) return win::kErrorFileNotFound;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <ostream>
 
 #include "tests/e2e/brenvik_exe_fixture.h"
 
@@ -150,6 +151,9 @@ struct HeldNameCase {
     bool letGoAfterAMoment;
     bool runs;
 };
+// Its name, in place of the bytes GoogleTest would print (pointers, which move from run
+// to run).
+void PrintTo(const HeldNameCase& c, std::ostream* out) { *out << c.name; }
 constexpr HeldNameCase kHeldNames[] = {
     {"MutexLetGoAfterAMoment", [] { return CreateMutexW(nullptr, FALSE, kGuardName); }, true, true},
     {"MutexHeldThroughout", [] { return CreateMutexW(nullptr, FALSE, kGuardName); }, false, false},

@@ -16,8 +16,8 @@ namespace {
 
 constexpr std::uint32_t kSeed = 0xdeadbeef;
 constexpr std::uint8_t kFill = 0xA5;
-constexpr LResult ERROR_BAD_PATHNAME = 161;
-constexpr LResult ERROR_KEY_DELETED = 1018;
+constexpr LResult kErrorBadPathname = 161;
+constexpr LResult kErrorKeyDeleted = 1018;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -154,14 +154,14 @@ TEST_F(RegistryApiTest, SeparatorsInSubKeyPaths) {
     Close(handle);
     EXPECT_EQ(Open(key_.Path("A\\"), handle), win::kErrorSuccess);
     Close(handle);
-    EXPECT_EQ(Open("\\" + key_.Path("A"), handle), ERROR_BAD_PATHNAME);
+    EXPECT_EQ(Open("\\" + key_.Path("A"), handle), kErrorBadPathname);
     // Except below the classes root, where one leading separator is allowed.
     EXPECT_EQ(
         api_.RegOpenKeyExA(win::kHkeyClassesRoot, "\\BrenvikNoSuchKey", 0, win::kKeyRead, &handle),
         win::kErrorFileNotFound);
     handle = kSeed;
     EXPECT_EQ(api_.RegCreateKeyA(win::kHkeyCurrentUser, ("\\" + key_.Path("A")).c_str(), &handle),
-              ERROR_BAD_PATHNAME);
+              kErrorBadPathname);
 }
 
 TEST_F(RegistryApiTest, InvalidAndClosedHandlesGiveInvalidHandle) {
@@ -352,10 +352,10 @@ TEST_F(RegistryApiTest, AHandleToADeletedKeyOnlyCloses) {
     EXPECT_EQ(api_.RegDeleteKeyA(win::kHkeyCurrentUser, key_.Path("Leaf").c_str()),
               win::kErrorSuccess);
     const std::uint8_t one = 1;
-    EXPECT_EQ(api_.RegSetValueExA(leaf, "v", 0, win::kRegBinary, &one, 1), ERROR_KEY_DELETED);
-    EXPECT_EQ(QueryInto(api_, leaf, "v", 4).code, ERROR_KEY_DELETED);
+    EXPECT_EQ(api_.RegSetValueExA(leaf, "v", 0, win::kRegBinary, &one, 1), kErrorKeyDeleted);
+    EXPECT_EQ(QueryInto(api_, leaf, "v", 4).code, kErrorKeyDeleted);
     Handle child;
-    EXPECT_EQ(api_.RegCreateKeyA(leaf, "Child", &child), ERROR_KEY_DELETED);
+    EXPECT_EQ(api_.RegCreateKeyA(leaf, "Child", &child), kErrorKeyDeleted);
     Close(leaf);
 }
 
