@@ -3,7 +3,6 @@
 
 #include "app/form1.h"
 #include "app/form1_identity.h"
-#include "app/form1_layout.h"
 #include "forms/win32/one_per_session.h"
 #include "forms/win32/runtime.h"
 #include "platform/win32/ansi_codepage.h"
@@ -11,17 +10,28 @@
 #include "platform/win32/win32_api.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    // One Brenvik per user session: a second start shows the running window,
-    // publishes nothing and ends, whether or not the running one answered; one that
-    // finds the name let go of meanwhile runs as the first.
-    brenvik::win32::OnePerSession oncePerSession(L"Brenvik");
-    if (!oncePerSession.First())
-        oncePerSession.AskRunningFormForwardOrTakeOver(brenvik::form1::kWindowClass,
-                                                       brenvik::form1::kCaption);
-    if (!oncePerSession.First()) return 0;
-    brenvik::win32::Win32Api api;
+    using brenvik::win32::LaterStart;
     brenvik::win32::AnsiCodePage ansi;
     brenvik::win32::Win32MessageBox messageBox(ansi);
+    // One Brenvik per user session: a second start shows the running window, publishes
+    // nothing and ends once that window has answered; one that finds the name let go
+    // of meanwhile runs as the first.
+    brenvik::win32::OnePerSession oncePerSession(L"Brenvik");
+    if (!oncePerSession.First()) {
+        switch (oncePerSession.AskRunningFormForwardOrTakeOver(brenvik::form1::kWindowClass,
+                                                               brenvik::form1::kCaption)) {
+            case LaterStart::Reached:
+                return 0;
+            case LaterStart::NoAnswer:
+                messageBox.Show(
+                    u"Brenvik sudah berjalan, tetapi tidak menjawab.\r\n"
+                    u"Tutup Brenvik yang berjalan itu, lalu jalankan lagi.");
+                return 1;
+            case LaterStart::TookName:
+                break;
+        }
+    }
+    brenvik::win32::Win32Api api;
     const brenvik::Platform platform{api, api, api, ansi, messageBox};
     brenvik::win32::FormsRuntime runtime;
     brenvik::Form1 form1(platform, runtime);

@@ -96,18 +96,24 @@ void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
                                     nullptr, nullptr, ::GetModuleHandleW(nullptr), this);
     if (window == nullptr) throw Failure({"The form's window could not be made."});
     runtime_.FormLoaded(*this);
-    // Made on a monitor whose DPI is not the system's, the window is told of no change:
-    // it lays itself out at its own DPI from the start, as it would after a move there.
-    const int own = runtime_.DpiOf(window);
-    if (forms::IsMonitorDpi(own) && own != dpi_) {
-        dpi_ = own;
-        PlaceFrameAt(dpi_, nullptr);
-    }
-    font_ = runtime_.TakeFontAt(dpi_);
-    ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(runtime_.SmallIcon()));
-    ::SendMessageW(window, WM_SETICON, ICON_BIG,
-                   static_cast<LPARAM>(runtime_.ProgramIcon()->Handle()));
+    // Whatever fails from here takes the window with it: no half-made form stays behind.
     try {
+        // An elevated program hears the shell's restart and another start's request too.
+        for (const RegisteredMessage message :
+             {UserControlHost::TaskbarCreatedMessage(), StartedAgainMessage()}) {
+            if (message.Id() != 0) runtime_.LetThrough(window, message.Id());
+        }
+        // Made on a monitor whose DPI is not the system's, the window is told of no
+        // change: it lays itself out at its own DPI from the start, as after a move there.
+        const int own = runtime_.DpiOf(window);
+        if (forms::IsMonitorDpi(own) && own != dpi_) {
+            dpi_ = own;
+            PlaceFrameAt(dpi_, nullptr);
+        }
+        font_ = runtime_.TakeFontAt(dpi_);
+        SetSmallIconAt(dpi_);
+        ::SendMessageW(window, WM_SETICON, ICON_BIG,
+                       static_cast<LPARAM>(runtime_.ProgramIcon()->Handle()));
         const auto rows = InTabOrder(layout);
         const auto ids = ControlIds(rows);
         for (std::size_t i = 0; i < rows.size(); ++i) CreateControl(*rows[i], ids[i]);
@@ -118,6 +124,16 @@ void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
     // The first control in tab order that takes the focus has it when the window shows.
     HWND first = ::GetNextDlgTabItem(window, nullptr, FALSE);
     focus_ = first != nullptr && ::IsChild(window, first) ? first : nullptr;
+}
+
+// The caption's icon is drawn from an image of its own size at the window's DPI, not
+// scaled from another's.
+void FormWindow::SetSmallIconAt(int dpi) {
+    HICON icon = runtime_.SmallIconAt(dpi);
+    if (icon == nullptr) return;
+    ::SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    if (smallIcon_ != nullptr) ::DestroyIcon(smallIcon_);
+    smallIcon_ = icon;
 }
 
 void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
@@ -194,7 +210,9 @@ void FormWindow::Hide() {
 }
 
 void FormWindow::Unload() {
-    if (Window() != nullptr) ::DestroyWindow(Window());
+    if (Window() == nullptr) return;
+    closing_ = true;
+    ::DestroyWindow(Window());
 }
 
 // The program's handlers run one at a time, each to its end. An event that comes
@@ -270,13 +288,19 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
                 if (shellRestartedHandler_) RunHandler(shellRestartedHandler_);
                 return 0;
             }
-            if (StartedAgainMessage().Is(message)) {
-                if (startedAgainHandler_) RunHandler(startedAgainHandler_);
-                return 0;
-            }
+            if (StartedAgainMessage().Is(message)) return AnswerStartedAgain();
             break;
     }
     return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Another start waits for this answer. A closing window doesn't come forward, so that a
+// start made during the close waits for the name instead of ending; nor does one whose
+// handler can't run now (another one waits on a message box).
+Result FormWindow::AnswerStartedAgain() {
+    if (closing_ || handling_ || !startedAgainHandler_) return 0;
+    RunHandler(startedAgainHandler_);
+    return closing_ ? 0 : kCameForward;
 }
 
 // Like a dialog, the window gives the focus back to the control that had it.
@@ -324,6 +348,7 @@ void FormWindow::OnDpiChanged(int dpi, const RECT* suggested) {
     const POINT corner{suggested->left, suggested->top};
     PlaceFrameAt(dpi, &corner);
     PlaceControlsAt(dpi);
+    SetSmallIconAt(dpi);
 }
 
 // The controls are still there: each user control ends (its end-of-life hook runs
@@ -338,6 +363,8 @@ void FormWindow::OnFinalDestroy() {
     byId_.clear();
     if (font_ != nullptr) runtime_.ReleaseFontAt(dpi_);
     font_ = nullptr;
+    if (smallIcon_ != nullptr) ::DestroyIcon(smallIcon_);
+    smallIcon_ = nullptr;
     focus_ = nullptr;
     runtime_.FormUnloaded(*this);
 }

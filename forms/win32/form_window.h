@@ -15,6 +15,7 @@
 #include "forms/win32/window_base.h"
 
 struct HFONT__;
+struct HICON__;
 struct HWND__;
 struct tagPOINT;
 struct tagRECT;
@@ -70,6 +71,8 @@ private:
     void RunHandler(const std::function<void()>& handler);
     void RaiseUserControlEvent(const std::string& control, int eventNumber, forms::EventArgs& args);
     void OnActivate(bool active);
+    Result AnswerStartedAgain();
+    void SetSmallIconAt(int dpi);
     // The frame whose client area is the layout's at `dpi`.
     forms::PixelRect FrameAt(int dpi) const;
     // Sizes the frame for the layout's client area at `dpi`, its corner at `corner`
@@ -88,8 +91,10 @@ private:
     int clientWidth_, clientHeight_;  // twips
     int dpi_;                         // the window's: its layout's pixels are at this DPI
     HFONT__* font_ = nullptr;         // taken from the runtime at dpi_ while the window lives
+    HICON__* smallIcon_ = nullptr;    // the caption's, made at dpi_, the window's own
     HWND__* focus_ = nullptr;         // the control to focus when the window is next activated
     bool handling_ = false;           // one of the program's handlers is running
+    bool closing_ = false;            // Unload has begun: the window answers no other start
 
     ByName<Win32TextBox> textBoxes_;
     ByName<Win32Label> labels_;

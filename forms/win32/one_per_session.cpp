@@ -5,23 +5,43 @@
 namespace brenvik::win32 {
 
 namespace {
-// How long a later start waits for the first one's window, in steps.
-constexpr int kWindowWaitSteps = 40;
-constexpr DWORD kWindowWaitStepMilliseconds = 50;
+// Between two rounds of asking, a later start lets the others run.
+constexpr DWORD kStepMilliseconds = 50;
 
-// Posts the started-again message to the form window of this class and title; false
-// when there is none.
-bool AskForward(const std::wstring& windowClass, const std::wstring& title) {
-    HWND running = ::FindWindowW(windowClass.c_str(), title.c_str());
-    if (running == nullptr) return false;
+// Asks the form window to come forward; true once it has answered that it did. A window
+// whose thread doesn't read its messages in time (closing, hung) has not.
+bool AskForward(HWND window, const ForwardWay& way) {
     DWORD process = 0;
-    ::GetWindowThreadProcessId(running, &process);
+    ::GetWindowThreadProcessId(window, &process);
     // This start has the foreground that the user just gave it; it hands it on.
-    ::AllowSetForegroundWindow(process);
-    (void)::PostMessageW(running, StartedAgainMessage().Id(), 0, 0);  // it ends either way
-    return true;
+    way.handForegroundTo(process);
+    DWORD_PTR answer = 0;
+    const LRESULT delivered = ::SendMessageTimeoutW(
+        window, way.startedAgain.Id(), 0, 0, SMTO_ABORTIFHUNG, way.answerMilliseconds, &answer);
+    return delivered != 0 && answer == static_cast<DWORD_PTR>(kCameForward);
+}
+
+// Each form window of this class and caption in turn, until one comes forward: a hung
+// one ahead of the running one doesn't hide it.
+bool AskEachForward(const std::wstring& windowClass, const std::wstring& title,
+                    const ForwardWay& way) {
+    // A message that could not be registered would go out as WM_NULL: nothing is asked.
+    if (way.startedAgain.Id() == 0) return false;
+    HWND window = nullptr;
+    while ((window = ::FindWindowExW(nullptr, window, windowClass.c_str(), title.c_str())) !=
+           nullptr) {
+        if (AskForward(window, way)) return true;
+    }
+    return false;
 }
 }  // namespace
+
+RegisteredMessage StartedAgainMessage() {
+    static const RegisteredMessage message(::RegisterWindowMessageW(L"Brenvik.StartedAgain"));
+    return message;
+}
+
+void AllowForegroundTo(unsigned long processId) { ::AllowSetForegroundWindow(processId); }
 
 OnePerSession::OnePerSession(std::wstring_view name) : name_(L"Local\\" + std::wstring(name)) {
     TryTake();
@@ -33,31 +53,33 @@ OnePerSession::~OnePerSession() {
 
 void OnePerSession::TryTake() {
     HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name_.c_str());
-    if (mutex != nullptr && ::GetLastError() == ERROR_ALREADY_EXISTS) {
+    const DWORD error = ::GetLastError();
+    if (mutex != nullptr && error == ERROR_ALREADY_EXISTS) {
         ::CloseHandle(mutex);
         return;
     }
+    // A mutex this process may not open is another Brenvik's: one elevated, seen from
+    // a start that is not.
+    if (mutex == nullptr && error == ERROR_ACCESS_DENIED) return;
     // A name that can't be taken at all (another kind of object holds it) doesn't keep
     // the program from running.
     mutex_ = mutex;
     first_ = true;
 }
 
-void OnePerSession::AskRunningFormForwardOrTakeOver(std::u16string_view windowClass,
-                                                    std::u16string_view caption) {
+LaterStart OnePerSession::AskRunningFormForwardOrTakeOver(std::u16string_view windowClass,
+                                                          std::u16string_view caption,
+                                                          const ForwardWay& way) {
     const std::wstring wideClass(windowClass.begin(), windowClass.end());
     const std::wstring title(caption.begin(), caption.end());
-    for (int step = 0; step < kWindowWaitSteps; ++step) {
-        if (AskForward(wideClass, title)) return;
+    const ULONGLONG started = ::GetTickCount64();
+    do {
+        if (AskEachForward(wideClass, title, way)) return LaterStart::Reached;
         TryTake();
-        if (first_) return;
-        ::Sleep(kWindowWaitStepMilliseconds);
-    }
-}
-
-RegisteredMessage StartedAgainMessage() {
-    static const RegisteredMessage message(::RegisterWindowMessageW(L"Brenvik.StartedAgain"));
-    return message;
+        if (first_) return LaterStart::TookName;
+        ::Sleep(kStepMilliseconds);
+    } while (::GetTickCount64() - started < way.waitMilliseconds);
+    return LaterStart::NoAnswer;
 }
 
 }  // namespace brenvik::win32

@@ -2,7 +2,7 @@
 // One program per user session. The first start holds a mutex named in the session's
 // own namespace (Local\), so that each session of a shared machine, with its own
 // desktop and notification area, runs its own. A later start asks the running
-// program's form to come forward, and ends.
+// program's form to come forward, and ends once that form has answered.
 #include <string>
 #include <string_view>
 
@@ -10,10 +10,36 @@
 
 namespace brenvik::win32 {
 
+// What a form answers to the started-again message once it has come forward. Any other
+// answer (a closing form's, a busy one's, DefWindowProc's 0) means it has not.
+inline constexpr long kCameForward = 0x4272;
+
+// The message that asks a form to come forward: a form's window runs its "started
+// again" handler when it gets it, and answers kCameForward.
+RegisteredMessage StartedAgainMessage();
+
+// Lets a process take the foreground: Windows gives it to a window only when the
+// program that has it (the start the user just made) allows it.
+void AllowForegroundTo(unsigned long processId);
+
+// How a later start reaches the running form; tests give other ways.
+struct ForwardWay {
+    RegisteredMessage startedAgain = StartedAgainMessage();
+    void (*handForegroundTo)(unsigned long processId) = AllowForegroundTo;
+    unsigned answerMilliseconds = 1000;  // how long one form may take to answer
+    unsigned waitMilliseconds = 5000;    // after this, no more asking
+};
+
+enum class LaterStart {
+    Reached,   // the running form came forward: this start ends
+    TookName,  // the name was let go of meanwhile: this start runs as the first
+    NoAnswer,  // the name is held and no form answered in time
+};
+
 class OnePerSession {
 public:
     // Takes the name `Local\<name>` for this process, unless another process of the
-    // same user session holds it.
+    // same user session holds it, or holds it out of this one's reach.
     explicit OnePerSession(std::wstring_view name);
     ~OnePerSession();
     OnePerSession(const OnePerSession&) = delete;
@@ -22,14 +48,13 @@ public:
     // False when an earlier start in the same user session is still running.
     bool First() const { return first_; }
 
-    // A later start posts the started-again message to the running program's form,
-    // the window of this class and caption, and lets that program take the foreground.
-    // The first start makes its window just after it takes the name, so this waits a
-    // little for the window to appear; and a program that is ending may hold the name
-    // a moment after its window has gone, so meanwhile this start takes the name
-    // whenever it is free, and is then the first.
-    void AskRunningFormForwardOrTakeOver(std::u16string_view windowClass,
-                                         std::u16string_view caption);
+    // A later start asks each form of this class and caption to come forward, and hands
+    // it the foreground first. The first start makes its window just after it takes the
+    // name, and a closing or hung one answers nothing, so this asks again until a form
+    // answers or the wait is over; meanwhile it takes the name whenever it is free.
+    [[nodiscard]] LaterStart AskRunningFormForwardOrTakeOver(std::u16string_view windowClass,
+                                                             std::u16string_view caption,
+                                                             const ForwardWay& way = {});
 
 private:
     // Takes the name if no other process holds it. A later start holds no handle to
@@ -40,9 +65,5 @@ private:
     void* mutex_ = nullptr;
     bool first_ = false;
 };
-
-// The message that asks a form to come forward: a form's window runs its "started
-// again" handler when it gets it.
-RegisteredMessage StartedAgainMessage();
 
 }  // namespace brenvik::win32

@@ -34,8 +34,8 @@ HFONT MessageFont() {
 }
 }  // namespace
 
-FormsRuntime::FormsRuntime(WindowDpiQuery windowDpi)
-    : windowDpi_(std::move(windowDpi)), dpi_(ScreenDpi()) {
+FormsRuntime::FormsRuntime(WindowDpiQuery windowDpi, MessageFilter letThrough)
+    : windowDpi_(std::move(windowDpi)), letThrough_(letThrough), dpi_(ScreenDpi()) {
     // Buttons, edit boxes and check boxes of common controls 6, in the visual style.
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&classes);
@@ -44,11 +44,9 @@ FormsRuntime::FormsRuntime(WindowDpiQuery windowDpi)
     if (!ownsFont_) font_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     HICON icon = LoadProgramIcon(32);
     programIcon_ = std::make_shared<IconPicture>(FromHandle(icon));
-    smallIcon_ = LoadProgramIcon(::GetSystemMetrics(SM_CXSMICON));
 }
 
 FormsRuntime::~FormsRuntime() {
-    if (smallIcon_ != nullptr) ::DestroyIcon(smallIcon_);
     for (const ScaledFont& scaled : scaledFonts_) ::DeleteObject(scaled.font);
     if (ownsFont_) ::DeleteObject(font_);
     // No quit request is left behind for whatever runs on this thread next.
@@ -62,6 +60,8 @@ std::unique_ptr<forms::Form> FormsRuntime::LoadForm(const forms::FormLayout& lay
 }
 
 forms::PictureRef FormsRuntime::ProgramIcon() { return programIcon_; }
+
+HICON FormsRuntime::SmallIconAt(int dpi) const { return LoadProgramIcon(SmallIconSize(dpi)); }
 
 HFONT FormsRuntime::TakeFontAt(int dpi) {
     if (dpi == dpi_) return font_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/forms.h"
+#include "forms/win32/message_filter.h"
 #include "forms/win32/window_dpi.h"
 
 struct HFONT__;
@@ -23,7 +24,8 @@ using WindowDpiQuery = std::function<int(HWND__* window)>;
 
 class FormsRuntime final : public forms::Runtime {
 public:
-    explicit FormsRuntime(WindowDpiQuery windowDpi = WindowDpi);
+    explicit FormsRuntime(WindowDpiQuery windowDpi = WindowDpi,
+                          MessageFilter letThrough = LetThroughFromEveryLevel);
     ~FormsRuntime() override;
     FormsRuntime(const FormsRuntime&) = delete;
     FormsRuntime& operator=(const FormsRuntime&) = delete;
@@ -51,7 +53,10 @@ public:
     // screen's DPI's is kept for the runtime's life.
     HFONT__* TakeFontAt(int dpi);
     void ReleaseFontAt(int dpi);
-    HICON__* SmallIcon() const { return smallIcon_; }
+    // Icon 1 of the program file at the small icon's size at `dpi`, for the caller to
+    // destroy; null when the file has none.
+    HICON__* SmallIconAt(int dpi) const;
+    void LetThrough(HWND__* window, unsigned message) const { letThrough_(window, message); }
     void FormLoaded(FormWindow& form);
     void FormUnloaded(FormWindow& form);
     void HandlerFailed(std::exception_ptr failure);
@@ -69,12 +74,12 @@ private:
     };
 
     WindowDpiQuery windowDpi_;
+    MessageFilter letThrough_;
     int dpi_;
     HFONT__* font_;
     bool ownsFont_;
     std::vector<ScaledFont> scaledFonts_;  // made when first taken, freed when last released
     forms::PictureRef programIcon_;
-    HICON__* smallIcon_;
     std::vector<FormWindow*> loaded_;
     bool quitPosted_ = false;
     bool ended_ = false;

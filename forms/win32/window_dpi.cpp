@@ -3,19 +3,9 @@
 #include <windows.h>
 
 #include "forms/win32/twips.h"
+#include "forms/win32/user32_function.h"
 
 namespace brenvik::win32 {
-
-namespace {
-// A function of user32 that older Windows lack, or null.
-template <typename Function>
-Function* FromUser32(const char* name) {
-    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-    return user32 == nullptr ? nullptr
-                             : reinterpret_cast<Function*>(
-                                   reinterpret_cast<void*>(::GetProcAddress(user32, name)));
-}
-}  // namespace
 
 int WindowDpi(HWND__* window) {
     using GetDpiForWindowFunction = UINT WINAPI(HWND);
@@ -31,6 +21,16 @@ forms::PixelRect FrameAround(int clientWidth, int clientHeight, unsigned long st
     if (adjustForDpi == nullptr || !adjustForDpi(&frame, style, FALSE, 0, static_cast<UINT>(dpi)))
         ::AdjustWindowRectEx(&frame, style, FALSE, 0);
     return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
+}
+
+int SmallIconSize(int dpi) {
+    using MetricsForDpiFunction = int WINAPI(int, UINT);
+    static auto* const metricsForDpi = FromUser32<MetricsForDpiFunction>("GetSystemMetricsForDpi");
+    if (metricsForDpi != nullptr) {
+        const int size = metricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi));
+        if (size > 0) return size;
+    }
+    return ::MulDiv(::GetSystemMetrics(SM_CXSMICON), dpi, ScreenDpi());
 }
 
 }  // namespace brenvik::win32

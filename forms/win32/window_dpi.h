@@ -16,4 +16,7 @@ int WindowDpi(HWND__* window);
 // is `client` pixels at `dpi`, its borders and caption drawn at that DPI.
 forms::PixelRect FrameAround(int clientWidth, int clientHeight, unsigned long style, int dpi);
 
+// The side of a small icon (the caption's, the taskbar's) at `dpi`, in pixels.
+int SmallIconSize(int dpi);
+
 }  // namespace brenvik::win32

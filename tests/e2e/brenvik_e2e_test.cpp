@@ -139,60 +139,6 @@ TEST_F(BrenvikExe, ASecondStartShowsTheRunningWindowPublishesNothingAndEnds) {
     EXPECT_EQ(Published()[0].status, "Song A");
 }
 
-// The name Local\Brenvik held by the test before Brenvik starts. A mutex held a moment
-// with no window, as a Brenvik that is ending holds it after its window has gone, and an
-// object of another kind, which the guard can't take at all, let the start run: its
-// window shows and it publishes once. A mutex held throughout stops it: the start ends
-// with exit code 0, shows no window and publishes nothing.
-constexpr wchar_t kGuardName[] = L"Local\\Brenvik";
-struct HeldNameCase {
-    const char* name;
-    HANDLE (*hold)();
-    bool letGoAfterAMoment;
-    bool runs;
-};
-// Its name, in place of the bytes GoogleTest would print (pointers, which move from run
-// to run).
-void PrintTo(const HeldNameCase& c, std::ostream* out) { *out << c.name; }
-constexpr HeldNameCase kHeldNames[] = {
-    {"MutexLetGoAfterAMoment", [] { return CreateMutexW(nullptr, FALSE, kGuardName); }, true, true},
-    {"MutexHeldThroughout", [] { return CreateMutexW(nullptr, FALSE, kGuardName); }, false, false},
-    {"Event", [] { return CreateEventW(nullptr, TRUE, FALSE, kGuardName); }, false, true},
-    {"Semaphore", [] { return CreateSemaphoreW(nullptr, 0, 1, kGuardName); }, false, true},
-};
-
-class NameHeldAtStart : public BrenvikExe, public ::testing::WithParamInterface<HeldNameCase> {};
-
-TEST_P(NameHeldAtStart, LetsBrenvikRunOnlyWhenTheGuardCanTakeItOrItIsLetGo) {
-    StartPlayer(L"Song");
-    std::unique_ptr<void, decltype(&CloseHandle)> held(GetParam().hold(), &CloseHandle);
-    const DWORD error = GetLastError();
-    ASSERT_NE(held.get(), nullptr);
-    ASSERT_NE(error, static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "another program holds it";
-    brenvik_ = std::make_unique<testing::ChildProcess>(L"Brenvik.exe", L"");
-    if (GetParam().letGoAfterAMoment) {
-        Sleep(600);
-        EXPECT_EQ(BrenvikWindow::Find(), nullptr) << "Brenvik ran while the name was held";
-        held.reset();
-    }
-    if (GetParam().runs) {
-        EXPECT_TRUE(WaitFor([] {
-            HWND window = BrenvikWindow::Find();
-            return window != nullptr && IsWindowVisible(window);
-        })) << "Brenvik's window did not show";
-        ASSERT_TRUE(WaitForPublications(1));
-        EXPECT_EQ(Published()[0].status, "Song");
-        EXPECT_EQ(PublicationsAfterAWhile(1000), 1u);
-    } else {
-        ASSERT_TRUE(brenvik_->HasEnded(10000)) << "the start still runs";
-        EXPECT_EQ(brenvik_->ExitCode(), 0u);
-        EXPECT_EQ(Published().size(), 0u);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(BrenvikExe, NameHeldAtStart, ::testing::ValuesIn(kHeldNames),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(BrenvikExe, TheWindowIsLaidOutAsDesignedAt96Dpi) {
     BrenvikWindow window = StartBrenvik();
     RECT client{};

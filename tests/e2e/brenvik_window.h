@@ -16,6 +16,17 @@ class BrenvikWindow {
 public:
     // The main window of the running program, or null.
     static HWND Find() { return FindWindowW(form1::WideWindowClass(), form1::WideCaption()); }
+    // The shown main window of that process, or null.
+    static HWND ShownOf(DWORD process) {
+        HWND window = nullptr;
+        while ((window = FindWindowExW(nullptr, window, form1::WideWindowClass(),
+                                       form1::WideCaption())) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == process && IsWindowVisible(window)) return window;
+        }
+        return nullptr;
+    }
 
     explicit BrenvikWindow(HWND window) : window_(window) {}
     HWND Handle() const { return window_; }
