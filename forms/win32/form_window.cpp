@@ -300,7 +300,7 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
 Result FormWindow::AnswerStartedAgain() {
     if (closing_ || handling_ || !startedAgainHandler_) return 0;
     RunHandler(startedAgainHandler_);
-    return closing_ ? 0 : kCameForward;
+    return kCameForward;
 }
 
 // Like a dialog, the window gives the focus back to the control that had it.

@@ -25,6 +25,8 @@ struct HostedControlLog {
     forms::PictureRef storedIcon;
     forms::UserControlSite* site = nullptr;
     float mouseX = -1;  // twips, of the last mouse move
+    // What the form answered another start that asked it forward while it closed.
+    LRESULT answerWhileClosing = -1;
 };
 
 class RecordingControl final : public forms::UserControl {
@@ -39,7 +41,12 @@ public:
     }
     void SaveProperties(forms::PropertyBag&) override {}
     void OnResize() override {}
-    void OnTerminate() override { ++log_.terminated; }
+    void OnTerminate() override {
+        ++log_.terminated;
+        HWND form = GetParent(win32::ToHwnd(site_.hWnd()));
+        log_.answerWhileClosing =
+            SendMessageW(form, RegisterWindowMessageW(L"Brenvik.StartedAgain"), 0, 0);
+    }
     // Any mouse move raises event 4 with Button 1.
     void OnWindowMouseMove(std::int16_t, std::int16_t, float x, float) override {
         log_.mouseX = x;
@@ -94,9 +101,11 @@ inline LONG MessageFontHeightAt(int dpi) {
 
 class Form1Window : public ::testing::Test {
 protected:
-    // The windows' DPIs come from `windowDpi`: their monitors' unless a test says.
-    explicit Form1Window(win32::WindowDpiQuery windowDpi = win32::WindowDpi)
-        : runtime_(std::move(windowDpi)),
+    // The windows' DPIs come from `windowDpi`: their monitors' unless a test says; what
+    // they let through from lower integrity levels goes to `letThrough`.
+    explicit Form1Window(win32::WindowDpiQuery windowDpi = win32::WindowDpi,
+                         win32::MessageFilter letThrough = win32::LetThroughFromEveryLevel)
+        : runtime_(std::move(windowDpi), letThrough),
           form_(runtime_.LoadForm(Form1Layout(runtime_.ProgramIcon(),
                                               [this](forms::UserControlSite& site) {
                                                   return std::make_unique<RecordingControl>(site,

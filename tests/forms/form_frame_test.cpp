@@ -327,14 +327,35 @@ protected:
     StartedOnAnotherMonitor() : Form1Window([](HWND) { return AnotherMonitorsDpi(); }) {}
 };
 
+// The caption's icon is an image of the small icon's size there (16 pixels at 96 dpi),
+// not one scaled from another DPI's.
+LONG SmallIconSideAt(int dpi) {
+    constexpr struct {
+        int dpi;
+        LONG side;
+    } kSides[] = {{96, 16}, {120, 20}, {144, 24}, {168, 28}};
+    for (const auto& s : kSides) {
+        if (s.dpi == dpi) return s.side;
+    }
+    return 0;
+}
+HICON SmallIconOf(HWND window) {
+    return reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
+}
+
 TEST_F(StartedOnAnotherMonitor, IsLaidOutAtItsOwnDpiThenAtTheSystemsAfterAMove) {
     ExpectLaidOutAt(Main(), AnotherMonitorsDpi());
+    const HICON ownIcon = SmallIconOf(Main());
+    EXPECT_EQ(IconSize(ownIcon).cx, SmallIconSideAt(AnotherMonitorsDpi()));
     const HFONT own = FontOf(Text1());
     RECT suggested{0, 0, 100, 100};
     SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(win32::ScreenDpi(), win32::ScreenDpi()),
                  reinterpret_cast<LPARAM>(&suggested));
     ExpectLaidOutAt(Main(), win32::ScreenDpi());
     EXPECT_EQ(GetObjectType(own), 0u) << "the font of the monitor it left";
+    EXPECT_EQ(IconSize(SmallIconOf(Main())).cx, SmallIconSideAt(win32::ScreenDpi()));
+    ICONINFO info{};
+    EXPECT_FALSE(GetIconInfo(ownIcon, &info)) << "the icon of the monitor it left is freed";
 }
 
 }  // namespace

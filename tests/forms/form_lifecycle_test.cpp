@@ -2,8 +2,11 @@
 // handlers that run one at a time and errors that escape them.
 #include <cstdint>
 #include <new>
+#include <set>
 #include <stdexcept>
+#include <utility>
 
+#include "forms/win32/one_per_session.h"
 #include "platform/failure.h"
 #include "tests/forms/form_fixture.h"
 
@@ -38,6 +41,7 @@ constexpr EndingCase kEndings[] = {
 class Endings : public Form1Window, public ::testing::WithParamInterface<EndingCase> {};
 
 TEST_P(Endings, DestroyTheWindowEndTheUserControlAndEndTheProgram) {
+    form_->OnStartedAgain([] {});
     form_->Show();
     runtime_.RunPending();
     HWND main = Main();
@@ -50,6 +54,7 @@ TEST_P(Endings, DestroyTheWindowEndTheUserControlAndEndTheProgram) {
     EXPECT_FALSE(IsWindow(main));
     EXPECT_FALSE(IsWindow(controlWindow));
     EXPECT_EQ(log_.terminated, 1);
+    EXPECT_EQ(log_.answerWhileClosing, 0) << "a closing form came forward";
     EXPECT_EQ(Main(), nullptr);
     EXPECT_FALSE(runtime_.RunPending()) << "the only window is gone";
     // The controls outlive their windows: reads are empty, writes and calls do nothing.
@@ -125,17 +130,19 @@ TEST_F(Form1Window, ShellRestartReachesTheUserControlAndThenTheForm) {
     EXPECT_EQ(controlHadRestarted, 1);
 }
 
-// Each registered message runs its own handler; WM_NULL, which Windows sends to learn
-// whether a window still answers, runs neither.
+// Each registered message runs its own handler, and the started-again message is
+// answered once the form has come forward; WM_NULL, which Windows sends to learn whether
+// a window still answers, runs neither.
 struct RegisteredMessageCase {
     const wchar_t* name;  // null: WM_NULL
     int shellRestarted;
     int startedAgain;
+    LRESULT answer;
 };
 constexpr RegisteredMessageCase kRegisteredMessages[] = {
-    {L"TaskbarCreated", 1, 0},
-    {L"Brenvik.StartedAgain", 0, 1},
-    {nullptr, 0, 0},
+    {L"TaskbarCreated", 1, 0, 0},
+    {L"Brenvik.StartedAgain", 0, 1, win32::kCameForward},
+    {nullptr, 0, 0, 0},
 };
 
 TEST_F(Form1Window, ARegisteredMessageRunsItsOwnHandlerAndWmNullNeither) {
@@ -145,10 +152,56 @@ TEST_F(Form1Window, ARegisteredMessageRunsItsOwnHandlerAndWmNullNeither) {
         form_->OnShellRestarted([&] { ++shellRestarted; });
         form_->OnStartedAgain([&] { ++startedAgain; });
         const UINT message = c.name != nullptr ? RegisterWindowMessageW(c.name) : WM_NULL;
-        SendMessageW(Main(), message, 0, 0);
+        EXPECT_EQ(SendMessageW(Main(), message, 0, 0), c.answer);
         EXPECT_EQ(shellRestarted, c.shellRestarted);
         EXPECT_EQ(startedAgain, c.startedAgain);
     }
+}
+
+// An elevated form: Windows drops what a program of a lower level sends it unless the
+// form let it through. The stand-in keeps what was let through, and a send from a lower
+// level reaches the form only then.
+std::set<std::pair<HWND, UINT>>& LetThrough() {
+    static std::set<std::pair<HWND, UINT>> letThrough;
+    return letThrough;
+}
+class ElevatedForm : public Form1Window {
+protected:
+    ElevatedForm()
+        : Form1Window(win32::WindowDpi, [](HWND window, unsigned message) {
+              LetThrough().insert({window, message});
+          }) {}
+    ~ElevatedForm() override { LetThrough().clear(); }
+    void SendFromALowerLevel(const wchar_t* name) {
+        const UINT message = RegisterWindowMessageW(name);
+        if (LetThrough().contains({Main(), message})) SendMessageW(Main(), message, 0, 0);
+    }
+};
+
+TEST_F(ElevatedForm, HearsTheShellRestartAndAnotherStartFromALowerLevel) {
+    int shellRestarted = 0, startedAgain = 0;
+    form_->OnShellRestarted([&] { ++shellRestarted; });
+    form_->OnStartedAgain([&] { ++startedAgain; });
+    SendFromALowerLevel(L"TaskbarCreated");
+    SendFromALowerLevel(L"Brenvik.StartedAgain");
+    EXPECT_EQ(log_.shellRestarted, 1) << "the tray icon would not come back";
+    EXPECT_EQ(shellRestarted, 1);
+    EXPECT_EQ(startedAgain, 1);
+}
+
+// A load that fails once the window is made (here its DPI can't be told) takes the
+// window with it, and the failure reaches the caller.
+TEST(FailedLoad, LeavesNoWindowBehind) {
+    win32::FormsRuntime runtime([](HWND) -> int { throw Failure({"no DPI"}); });
+    HostedControlLog log;
+    EXPECT_THROW(runtime.LoadForm(Form1Layout(runtime.ProgramIcon(),
+                                              [&](forms::UserControlSite& site) {
+                                                  return std::make_unique<RecordingControl>(site,
+                                                                                            log);
+                                              })),
+                 Failure);
+    EXPECT_EQ(FindWindowW(L"BrenvikForm", L"Brenvik"), nullptr);
+    EXPECT_FALSE(runtime.RunPending()) << "no form is loaded";
 }
 
 // Pages above 4 GiB, where 64-bit Windows places a program's heap and 64-bit Wine
