@@ -1,5 +1,6 @@
 #include "forms/sim/sim_form.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "forms/sim/sim_hosted_control.h"
@@ -15,8 +16,10 @@ auto& Find(Map& map, std::string_view name) {
 }
 }  // namespace
 
-SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout, int dpi)
-    : effects_(effects), dpi_(dpi) {
+SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout, int dpi, bool elevated)
+    : effects_(effects), dpi_(dpi), elevated_(elevated) {
+    // As a form's real window does, it hears the shell and another start from every level.
+    letThrough_ = {"TaskbarCreated", "Brenvik.StartedAgain"};
     using forms::ControlKind;
     for (const auto& row : layout.controls) {
         const bool shown = row.kind != ControlKind::Timer && row.kind != ControlKind::UserControl;
@@ -117,14 +120,20 @@ bool SimForm::ElapseTimer(std::string_view timer) {
     return loaded_ && Find(timers_, timer).Elapse();
 }
 
-void SimForm::ShellRestarted() {
-    if (!loaded_) return;
+bool SimForm::Hears(std::string_view message, Sender from) const {
+    if (!loaded_) return false;
+    if (!elevated_ || from == Sender::SameLevel) return true;
+    return std::find(letThrough_.begin(), letThrough_.end(), message) != letThrough_.end();
+}
+
+void SimForm::ShellRestarted(Sender from) {
+    if (!Hears("TaskbarCreated", from)) return;
     for (auto& [name, control] : userControls_) control->Control().OnShellRestarted();
     if (shellRestarted_) shellRestarted_();
 }
 
-void SimForm::StartedAgain() {
-    if (loaded_ && startedAgain_) startedAgain_();
+void SimForm::StartedAgain(Sender from) {
+    if (Hears("Brenvik.StartedAgain", from) && startedAgain_) startedAgain_();
 }
 
 forms::UserControlSite& SimForm::SiteOf(std::string_view control) {

@@ -5,6 +5,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "forms/forms.h"
 #include "forms/pixel_layout.h"
@@ -17,8 +19,8 @@ class SimHostedControl;
 
 class SimForm final : public forms::Form {
 public:
-    // The window starts at `dpi`.
-    SimForm(EffectLog& effects, const forms::FormLayout& layout, int dpi);
+    // The window starts at `dpi`, above other programs' integrity level when `elevated`.
+    SimForm(EffectLog& effects, const forms::FormLayout& layout, int dpi, bool elevated = false);
     ~SimForm() override;
 
     forms::TextBox& TextBoxNamed(std::string_view name) override;
@@ -45,11 +47,14 @@ public:
     bool Loaded() const { return loaded_; }
     // The close button: the runtime unloads the window.
     void Close() { Unload(); }
+    // Where a message comes from. Windows hands an elevated window what a program of a
+    // lower level sends only when the window has let that message through.
+    enum class Sender { SameLevel, LowerLevel };
     // A new shell's broadcast: each user control puts its icon back, then the
     // window's handler runs.
-    void ShellRestarted();
+    void ShellRestarted(Sender from = Sender::SameLevel);
     // Another start of the program asks this window to come forward.
-    void StartedAgain();
+    void StartedAgain(Sender from = Sender::SameLevel);
     // The window moved to a monitor of `dpi`: its controls take their places there. No
     // DPI a monitor has changes nothing.
     void DpiChanged(int dpi);
@@ -72,6 +77,7 @@ private:
     };
 
     void Place(Placed& control) const;
+    bool Hears(std::string_view message, Sender from) const;
 
     EffectLog& effects_;
     int dpi_;
@@ -86,6 +92,8 @@ private:
     std::function<void()> startedAgain_;
     bool visible_ = false;
     bool loaded_ = true;
+    bool elevated_;
+    std::vector<std::string_view> letThrough_;  // the messages any level may send
 };
 
 }  // namespace brenvik::sim

@@ -24,6 +24,8 @@ public:
     void End() override;
 
     bool Ended() const { return ended_; }
+    // The forms loaded from now on run at a higher integrity level than other programs.
+    void RunElevated() { elevated_ = true; }
     // The form loaded last, for a test to drive and inspect.
     SimForm& LoadedForm();
 
@@ -32,6 +34,7 @@ private:
     int dpi_;
     SimForm* form_ = nullptr;
     bool ended_ = false;
+    bool elevated_ = false;
 };
 
 }  // namespace brenvik::sim

@@ -181,6 +181,21 @@ TEST_F(WindowCommands, AnotherStartShowsTheWindowBackFromTheTrayTooAndPublishesN
     }
 }
 
+// An elevated Brenvik hears a new shell and another start made at a lower level: its
+// icon comes back, and its window comes forward from the tray.
+TEST_F(WindowCommands, AnElevatedWindowHearsTheShellAndAnotherStartFromALowerLevel) {
+    using Sender = sim::SimForm::Sender;
+    runtime.RunElevated();
+    Start();
+    Window().Click("Command3");
+    api.shell.Restart();
+    Window().ShellRestarted(Sender::LowerLevel);
+    EXPECT_EQ(api.shell.IconCount(), 1u) << "the icon did not come back";
+    Window().StartedAgain(Sender::LowerLevel);
+    EXPECT_TRUE(Window().Visible());
+    EXPECT_EQ(api.shell.IconCount(), 0u);
+}
+
 TEST_F(WindowCommands, TutupAplikasiEndsTheProgramWithNoIconLeft) {
     Start();
     Window().Click("Command1");
