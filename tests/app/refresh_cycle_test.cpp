@@ -35,6 +35,9 @@ constexpr IntervalCase kIntervals[] = {
     {u"99999999", 2147483000},
     {u"2147483", 2147483000},
     {u"2147484", 2147483000},
+    // More digits than the 19 that are counted: zeros that change nothing.
+    {u"5.00000000000000000000", 5000},
+    {u"000000000000000000005", 5000},
 };
 
 TEST(RefreshInterval, SecondsRoundHalfToEvenWithDefaultAndLongestInterval) {
@@ -43,6 +46,7 @@ TEST(RefreshInterval, SecondsRoundHalfToEvenWithDefaultAndLongestInterval) {
         EXPECT_EQ(RefreshIntervalMilliseconds(c.text), c.milliseconds);
     }
     EXPECT_EQ(RefreshIntervalMilliseconds(std::u16string(5000, u'9')), 2147483000);
+    EXPECT_EQ(RefreshIntervalMilliseconds(u"5." + std::u16string(400, u'0')), 5000);
 }
 
 using RefreshCycle = Form1Test;

@@ -109,6 +109,20 @@ TEST_F(ScreenDpi, TurnsTheLayoutsTwipsIntoPixelsAtTheScreensDpi) {
     EXPECT_EQ(message, 515.0f);
 }
 
+// Windows tells a window's own DPI where it can: one made while its thread was unaware
+// of DPI is at 96 dpi whatever the screen's, and the runtime's query says so.
+TEST_F(ScreenDpi, AWindowsDpiIsTheOneWindowsGivesIt) {
+    const DPI_AWARENESS_CONTEXT before =
+        SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_UNAWARE);
+    HWND unaware = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                   nullptr, nullptr);
+    SetThreadDpiAwarenessContext(before);
+    ASSERT_EQ(GetDpiForWindow(unaware), 96u);
+    EXPECT_EQ(win32::WindowDpi(unaware), 96);
+    EXPECT_EQ(win32::WindowDpi(Main()), win32::ScreenDpi());
+    DestroyWindow(unaware);
+}
+
 // Every shown control's place, in z-order (the order the window made them in).
 std::vector<RECT> ShownControlPlaces(HWND main) {
     std::vector<RECT> places;
@@ -196,13 +210,17 @@ HFONT FontOf(HWND control) {
 
 // Moved to a monitor of another DPI, the window keeps the corner Windows suggests, takes
 // the layout's client area there and lays its controls out as a fresh start there would.
-// The font of the monitor it left is gone once no control shows it.
+// The font of the monitor it left is gone once no control shows it; moved there again,
+// the window shows a live font of that DPI again.
 TEST_F(ScreenDpi, MovedToAMonitorOfAnotherDpiLaysItsControlsOutAsAFreshStartThere) {
     form_->LabelNamed("Label4").SetCaption(u"Preview: Some Artist - A Song Title");
     RECT suggested{40, 30, 40 + 760, 30 + 210};  // not the layout's size: Windows' guess
-    HFONT left = nullptr;
+    const HFONT screens = FontOf(Text1());
+    HFONT left = screens;
     std::vector<int> dpis = OtherDpis();
-    dpis.push_back(win32::ScreenDpi());  // and back to the main monitor
+    const int again = dpis.back();
+    dpis.push_back(win32::ScreenDpi());  // back to the main monitor
+    dpis.push_back(again);               // and to the last other monitor again
     for (const int dpi : dpis) {
         SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&suggested));
@@ -211,13 +229,13 @@ TEST_F(ScreenDpi, MovedToAMonitorOfAnotherDpiLaysItsControlsOutAsAFreshStartTher
         EXPECT_EQ(frame.left, suggested.left);
         EXPECT_EQ(frame.top, suggested.top);
         ExpectLaidOutAt(Main(), dpi);
-        if (left != nullptr) {
+        if (left != screens) {
             EXPECT_EQ(GetObjectType(left), 0u) << "the font at the DPI left";
         }
         left = FontOf(Text1());
         suggested.right += 50;
     }
-    EXPECT_NE(GetObjectType(left), 0u) << "the screen's font stays";
+    EXPECT_NE(GetObjectType(screens), 0u) << "the screen's font stays";
 }
 
 // Windows asks the frame's size at the new DPI before it moves the window there.

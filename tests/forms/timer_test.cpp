@@ -85,6 +85,24 @@ TEST_F(Timers, EnablingStartsTicksAndDisablingStopsThem) {
     EXPECT_EQ(ticks_["Disabled"], before) << "not even a tick queued before it stopped";
 }
 
+// Windows leaves a WM_TIMER already in the queue when the timer is killed; Wine drops
+// it, so the test takes the tick and posts it back itself. Its handler doesn't run.
+TEST_F(Timers, ATickQueuedWhenTheTimerStopsRunsNoHandler) {
+    form_->TimerNamed("Reference").SetEnabled(false);
+    forms::Timer& timer = form_->TimerNamed("Disabled");
+    timer.SetEnabled(true);
+    MSG tick{};
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!PeekMessageW(&tick, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+        ASSERT_LT(std::chrono::steady_clock::now(), giveUp) << "the timer never ticked";
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_TIMER);
+    }
+    timer.SetEnabled(false);
+    PostMessageW(tick.hwnd, tick.message, tick.wParam, tick.lParam);
+    runtime_.RunPending();
+    EXPECT_EQ(ticks_["Disabled"], 0);
+}
+
 TEST_F(Timers, ANewIntervalTakesEffectAtOnce) {
     forms::Timer& slow = form_->TimerNamed("Slow");
     slow.SetInterval(10);
