@@ -7,7 +7,6 @@
 namespace brenvik {
 
 using form1::Control;
-using form1::NameOf;
 
 namespace {
 std::unique_ptr<forms::Form> LoadForm1(const Platform& platform, forms::Runtime& runtime,
@@ -25,18 +24,18 @@ Form1::Form1(const Platform& platform, forms::Runtime& runtime)
     : platform_(platform),
       runtime_(runtime),
       form_(LoadForm1(platform, runtime, tray1_)),
-      Text1(form_->TextBoxNamed(NameOf(Control::Text1))),
-      Text2(form_->TextBoxNamed(NameOf(Control::Text2))),
-      Check1(form_->CheckBoxNamed(NameOf(Control::Check1))),
-      Label4(form_->LabelNamed(NameOf(Control::Label4))),
-      Command1(form_->ButtonNamed(NameOf(Control::Command1))),
-      Timer1(form_->TimerNamed(NameOf(Control::Timer1))),
+      Text1(form_->TextBoxOf(Control::Text1)),
+      Text2(form_->TextBoxOf(Control::Text2)),
+      Check1(form_->CheckBoxOf(Control::Check1)),
+      Label4(form_->LabelOf(Control::Label4)),
+      Command1(form_->ButtonOf(Control::Command1)),
+      Timer1(form_->TimerOf(Control::Timer1)),
       messenger_(platform) {
     Command1.OnClick([this] { Command1_Click(); });
-    form_->ButtonNamed(NameOf(Control::Command2)).OnClick([this] { Command2_Click(); });
-    form_->ButtonNamed(NameOf(Control::Command3)).OnClick([this] { Command3_Click(); });
+    form_->ButtonOf(Control::Command2).OnClick([this] { Command2_Click(); });
+    form_->ButtonOf(Control::Command3).OnClick([this] { Command3_Click(); });
     Timer1.OnTimer([this] { Timer1_Timer(); });
-    form_->OnUserControlEvent(NameOf(Control::Tray1), [this](int event, forms::EventArgs&) {
+    form_->OnUserControlEvent(Control::Tray1, [this](int event, forms::EventArgs&) {
         if (event == Tray::kDblClick) Tray1_DblClick();
     });
     form_->OnShellRestarted([this] { Form_ShellRestarted(); });

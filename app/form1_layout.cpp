@@ -1,7 +1,5 @@
 #include "app/form1_layout.h"
 
-#include <string>
-
 #include "app/form1_controls.h"
 #include "app/form1_identity.h"
 
@@ -10,65 +8,147 @@ namespace brenvik {
 using form1::Control;
 using forms::ControlKind;
 
-namespace {
-// A row of the layout for `control`, its place in twips.
-forms::ControlLayout Row(Control control, ControlKind kind, std::u16string caption, int left,
-                         int top, int width, int height) {
-    return {.name = std::string(form1::NameOf(control)),
-            .kind = kind,
-            .caption = std::move(caption),
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .tabIndex = form1::TabIndex(control)};
-}
-
-// A label that fits its caption.
-forms::ControlLayout FittedLabel(Control control, std::u16string caption, int left, int top,
-                                 int width, int height) {
-    forms::ControlLayout row =
-        Row(control, ControlKind::Label, std::move(caption), left, top, width, height);
-    row.autoSize = true;
-    return row;
-}
-}  // namespace
-
 forms::FormLayout Form1Layout(
     forms::PictureRef icon,
     std::function<std::unique_ptr<forms::UserControl>(forms::UserControlSite&)> createTray) {
+    using form1::TabIndex;
+    using enum ControlKind;
     forms::FormLayout layout{.windowClass = form1::kWindowClass,
                              .caption = form1::kCaption,
                              .clientWidth = 7080,
                              .clientHeight = 1590,
                              .controls = {}};
+    // A label that fits its text has the place of its caption at start. Each row is moved
+    // in: a list of them would be copied.
     auto& c = layout.controls;
-    c.push_back(FittedLabel(Control::Label1, u"Prefix:", 345, 300, 435, 195));
-    c.push_back(Row(Control::Text1, ControlKind::TextBox, u"", 960, 255, 2730, 285));
-    c.push_back(FittedLabel(Control::Label2, u"Refresh", 5010, 300, 555, 195));
-    c.push_back(Row(Control::Text2, ControlKind::TextBox, u"3", 5730, 270, 630, 285));
-    c.push_back(Row(Control::Label3, ControlKind::Label, u"detik", 6435, 300, 495, 270));
+    c.reserve(13);
+    c.push_back({.id = Control::Label1,
+                 .name = "Label1",
+                 .kind = Label,
+                 .caption = u"Prefix:",
+                 .left = 345,
+                 .top = 300,
+                 .width = 435,
+                 .height = 195,
+                 .tabIndex = TabIndex(Control::Label1),
+                 .autoSize = true});
+    c.push_back({.id = Control::Text1,
+                 .name = "Text1",
+                 .kind = TextBox,
+                 .caption = u"",
+                 .left = 960,
+                 .top = 255,
+                 .width = 2730,
+                 .height = 285,
+                 .tabIndex = TabIndex(Control::Text1)});
+    c.push_back({.id = Control::Label2,
+                 .name = "Label2",
+                 .kind = Label,
+                 .caption = u"Refresh",
+                 .left = 5010,
+                 .top = 300,
+                 .width = 555,
+                 .height = 195,
+                 .tabIndex = TabIndex(Control::Label2),
+                 .autoSize = true});
+    c.push_back({.id = Control::Text2,
+                 .name = "Text2",
+                 .kind = TextBox,
+                 .caption = u"3",
+                 .left = 5730,
+                 .top = 270,
+                 .width = 630,
+                 .height = 285,
+                 .tabIndex = TabIndex(Control::Text2)});
+    c.push_back({.id = Control::Label3,
+                 .name = "Label3",
+                 .kind = Label,
+                 .caption = u"detik",
+                 .left = 6435,
+                 .top = 300,
+                 .width = 495,
+                 .height = 270,
+                 .tabIndex = TabIndex(Control::Label3)});
     // Only the box shows: the check box's own caption doesn't fit, Label5 stands for it.
-    forms::ControlLayout check1 =
-        Row(Control::Check1, ControlKind::CheckBox, u"Check1", 3930, 315, 270, 240);
-    check1.checked = 1;
-    c.push_back(std::move(check1));
-    c.push_back(FittedLabel(Control::Label5, u"invisible", 4230, 315, 555, 195));
-    c.push_back(FittedLabel(Control::Label4, u"", 345, 690, 45, 195));
-    c.push_back(Row(Control::Command1, ControlKind::CommandButton, u"", 240, 1020, 1575, 375));
-    c.push_back(
-        Row(Control::Command3, ControlKind::CommandButton, u"Goto Tray", 2085, 1020, 1905, 375));
-    c.push_back(Row(Control::Command2, ControlKind::CommandButton, u"Tutup Aplikasi", 4140, 1020,
-                    1860, 360));
+    c.push_back({.id = Control::Check1,
+                 .name = "Check1",
+                 .kind = CheckBox,
+                 .caption = u"Check1",
+                 .left = 3930,
+                 .top = 315,
+                 .width = 270,
+                 .height = 240,
+                 .tabIndex = TabIndex(Control::Check1),
+                 .checked = 1});
+    c.push_back({.id = Control::Label5,
+                 .name = "Label5",
+                 .kind = Label,
+                 .caption = u"invisible",
+                 .left = 4230,
+                 .top = 315,
+                 .width = 555,
+                 .height = 195,
+                 .tabIndex = TabIndex(Control::Label5),
+                 .autoSize = true});
+    c.push_back({.id = Control::Label4,
+                 .name = "Label4",
+                 .kind = Label,
+                 .caption = u"",
+                 .left = 345,
+                 .top = 690,
+                 .width = 45,
+                 .height = 195,
+                 .tabIndex = TabIndex(Control::Label4),
+                 .autoSize = true});
+    c.push_back({.id = Control::Command1,
+                 .name = "Command1",
+                 .kind = CommandButton,
+                 .caption = u"",
+                 .left = 240,
+                 .top = 1020,
+                 .width = 1575,
+                 .height = 375,
+                 .tabIndex = TabIndex(Control::Command1)});
+    c.push_back({.id = Control::Command3,
+                 .name = "Command3",
+                 .kind = CommandButton,
+                 .caption = u"Goto Tray",
+                 .left = 2085,
+                 .top = 1020,
+                 .width = 1905,
+                 .height = 375,
+                 .tabIndex = TabIndex(Control::Command3)});
+    c.push_back({.id = Control::Command2,
+                 .name = "Command2",
+                 .kind = CommandButton,
+                 .caption = u"Tutup Aplikasi",
+                 .left = 4140,
+                 .top = 1020,
+                 .width = 1860,
+                 .height = 360,
+                 .tabIndex = TabIndex(Control::Command2)});
     // The interval that the layout gives is never used: each switch-on sets it.
-    forms::ControlLayout timer1 = Row(Control::Timer1, ControlKind::Timer, u"", 0, 0, 0, 0);
-    timer1.interval = 2000;
-    c.push_back(std::move(timer1));
-    forms::ControlLayout tray1 =
-        Row(Control::Tray1, ControlKind::UserControl, u"", 6045, 915, 510, 510);
-    tray1.createUserControl = std::move(createTray);
-    tray1.storedProperties = {{u"icon", std::move(icon)}};
-    c.push_back(std::move(tray1));
+    c.push_back({.id = Control::Timer1,
+                 .name = "Timer1",
+                 .kind = Timer,
+                 .caption = u"",
+                 .left = 0,
+                 .top = 0,
+                 .width = 0,
+                 .height = 0,
+                 .tabIndex = TabIndex(Control::Timer1),
+                 .interval = 2000});
+    c.push_back({.id = Control::Tray1,
+                 .name = "Tray1",
+                 .kind = UserControl,
+                 .caption = u"",
+                 .left = 6045,
+                 .top = 915,
+                 .width = 510,
+                 .height = 510,
+                 .tabIndex = TabIndex(Control::Tray1),
+                 .createUserControl = std::move(createTray),
+                 .storedProperties = {{u"icon", std::move(icon)}}});
     return layout;
 }
 

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/form1.h"
+#include "app/form1_controls.h"
 #include "bench/allocation_counter.h"
 #include "bench/bench_platform.h"
 #include "forms/sim/sim_form.h"
@@ -10,6 +11,8 @@
 
 namespace brenvik::bench {
 namespace {
+
+using form1::Control;
 
 // A prefix and a title of everyday length, both beyond the short-string buffer.
 constexpr char16_t kPrefix[] = u"Listening to: ";
@@ -20,7 +23,7 @@ struct RunningForm1 {
     RunningForm1() {
         player = on.api.windows.Create("Winamp v1.x", kTitleA);
         on.api.windows.Create("YahooBuddyMain", "");
-        runtime.LoadedForm().TextBoxNamed("Text1").SetText(kPrefix);
+        runtime.LoadedForm().TextBoxOf(Control::Text1).SetText(kPrefix);
         form.LoadAndShow();  // publishes the first title
     }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/control_id.h"
 #include "forms/user_control.h"
 
 namespace brenvik::forms {
@@ -57,9 +58,10 @@ enum class ControlKind { Label, TextBox, CommandButton, CheckBox, Timer, UserCon
 
 // One row of a window's layout table. Positions and sizes are in twips.
 struct ControlLayout {
-    std::string name;
+    ControlId id;      // what the program finds the control by
+    const char* name;  // what a user or another program sees it named
     ControlKind kind;
-    std::u16string caption;  // caption, or the text of a text box
+    const char16_t* caption;  // caption, or the text of a text box
     int left, top, width, height;
     int tabIndex;               // -1 for controls without one
     bool autoSize = false;      // a label that fits its caption
@@ -78,20 +80,19 @@ struct FormLayout {
     std::vector<ControlLayout> controls;
 };
 
-// A loaded window. Controls are found by their layout names; asking for a name
-// that the layout does not hold as that kind is a programming error.
+// A loaded window. Controls are found by their identity; asking for one that the
+// layout does not hold as that kind is a programming error.
 class Form {
 public:
     virtual ~Form() = default;
-    virtual TextBox& TextBoxNamed(std::string_view name) = 0;
-    virtual Label& LabelNamed(std::string_view name) = 0;
-    virtual CommandButton& ButtonNamed(std::string_view name) = 0;
-    virtual CheckBox& CheckBoxNamed(std::string_view name) = 0;
-    virtual Timer& TimerNamed(std::string_view name) = 0;
+    virtual TextBox& TextBoxOf(ControlId id) = 0;
+    virtual Label& LabelOf(ControlId id) = 0;
+    virtual CommandButton& ButtonOf(ControlId id) = 0;
+    virtual CheckBox& CheckBoxOf(ControlId id) = 0;
+    virtual Timer& TimerOf(ControlId id) = 0;
     // The host's handler of a user control's events, by event number.
     virtual void OnUserControlEvent(
-        std::string_view control,
-        std::function<void(int eventNumber, EventArgs& args)> handler) = 0;
+        ControlId control, std::function<void(int eventNumber, EventArgs& args)> handler) = 0;
     // The window's handler of a shell restart, run after its user controls have put
     // their icons back.
     virtual void OnShellRestarted(std::function<void()> handler) = 0;

@@ -42,6 +42,9 @@ struct EventArgs {
     std::int16_t button = 0;
 };
 
+// What a hosted control asks of its host. The size the host gives it, its Image1's
+// size and the twips per pixel are kept alike by every host; a host only says what a
+// change of size does to the control's window.
 class UserControlSite {
 public:
     virtual ~UserControlSite() = default;
@@ -49,15 +52,34 @@ public:
     virtual bool AmbientUserMode() const = 0;  // true while the host runs
     virtual void PropertyChanged(std::u16string_view name) = 0;
     virtual PictureRef EmptyPicture() = 0;
-    virtual float Height() const = 0;  // twips
-    virtual float Width() const = 0;
-    virtual void SetHeight(float twips) = 0;  // may call the control's OnResize
-    virtual void SetWidth(float twips) = 0;
-    virtual float ImageHeight() const = 0;  // the control's Image1, twips
-    virtual float ImageWidth() const = 0;
     virtual void RaiseEvent(int eventNumber, EventArgs& args) = 0;  // synchronous
-    virtual float TwipsPerPixelX() const = 0;
     virtual double Rnd() = 0;  // uniform in [0, 1), never seeded
+
+    float Height() const { return height_; }  // twips
+    float Width() const { return width_; }
+    // As a window does, a size that changes nothing raises no resize.
+    void SetHeight(float twips);
+    void SetWidth(float twips);
+    // The control's Image1: 34 pixels at 15 twips per pixel.
+    static constexpr float ImageHeight() { return kImageSize; }
+    static constexpr float ImageWidth() { return kImageSize; }
+    float TwipsPerPixelX() const { return twipsPerPixel_; }
+
+protected:
+    UserControlSite(float twipsPerPixel, float width, float height)
+        : twipsPerPixel_(twipsPerPixel), width_(width), height_(height) {}
+    // The host gives the control a new size, as a window does when it lays out its
+    // controls; the control hears of it once.
+    void Resize(float width, float height);
+    void SetTwipsPerPixelX(float twips) { twipsPerPixel_ = twips; }
+    // The size has changed: the host's window follows, then the control hears of it.
+    virtual void Resized() = 0;
+
+private:
+    static constexpr float kImageSize = 510;
+
+    float twipsPerPixel_;
+    float width_, height_;
 };
 
 class UserControl {

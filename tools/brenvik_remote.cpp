@@ -23,10 +23,10 @@ HWND FindBrenvik() {
 
 int ButtonId(const wchar_t* name) {
     using brenvik::form1::Control;
-    using brenvik::form1::ControlId;
-    if (std::wcscmp(name, L"Command1") == 0) return ControlId(Control::Command1);
-    if (std::wcscmp(name, L"Command3") == 0) return ControlId(Control::Command3);
-    if (std::wcscmp(name, L"Command2") == 0) return ControlId(Control::Command2);
+    using brenvik::form1::WindowId;
+    if (std::wcscmp(name, L"Command1") == 0) return WindowId(Control::Command1);
+    if (std::wcscmp(name, L"Command3") == 0) return WindowId(Control::Command3);
+    if (std::wcscmp(name, L"Command2") == 0) return WindowId(Control::Command2);
     return 0;
 }
 

@@ -28,13 +28,12 @@ int ChildWindowsOf(HWND__* window);
 // Where the preview's floor is shown: a shown form of the program's form style, and on
 // it a bare window for each windowed row of `layout`, of the class and style that the
 // forms runtime gives the row's kind, at the row's place at `dpi`, in the font of
-// `program`'s labels. The row named `labelName` is the preview label, fitted among as
+// `program`'s labels. The row of `preview` is the preview label, fitted among as
 // many siblings as the program's own. The form shows at the foot of the screen, clear
 // of the windows made at the system's default place.
 class FloorForm {
 public:
-    FloorForm(const forms::FormLayout& layout, std::string_view labelName, HWND__* program,
-              int dpi);
+    FloorForm(const forms::FormLayout& layout, forms::ControlId preview, HWND__* program, int dpi);
     ~FloorForm();
     FloorForm(const FloorForm&) = delete;
     FloorForm& operator=(const FloorForm&) = delete;

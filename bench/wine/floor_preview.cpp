@@ -69,7 +69,7 @@ BareWindow BareWindowOf(forms::ControlKind kind) {
 
 }  // namespace
 
-FloorForm::FloorForm(const forms::FormLayout& layout, std::string_view labelName, HWND program,
+FloorForm::FloorForm(const forms::FormLayout& layout, forms::ControlId preview, HWND program,
                      int dpi) {
     RegisterFloorClasses();
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -92,13 +92,12 @@ FloorForm::FloorForm(const forms::FormLayout& layout, std::string_view labelName
         if (bare.windowClass == nullptr) continue;
         const forms::PixelRect place = forms::PixelsOf(forms::TwipsOf(row), dpi);
         const HWND control = ::CreateWindowExW(
-            bare.extendedStyle, bare.windowClass,
-            reinterpret_cast<const wchar_t*>(row.caption.c_str()), WS_CHILD | bare.style,
-            place.left, place.top, place.width, place.height, window_,
+            bare.extendedStyle, bare.windowClass, reinterpret_cast<const wchar_t*>(row.caption),
+            WS_CHILD | bare.style, place.left, place.top, place.width, place.height, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
         if (control == nullptr) throw std::runtime_error("can't make a floor form's control");
         ::SendMessageW(control, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
-        if (row.name == labelName) label_ = control;
+        if (row.id == preview) label_ = control;
     }
     if (label_ == nullptr) throw std::runtime_error("the floor's layout has no preview label");
     measuring_ = ::CreateCompatibleDC(nullptr);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/form1_controls.h"
 #include "app/form1_layout.h"
 #include "bench/wine/report.h"  // <windows.h>, after the program's headers
 #include "bench/wine/running_form1.h"
@@ -19,6 +20,8 @@
 
 namespace brenvik::winbench {
 namespace {
+
+using form1::Control;
 
 constexpr int kIterations = 200;
 constexpr int kRounds = 21;
@@ -78,7 +81,7 @@ int Run() {
     // The floor's preview: a bare static control where Form1's layout puts Label4, among
     // a bare window for each of its siblings there (the clipping of a resized child
     // grows with them), on a shown form of its own.
-    FloorForm floorForm(Form1Layout(running.Runtime().ProgramIcon(), nullptr), "Label4",
+    FloorForm floorForm(Form1Layout(running.Runtime().ProgramIcon(), nullptr), Control::Label4,
                         running.Window(), running.Runtime().Dpi());
     const HWND floorLabel = floorForm.Label();
     const int siblings = ChildWindowsOf(running.Window()) - 1;
@@ -154,9 +157,17 @@ int Run() {
     // Label4 fits its caption; a label at a fixed width, on a form of its own, shows
     // what the fit costs. The second Form1 has no timer, and its Tray1 is made as
     // Form1's (hidden, no icon).
+    enum class Fixed { Label };
     forms::FormLayout fixedLayout{u"BrenvikPreview", u"Preview", 7080, 1590, {}};
-    fixedLayout.controls.push_back(
-        {"Fixed", forms::ControlKind::Label, u"", 345, 1020, 6390, 195, 0, false});
+    fixedLayout.controls.push_back({.id = Fixed::Label,
+                                    .name = "Fixed",
+                                    .kind = forms::ControlKind::Label,
+                                    .caption = u"",
+                                    .left = 345,
+                                    .top = 1020,
+                                    .width = 6390,
+                                    .height = 195,
+                                    .tabIndex = 0});
     const auto fixedForm = running.Runtime().LoadForm(fixedLayout);
     fixedForm->Show();
     forms::FormLayout previewLayout =
@@ -177,8 +188,8 @@ int Run() {
         running.Pump();
         return nanoseconds / kIterations;
     };
-    forms::Label& fitting = previewForm->LabelNamed("Label4");
-    forms::Label& fixed = fixedForm->LabelNamed("Fixed");
+    forms::Label& fitting = previewForm->LabelOf(Control::Label4);
+    forms::Label& fixed = fixedForm->LabelOf(Fixed::Label);
     // The floor's own parts, for the same comparison.
     const auto floorPart = [&](const auto& part) {
         double nanoseconds = 0;

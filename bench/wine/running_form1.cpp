@@ -48,7 +48,7 @@ RunningForm1::RunningForm1(const std::wstring& title, const std::wstring& prefix
     if (WaitForVisibleWindow(L"Winamp v1.x", nullptr, 15000) == nullptr)
         throw std::runtime_error("the stand-in player did not show its window");
     window_ = OwnWindowOfClass(form1::WideWindowClass());
-    text1_ = ::GetDlgItem(window_, form1::ControlId(form1::Control::Text1));
+    text1_ = ::GetDlgItem(window_, form1::WindowId(form1::Control::Text1));
     if (text1_ == nullptr) throw std::runtime_error("Form1's prefix box was not found");
     ::SetWindowTextW(text1_, prefix.c_str());
     form_.LoadAndShow();

@@ -8,10 +8,16 @@
 namespace brenvik::sim {
 
 namespace {
-template <typename Map>
-auto& Find(Map& map, std::string_view name) {
-    const auto it = map.find(name);
-    if (it == map.end()) throw std::out_of_range("no control named " + std::string(name));
+template <typename Entries>
+auto Found(Entries& entries, forms::ControlId id) {
+    return std::find_if(entries.begin(), entries.end(),
+                        [id](const auto& entry) { return entry.first == id; });
+}
+
+template <typename Entries>
+auto& Find(Entries& entries, forms::ControlId id) {
+    const auto it = Found(entries, id);
+    if (it == entries.end()) throw std::out_of_range("no such control");
     return *it->second;
 }
 }  // namespace
@@ -23,36 +29,36 @@ SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout, int dpi, b
     using forms::ControlKind;
     for (const auto& row : layout.controls) {
         const bool shown = row.kind != ControlKind::Timer && row.kind != ControlKind::UserControl;
-        if (shown) placed_.emplace(row.name, Placed{forms::TwipsOf(row), nullptr, {}});
+        if (shown) placed_.emplace_back(row.id, Placed{forms::TwipsOf(row), nullptr, {}});
         switch (row.kind) {
             case ControlKind::TextBox:
-                textBoxes_.emplace(row.name, std::make_unique<SimTextBox>(row.caption));
+                textBoxes_.emplace_back(row.id, std::make_unique<SimTextBox>(row.caption));
                 break;
             case ControlKind::Label: {
                 auto label = std::make_unique<SimLabel>(
                     effects_, row.name, row.caption,
-                    [this, name = row.name] { Place(placed_.find(name)->second); });
-                if (row.autoSize) placed_.find(row.name)->second.fitsTextOf = label.get();
-                labels_.emplace(row.name, std::move(label));
+                    [this, id = row.id] { Place(Found(placed_, id)->second); });
+                if (row.autoSize) Found(placed_, row.id)->second.fitsTextOf = label.get();
+                labels_.emplace_back(row.id, std::move(label));
                 break;
             }
             case ControlKind::CommandButton:
-                buttons_.emplace(row.name,
-                                 std::make_unique<SimButton>(effects_, row.name, row.caption));
+                buttons_.emplace_back(row.id,
+                                      std::make_unique<SimButton>(effects_, row.name, row.caption));
                 break;
             case ControlKind::CheckBox:
-                checkBoxes_.emplace(row.name, std::make_unique<SimCheckBox>(row.checked));
+                checkBoxes_.emplace_back(row.id, std::make_unique<SimCheckBox>(row.checked));
                 break;
             case ControlKind::Timer:
-                timers_.emplace(row.name, std::make_unique<SimTimer>(effects_, row.name,
-                                                                     row.interval, row.enabled));
+                timers_.emplace_back(row.id, std::make_unique<SimTimer>(effects_, row.name,
+                                                                        row.interval, row.enabled));
                 break;
             case ControlKind::UserControl:
-                userControls_.emplace(row.name, std::make_unique<SimHostedControl>(row));
+                userControls_.emplace_back(row.id, std::make_unique<SimHostedControl>(row));
                 break;
         }
     }
-    for (auto& [name, control] : placed_) Place(control);
+    for (auto& [id, control] : placed_) Place(control);
 }
 
 void SimForm::Place(Placed& control) const {
@@ -67,14 +73,13 @@ void SimForm::Place(Placed& control) const {
 void SimForm::DpiChanged(int dpi) {
     if (!forms::IsMonitorDpi(dpi)) return;
     dpi_ = dpi;
-    for (auto& [name, control] : placed_) Place(control);
+    for (auto& [id, control] : placed_) Place(control);
     effects_.Record("Form.Dpi " + std::to_string(dpi));
 }
 
-forms::PixelRect SimForm::RectangleOf(std::string_view control) const {
-    const auto it = placed_.find(control);
-    if (it == placed_.end())
-        throw std::out_of_range("no shown control named " + std::string(control));
+forms::PixelRect SimForm::RectangleOf(forms::ControlId control) const {
+    const auto it = Found(placed_, control);
+    if (it == placed_.end()) throw std::out_of_range("no such shown control");
     return it->second.pixels;
 }
 
@@ -82,13 +87,13 @@ SimForm::~SimForm() {
     if (loaded_) Unload();
 }
 
-forms::TextBox& SimForm::TextBoxNamed(std::string_view name) { return Find(textBoxes_, name); }
-forms::Label& SimForm::LabelNamed(std::string_view name) { return Find(labels_, name); }
-forms::CommandButton& SimForm::ButtonNamed(std::string_view name) { return Find(buttons_, name); }
-forms::CheckBox& SimForm::CheckBoxNamed(std::string_view name) { return Find(checkBoxes_, name); }
-forms::Timer& SimForm::TimerNamed(std::string_view name) { return Find(timers_, name); }
+forms::TextBox& SimForm::TextBoxOf(forms::ControlId id) { return Find(textBoxes_, id); }
+forms::Label& SimForm::LabelOf(forms::ControlId id) { return Find(labels_, id); }
+forms::CommandButton& SimForm::ButtonOf(forms::ControlId id) { return Find(buttons_, id); }
+forms::CheckBox& SimForm::CheckBoxOf(forms::ControlId id) { return Find(checkBoxes_, id); }
+forms::Timer& SimForm::TimerOf(forms::ControlId id) { return Find(timers_, id); }
 
-void SimForm::OnUserControlEvent(std::string_view control,
+void SimForm::OnUserControlEvent(forms::ControlId control,
                                  std::function<void(int, forms::EventArgs&)> handler) {
     Find(userControls_, control).SetEventHandler(std::move(handler));
 }
@@ -107,16 +112,16 @@ void SimForm::Unload() {
     if (!loaded_) return;
     loaded_ = false;
     visible_ = false;
-    for (auto& [name, timer] : timers_) timer->SetEnabled(false);  // destroyed with the window
-    for (auto& [name, control] : userControls_) control->Terminate();
+    for (auto& [id, timer] : timers_) timer->SetEnabled(false);  // destroyed with the window
+    for (auto& [id, control] : userControls_) control->Terminate();
     effects_.Record("Form.Unload");
 }
 
-void SimForm::Click(std::string_view button) {
+void SimForm::Click(forms::ControlId button) {
     if (loaded_) Find(buttons_, button).Click();
 }
 
-bool SimForm::ElapseTimer(std::string_view timer) {
+bool SimForm::ElapseTimer(forms::ControlId timer) {
     return loaded_ && Find(timers_, timer).Elapse();
 }
 
@@ -128,7 +133,7 @@ bool SimForm::Hears(std::string_view message, Sender from) const {
 
 void SimForm::ShellRestarted(Sender from) {
     if (!Hears("TaskbarCreated", from)) return;
-    for (auto& [name, control] : userControls_) control->Control().OnShellRestarted();
+    for (auto& [id, control] : userControls_) control->Control().OnShellRestarted();
     if (shellRestarted_) shellRestarted_();
 }
 
@@ -136,11 +141,11 @@ void SimForm::StartedAgain(Sender from) {
     if (Hears("Brenvik.StartedAgain", from) && startedAgain_) startedAgain_();
 }
 
-forms::UserControlSite& SimForm::SiteOf(std::string_view control) {
+forms::UserControlSite& SimForm::SiteOf(forms::ControlId control) {
     return Find(userControls_, control).Site();
 }
 
-forms::UserControl& SimForm::UserControlNamed(std::string_view control) {
+forms::UserControl& SimForm::UserControlOf(forms::ControlId control) {
     return Find(userControls_, control).Control();
 }
 

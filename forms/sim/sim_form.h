@@ -1,11 +1,11 @@
 #pragma once
-// A loaded window of the headless runtime: its controls by name, its visibility,
+// A loaded window of the headless runtime: its controls by identity, its visibility,
 // and the user controls it hosts.
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "forms/forms.h"
@@ -23,12 +23,12 @@ public:
     SimForm(EffectLog& effects, const forms::FormLayout& layout, int dpi, bool elevated = false);
     ~SimForm() override;
 
-    forms::TextBox& TextBoxNamed(std::string_view name) override;
-    forms::Label& LabelNamed(std::string_view name) override;
-    forms::CommandButton& ButtonNamed(std::string_view name) override;
-    forms::CheckBox& CheckBoxNamed(std::string_view name) override;
-    forms::Timer& TimerNamed(std::string_view name) override;
-    void OnUserControlEvent(std::string_view control,
+    forms::TextBox& TextBoxOf(forms::ControlId id) override;
+    forms::Label& LabelOf(forms::ControlId id) override;
+    forms::CommandButton& ButtonOf(forms::ControlId id) override;
+    forms::CheckBox& CheckBoxOf(forms::ControlId id) override;
+    forms::Timer& TimerOf(forms::ControlId id) override;
+    void OnUserControlEvent(forms::ControlId control,
                             std::function<void(int, forms::EventArgs&)> handler) override;
     void OnShellRestarted(std::function<void()> handler) override {
         shellRestarted_ = std::move(handler);
@@ -41,8 +41,8 @@ public:
     void Unload() override;
 
     // What a user does and sees.
-    void Click(std::string_view button);
-    bool ElapseTimer(std::string_view timer);  // true when a tick ran
+    void Click(forms::ControlId button);
+    bool ElapseTimer(forms::ControlId timer);  // true when a tick ran
     bool Visible() const { return visible_; }
     bool Loaded() const { return loaded_; }
     // The close button: the runtime unloads the window.
@@ -62,14 +62,14 @@ public:
     // Where a control that the window shows sits, in pixels of its client area. A
     // label that fits its text has the size of its caption in the headless font, whose
     // every character is 90 twips wide and whose line is 195 twips high.
-    forms::PixelRect RectangleOf(std::string_view control) const;
+    forms::PixelRect RectangleOf(forms::ControlId control) const;
     // The user control's site, to drive its window as the shell would.
-    forms::UserControlSite& SiteOf(std::string_view control);
-    forms::UserControl& UserControlNamed(std::string_view control);
+    forms::UserControlSite& SiteOf(forms::ControlId control);
+    forms::UserControl& UserControlOf(forms::ControlId control);
 
 private:
     template <typename T>
-    using ByName = std::map<std::string, std::unique_ptr<T>, std::less<>>;
+    using ById = std::vector<std::pair<forms::ControlId, std::unique_ptr<T>>>;
     struct Placed {
         forms::TwipsRect twips;
         const SimLabel* fitsTextOf;  // the label, when it fits its text
@@ -81,13 +81,13 @@ private:
 
     EffectLog& effects_;
     int dpi_;
-    std::map<std::string, Placed, std::less<>> placed_;
-    ByName<SimTextBox> textBoxes_;
-    ByName<SimLabel> labels_;
-    ByName<SimButton> buttons_;
-    ByName<SimCheckBox> checkBoxes_;
-    ByName<SimTimer> timers_;
-    ByName<SimHostedControl> userControls_;
+    std::vector<std::pair<forms::ControlId, Placed>> placed_;
+    ById<SimTextBox> textBoxes_;
+    ById<SimLabel> labels_;
+    ById<SimButton> buttons_;
+    ById<SimCheckBox> checkBoxes_;
+    ById<SimTimer> timers_;
+    ById<SimHostedControl> userControls_;
     std::function<void()> shellRestarted_;
     std::function<void()> startedAgain_;
     bool visible_ = false;

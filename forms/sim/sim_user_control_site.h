@@ -25,15 +25,16 @@ class SimUserControlSite final : public forms::UserControlSite {
 public:
     using EventHandler = std::function<void(int eventNumber, forms::EventArgs& args)>;
 
+    // 15 twips per pixel, and the control's design surface for its size.
+    SimUserControlSite() : UserControlSite(15, 4800, 3600) {}
+
     // The control whose OnResize a change of size calls.
     void Attach(forms::UserControl& control) { control_ = &control; }
     void SetHWnd(std::uint32_t window) { hWnd_ = window; }
     void SetUserMode(bool userMode) { userMode_ = userMode; }
-    void SetTwipsPerPixelX(float twips) { twipsPerPixelX_ = twips; }
+    using UserControlSite::Resize;
+    using UserControlSite::SetTwipsPerPixelX;
     void OnEvent(EventHandler handler) { handler_ = std::move(handler); }
-    // The host gives the control a new size, as a window does when it lays out its
-    // controls; the control hears of it once.
-    void Resize(float width, float height);
 
     // Every property-changed notification, in order.
     const std::vector<std::u16string>& PropertyChanges() const { return changes_; }
@@ -43,27 +44,19 @@ public:
     bool AmbientUserMode() const override { return userMode_; }
     void PropertyChanged(std::u16string_view name) override { changes_.emplace_back(name); }
     forms::PictureRef EmptyPicture() override { return std::make_shared<SimPicture>(0); }
-    float Height() const override { return height_; }
-    float Width() const override { return width_; }
-    void SetHeight(float twips) override;
-    void SetWidth(float twips) override;
-    float ImageHeight() const override { return kImageSize; }
-    float ImageWidth() const override { return kImageSize; }
-    void RaiseEvent(int eventNumber, forms::EventArgs& args) override;
-    float TwipsPerPixelX() const override { return twipsPerPixelX_; }
+    void RaiseEvent(int eventNumber, forms::EventArgs& args) override {
+        if (handler_) handler_(eventNumber, args);
+    }
     double Rnd() override { return rnd_.Next(); }
 
 private:
-    static constexpr float kImageSize = 510;  // Image1: 34 pixels at 15 twips per pixel
-
-    void Resized();
+    void Resized() override {
+        if (control_) control_->OnResize();
+    }
 
     forms::UserControl* control_ = nullptr;
     std::uint32_t hWnd_ = 0x20040;
     bool userMode_ = true;
-    float twipsPerPixelX_ = 15;
-    float width_ = 4800;  // the control's design surface
-    float height_ = 3600;
     EventHandler handler_;
     std::vector<std::u16string> changes_;
     UnseededRnd rnd_;

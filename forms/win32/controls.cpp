@@ -26,10 +26,11 @@ ChildControl::ChildControl(const wchar_t* windowClass, unsigned long style,
     : twips_(forms::TwipsOf(row)) {
     const forms::PixelRect place = forms::PixelsOf(twips_, placement.dpi);
     style |= WS_CHILD | WS_VISIBLE | (TakesFocus(row.kind) ? WS_TABSTOP : 0);
-    window_ = ::CreateWindowExW(extendedStyle, windowClass, Wide(row.caption), style, place.left,
-                                place.top, place.width, place.height, placement.parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)),
-                                ::GetModuleHandleW(nullptr), nullptr);
+    window_ =
+        ::CreateWindowExW(extendedStyle, windowClass, reinterpret_cast<const wchar_t*>(row.caption),
+                          style, place.left, place.top, place.width, place.height, placement.parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)),
+                          ::GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr)
         throw Failure({"The window of control ", row.name, " could not be made."});
     ::SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(placement.font), FALSE);

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <set>
 #include <vector>
 
 #include "forms/control_id.h"
@@ -23,13 +22,13 @@ namespace {
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 // Controls without a tab index (or with one taken) have the identifiers after those
 // that the tab indices give.
-using forms::ControlId;
-using forms::kFirstControlId;
+using forms::kFirstWindowId;
+using forms::WindowId;
 
 // Each form's window class, registered once, when its first window is made.
 void RegisterFormClass(const std::wstring& name) {
-    static std::set<std::wstring> registered;
-    if (registered.contains(name)) return;
+    static std::vector<std::wstring> registered;
+    if (std::find(registered.begin(), registered.end(), name) != registered.end()) return;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = FormWindow::Procedure;
@@ -39,38 +38,49 @@ void RegisterFormClass(const std::wstring& name) {
     wc.lpszClassName = name.c_str();
     if (::RegisterClassExW(&wc) == 0)
         throw Failure({"The window class of the forms could not be registered."});
-    registered.insert(name);
+    registered.push_back(name);
 }
 
-template <typename Map>
-auto& Find(Map& map, std::string_view name, const char* kind) {
-    const auto it = map.find(name);
-    if (it == map.end()) throw Failure({"The form has no ", kind, " named ", name, "."});
+template <typename Entries>
+auto Found(Entries& entries, forms::ControlId id) {
+    return std::find_if(entries.begin(), entries.end(),
+                        [id](const auto& entry) { return entry.first == id; });
+}
+
+template <typename Controls>
+auto& Find(Controls& controls, forms::ControlId id, const char* kind) {
+    const auto it = Found(controls, id);
+    if (it == controls.end()) throw Failure({"The form has no such ", kind, "."});
     return *it->second;
 }
 
 // Rows with a tab index in its order, the others after them in layout order.
 std::vector<const forms::ControlLayout*> InTabOrder(const forms::FormLayout& layout) {
-    std::vector<const forms::ControlLayout*> rows;
-    for (const auto& row : layout.controls) rows.push_back(&row);
-    std::stable_sort(rows.begin(), rows.end(), [](const auto* a, const auto* b) {
+    const auto before = [](const forms::ControlLayout* a, const forms::ControlLayout* b) {
         const bool aHas = a->tabIndex >= 0, bHas = b->tabIndex >= 0;
         if (aHas != bHas) return aHas;
         return aHas && a->tabIndex < b->tabIndex;
-    });
+    };
+    // A layout holds a dozen rows or so: each is inserted after those that go before it
+    // and after its equals, which keeps the layout's order among them.
+    std::vector<const forms::ControlLayout*> rows;
+    for (const auto& row : layout.controls) {
+        auto at = rows.end();
+        while (at != rows.begin() && before(&row, *(at - 1))) --at;
+        rows.insert(at, &row);
+    }
     return rows;
 }
 
 // Each row's control identifier, in the order of `rows`.
-std::vector<int> ControlIds(const std::vector<const forms::ControlLayout*>& rows) {
-    int spare = kFirstControlId;
-    for (const auto* row : rows) spare = std::max(spare, ControlId(row->tabIndex) + 1);
-    std::set<int> taken;
+std::vector<int> WindowIds(const std::vector<const forms::ControlLayout*>& rows) {
+    int spare = kFirstWindowId;
+    for (const auto* row : rows) spare = std::max(spare, WindowId(row->tabIndex) + 1);
     std::vector<int> ids;
     for (const auto* row : rows) {
-        const int byTabIndex = ControlId(row->tabIndex);
-        ids.push_back(row->tabIndex >= 0 && !taken.contains(byTabIndex) ? byTabIndex : spare++);
-        taken.insert(ids.back());
+        const int byTabIndex = WindowId(row->tabIndex);
+        const bool taken = std::find(ids.begin(), ids.end(), byTabIndex) != ids.end();
+        ids.push_back(row->tabIndex >= 0 && !taken ? byTabIndex : spare++);
     }
     return ids;
 }
@@ -115,7 +125,7 @@ void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
         ::SendMessageW(window, WM_SETICON, ICON_BIG,
                        static_cast<LPARAM>(runtime_.ProgramIcon()->Handle()));
         const auto rows = InTabOrder(layout);
-        const auto ids = ControlIds(rows);
+        const auto ids = WindowIds(rows);
         for (std::size_t i = 0; i < rows.size(); ++i) CreateControl(*rows[i], ids[i]);
     } catch (...) {
         Unload();
@@ -139,8 +149,8 @@ void FormWindow::SetSmallIconAt(int dpi) {
 void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
     const ControlPlacement placement{Window(), id, dpi_, font_};
     auto keep = [&](auto& map, auto control) {
-        byId_[id] = control.get();
-        map.emplace(row.name, std::move(control));
+        byId_.emplace_back(id, control.get());
+        map.emplace_back(row.id, std::move(control));
     };
     switch (row.kind) {
         case forms::ControlKind::TextBox:
@@ -156,39 +166,44 @@ void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
             keep(checkBoxes_, std::make_unique<Win32CheckBox>(row, placement));
             break;
         case forms::ControlKind::Timer:
-            timers_.emplace(row.name,
-                            std::make_unique<Win32Timer>(row, Window(), static_cast<unsigned>(id)));
+            timers_.emplace_back(
+                row.id, std::make_unique<Win32Timer>(row, Window(), static_cast<unsigned>(id)));
             break;
         case forms::ControlKind::UserControl: {
             const Handle host = FromHandle(Window());
-            userControls_.emplace(
-                row.name, std::make_unique<UserControlHost>(
-                              host, row,
-                              [this, name = row.name](int eventNumber, forms::EventArgs& args) {
-                                  RaiseUserControlEvent(name, eventNumber, args);
-                              },
-                              [this](std::exception_ptr failure) { OnFailure(failure); }));
+            userControls_.emplace_back(
+                row.id, std::make_unique<UserControlHost>(
+                            host, row,
+                            [this, control = row.id](int eventNumber, forms::EventArgs& args) {
+                                RaiseUserControlEvent(control, eventNumber, args);
+                            },
+                            [this](std::exception_ptr failure) { OnFailure(failure); }));
             break;
         }
     }
 }
 
-forms::TextBox& FormWindow::TextBoxNamed(std::string_view name) {
-    return Find(textBoxes_, name, "text box");
+forms::TextBox& FormWindow::TextBoxOf(forms::ControlId id) {
+    return Find(textBoxes_, id, "text box");
 }
-forms::Label& FormWindow::LabelNamed(std::string_view name) { return Find(labels_, name, "label"); }
-forms::CommandButton& FormWindow::ButtonNamed(std::string_view name) {
-    return Find(buttons_, name, "command button");
+forms::Label& FormWindow::LabelOf(forms::ControlId id) { return Find(labels_, id, "label"); }
+forms::CommandButton& FormWindow::ButtonOf(forms::ControlId id) {
+    return Find(buttons_, id, "command button");
 }
-forms::CheckBox& FormWindow::CheckBoxNamed(std::string_view name) {
-    return Find(checkBoxes_, name, "check box");
+forms::CheckBox& FormWindow::CheckBoxOf(forms::ControlId id) {
+    return Find(checkBoxes_, id, "check box");
 }
-forms::Timer& FormWindow::TimerNamed(std::string_view name) { return Find(timers_, name, "timer"); }
+forms::Timer& FormWindow::TimerOf(forms::ControlId id) { return Find(timers_, id, "timer"); }
 
-void FormWindow::OnUserControlEvent(std::string_view control,
+void FormWindow::OnUserControlEvent(forms::ControlId control,
                                     std::function<void(int, forms::EventArgs&)> handler) {
     Find(userControls_, control, "user control");
-    userControlHandlers_.insert_or_assign(std::string(control), std::move(handler));
+    const auto it = Found(userControlHandlers_, control);
+    if (it != userControlHandlers_.end()) {
+        it->second = std::move(handler);
+    } else {
+        userControlHandlers_.emplace_back(control, std::move(handler));
+    }
 }
 
 void FormWindow::OnShellRestarted(std::function<void()> handler) {
@@ -229,9 +244,9 @@ void FormWindow::RunHandler(const std::function<void()>& handler) {
     handling_ = false;
 }
 
-void FormWindow::RaiseUserControlEvent(const std::string& control, int eventNumber,
+void FormWindow::RaiseUserControlEvent(forms::ControlId control, int eventNumber,
                                        forms::EventArgs& args) {
-    const auto it = userControlHandlers_.find(control);
+    const auto it = Found(userControlHandlers_, control);
     if (it == userControlHandlers_.end()) return;
     const EventHandler handler = it->second;  // a handler may replace itself
     RunHandler([&] { handler(eventNumber, args); });
@@ -244,12 +259,14 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
     switch (message) {
         case WM_COMMAND:
             if (lParam != 0) {
-                const auto it = byId_.find(LOWORD(wParam));
+                const auto it = std::find_if(byId_.begin(), byId_.end(), [&](const auto& entry) {
+                    return entry.first == LOWORD(wParam);
+                });
                 if (it != byId_.end()) it->second->OnCommand(HIWORD(wParam), run);
             }
             return 0;
         case WM_TIMER:
-            for (auto& [name, timer] : timers_) {
+            for (auto& [id, timer] : timers_) {
                 if (timer->Id() == wParam) timer->Elapsed(run);
             }
             return 0;
@@ -284,7 +301,7 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
         default:
             // The shell restarted: every tray icon is gone and must be added again.
             if (UserControlHost::TaskbarCreatedMessage().Is(message)) {
-                for (auto& [name, host] : userControls_) host->ShellRestarted();
+                for (auto& [id, host] : userControls_) host->ShellRestarted();
                 if (shellRestartedHandler_) RunHandler(shellRestartedHandler_);
                 return 0;
             }
@@ -354,7 +371,7 @@ void FormWindow::OnDpiChanged(int dpi, const RECT* suggested) {
 // The controls are still there: each user control ends (its end-of-life hook runs
 // and its window goes) before the window itself.
 void FormWindow::OnDestroy() {
-    for (auto& [name, timer] : timers_) timer->Detach();
+    for (auto& [id, timer] : timers_) timer->Detach();
     userControls_.clear();
 }
 

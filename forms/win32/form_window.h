@@ -1,14 +1,15 @@
 #pragma once
 // A form on a real top-level window: fixed single border, close button only, its
-// client area and controls laid out in twips, its controls found by name. The
+// client area and controls laid out in twips, its controls found by identity. The
 // window procedure routes WM_COMMAND and WM_TIMER to the control they concern and
 // runs the program's handlers one at a time.
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "forms/forms.h"
 #include "forms/win32/controls.h"
@@ -34,13 +35,13 @@ public:
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
 
-    forms::TextBox& TextBoxNamed(std::string_view name) override;
-    forms::Label& LabelNamed(std::string_view name) override;
-    forms::CommandButton& ButtonNamed(std::string_view name) override;
-    forms::CheckBox& CheckBoxNamed(std::string_view name) override;
-    forms::Timer& TimerNamed(std::string_view name) override;
+    forms::TextBox& TextBoxOf(forms::ControlId id) override;
+    forms::Label& LabelOf(forms::ControlId id) override;
+    forms::CommandButton& ButtonOf(forms::ControlId id) override;
+    forms::CheckBox& CheckBoxOf(forms::ControlId id) override;
+    forms::Timer& TimerOf(forms::ControlId id) override;
     void OnUserControlEvent(
-        std::string_view control,
+        forms::ControlId control,
         std::function<void(int eventNumber, forms::EventArgs& args)> handler) override;
     void OnShellRestarted(std::function<void()> handler) override;
     void OnStartedAgain(std::function<void()> handler) override;
@@ -62,14 +63,14 @@ private:
     void OnFailure(std::exception_ptr failure);
 
     template <typename T>
-    using ByName = std::map<std::string, std::unique_ptr<T>, std::less<>>;
+    using ById = std::vector<std::pair<forms::ControlId, std::unique_ptr<T>>>;
     using EventHandler = std::function<void(int eventNumber, forms::EventArgs& args)>;
 
     void CreateWindowAndControls(const forms::FormLayout& layout);
     void CreateControl(const forms::ControlLayout& row, int id);
     // Runs one of the program's event handlers; see the definition for nesting.
     void RunHandler(const std::function<void()>& handler);
-    void RaiseUserControlEvent(const std::string& control, int eventNumber, forms::EventArgs& args);
+    void RaiseUserControlEvent(forms::ControlId control, int eventNumber, forms::EventArgs& args);
     void OnActivate(bool active);
     Result AnswerStartedAgain();
     void SetSmallIconAt(int dpi);
@@ -96,16 +97,16 @@ private:
     bool handling_ = false;           // one of the program's handlers is running
     bool closing_ = false;            // Unload has begun: the window answers no other start
 
-    ByName<Win32TextBox> textBoxes_;
-    ByName<Win32Label> labels_;
-    ByName<Win32Button> buttons_;
-    ByName<Win32CheckBox> checkBoxes_;
-    ByName<Win32Timer> timers_;
-    ByName<UserControlHost> userControls_;
-    std::map<std::string, EventHandler, std::less<>> userControlHandlers_;
+    ById<Win32TextBox> textBoxes_;
+    ById<Win32Label> labels_;
+    ById<Win32Button> buttons_;
+    ById<Win32CheckBox> checkBoxes_;
+    ById<Win32Timer> timers_;
+    ById<UserControlHost> userControls_;
+    std::vector<std::pair<forms::ControlId, EventHandler>> userControlHandlers_;
     std::function<void()> shellRestartedHandler_;
     std::function<void()> startedAgainHandler_;
-    std::map<int, ChildControl*> byId_;  // WM_COMMAND's control identifier
+    std::vector<std::pair<int, ChildControl*>> byId_;  // by WM_COMMAND's control identifier
 };
 
 }  // namespace brenvik::win32

@@ -33,18 +33,18 @@ IconPicture::~IconPicture() {
 
 UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& row,
                                  EventHandler onEvent, FailureHandler onFailure)
-    : onEvent_(std::move(onEvent)),
-      onFailure_(std::move(onFailure)),
-      twipsPerPixel_(TwipsPerPixel(ScreenDpi())),
-      width_(static_cast<float>(row.width)),
-      height_(static_cast<float>(row.height)) {
+    : UserControlSite(TwipsPerPixel(ScreenDpi()), static_cast<float>(row.width),
+                      static_cast<float>(row.height)),
+      onEvent_(std::move(onEvent)),
+      onFailure_(std::move(onFailure)) {
     RegisterControlClass();
     // Never shown: the control is invisible at run time, yet its window receives the
     // shell's notifications.
-    const std::wstring name(row.name.begin(), row.name.end());
+    const std::string_view narrowName(row.name);
+    const std::wstring name(narrowName.begin(), narrowName.end());
     HWND window = CreateWindowExW(
         0, kWindowClass, name.c_str(), WS_CHILD, Pixels(static_cast<float>(row.left)),
-        Pixels(static_cast<float>(row.top)), Pixels(width_), Pixels(height_), ToHwnd(hostWindow),
+        Pixels(static_cast<float>(row.top)), Pixels(Width()), Pixels(Height()), ToHwnd(hostWindow),
         nullptr, GetModuleHandleW(nullptr), this);
     if (!window) throw Failure({"The window of user control ", row.name, " could not be made."});
     try {
@@ -72,24 +72,12 @@ RegisteredMessage UserControlHost::TaskbarCreatedMessage() {
     return message;
 }
 
-void UserControlHost::SetHeight(float twips) {
-    if (twips == height_) return;
-    height_ = twips;
-    Resized();
-}
-
-void UserControlHost::SetWidth(float twips) {
-    if (twips == width_) return;
-    width_ = twips;
-    Resized();
-}
-
 int UserControlHost::Pixels(float twips) const {
-    return static_cast<int>(std::lround(twips / twipsPerPixel_));
+    return static_cast<int>(std::lround(twips / TwipsPerPixelX()));
 }
 
 void UserControlHost::Resized() {
-    SetWindowPos(Window(), nullptr, 0, 0, Pixels(width_), Pixels(height_),
+    SetWindowPos(Window(), nullptr, 0, 0, Pixels(Width()), Pixels(Height()),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     control_->OnResize();
 }
@@ -119,8 +107,8 @@ void UserControlHost::MouseMoved(std::uint32_t wParam, std::uint32_t lParam) {
         static_cast<std::int16_t>(((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0) |
                                   (GetKeyState(VK_MENU) < 0 ? 4 : 0));
     // The position in the control's scale unit, the twip.
-    const float x = static_cast<float>(LOWORD(lParam)) * twipsPerPixel_;
-    const float y = static_cast<float>(HIWORD(lParam)) * twipsPerPixel_;
+    const float x = static_cast<float>(LOWORD(lParam)) * TwipsPerPixelX();
+    const float y = static_cast<float>(HIWORD(lParam)) * TwipsPerPixelX();
     control_->OnWindowMouseMove(button, shift, x, y);
 }
 

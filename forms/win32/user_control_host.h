@@ -57,14 +57,7 @@ public:
     // The running host keeps no design-time state that a change would touch.
     void PropertyChanged(std::u16string_view) override {}
     forms::PictureRef EmptyPicture() override { return std::make_shared<IconPicture>(0); }
-    float Height() const override { return height_; }
-    float Width() const override { return width_; }
-    void SetHeight(float twips) override;
-    void SetWidth(float twips) override;
-    float ImageHeight() const override { return kImageSize; }
-    float ImageWidth() const override { return kImageSize; }
     void RaiseEvent(int eventNumber, forms::EventArgs& args) override;
-    float TwipsPerPixelX() const override { return twipsPerPixel_; }
     double Rnd() override;
 
 private:
@@ -73,15 +66,11 @@ private:
     void OnFailure(std::exception_ptr failure) { onFailure_(failure); }
     void MouseMoved(std::uint32_t wParam, std::uint32_t lParam);
 
-    static constexpr float kImageSize = 510;  // Image1: 34 pixels at 15 twips per pixel
-
     int Pixels(float twips) const;
-    void Resized();
+    void Resized() override;
 
     EventHandler onEvent_;
     FailureHandler onFailure_;
-    float twipsPerPixel_;
-    float width_, height_;  // twips
     std::unique_ptr<forms::UserControl> control_;
 };
 

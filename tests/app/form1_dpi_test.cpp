@@ -14,7 +14,7 @@ TEST_F(OnAnotherMonitor, OpensLaidOutAtItsDpiAndIsLaidOutAgainAtEachChange) {
     sim::SimRuntime at168(log, 168);
     Form1 form168(platform, at168);
     sim::SimForm& window168 = at168.LoadedForm();
-    window168.LabelNamed("Label4").SetCaption(u"Preview: A Song");  // 15 characters
+    window168.LabelOf(Control::Label4).SetCaption(u"Preview: A Song");  // 15 characters
 
     struct Expected {
         int dpi;                         // the window's, after the change to it
@@ -32,8 +32,8 @@ TEST_F(OnAnotherMonitor, OpensLaidOutAtItsDpiAndIsLaidOutAgainAtEachChange) {
     for (const Expected& step : kSteps) {
         SCOPED_TRACE(step.dpi);
         if (step.dpi != 168) window168.DpiChanged(step.dpi);
-        EXPECT_EQ(window168.RectangleOf("Text1"), step.text1);
-        EXPECT_EQ(window168.RectangleOf("Label4"), step.label4);
+        EXPECT_EQ(window168.RectangleOf(Control::Text1), step.text1);
+        EXPECT_EQ(window168.RectangleOf(Control::Label4), step.label4);
     }
 }
 

@@ -44,14 +44,14 @@ protected:
         return count;
     }
 
-    std::u16string Caption(const char* control) { return window.LabelNamed(control).Caption(); }
-    std::u16string ButtonCaption(const char* control) {
-        return window.ButtonNamed(control).Caption();
+    std::u16string Caption(forms::ControlId label) { return window.LabelOf(label).Caption(); }
+    std::u16string ButtonCaption(forms::ControlId button) {
+        return window.ButtonOf(button).Caption();
     }
-    void Type(const char* textBox, const std::u16string& text) {
-        window.TextBoxNamed(textBox).SetText(text);
+    void Type(forms::ControlId textBox, const std::u16string& text) {
+        window.TextBoxOf(textBox).SetText(text);
     }
-    forms::Timer& Timer1() { return window.TimerNamed("Timer1"); }
+    forms::Timer& Timer1() { return window.TimerOf(Control::Timer1); }
 };
 
 }  // namespace brenvik::testing

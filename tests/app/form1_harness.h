@@ -6,12 +6,15 @@
 #include <memory>
 
 #include "app/form1.h"
+#include "app/form1_controls.h"
 #include "forms/sim/sim_form.h"
 #include "forms/sim/sim_forms.h"
 #include "tests/app/messenger_settings.h"
 #include "tests/support/recording_message_box.h"
 
 namespace brenvik::testing {
+
+using form1::Control;
 
 // What Form1 is handed, and what the test sets the messenger's settings up through.
 struct Form1Windows {

@@ -4,32 +4,35 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <string>
 #include <vector>
+
+#include "app/form1_controls.h"
 
 namespace brenvik::testing {
 namespace {
 
+using form1::Control;
+
 // The window's own texts, exactly as the user reads them.
 struct Captioned {
-    const char* name;
+    Control control;
     const char16_t* caption;
 };
 constexpr Captioned kCaptions[] = {
-    {"Label1", u"Prefix:"},
-    {"Text1", u""},
-    {"Label2", u"Refresh"},
-    {"Text2", u"3"},
-    {"Label3", u"detik"},
-    {"Label5", u"invisible"},
-    {"Label4", u""},
-    {"Command1", u""},
-    {"Command3", u"Goto Tray"},
-    {"Command2", u"Tutup Aplikasi"},
+    {Control::Label1, u"Prefix:"},
+    {Control::Text1, u""},
+    {Control::Label2, u"Refresh"},
+    {Control::Text2, u"3"},
+    {Control::Label3, u"detik"},
+    {Control::Label5, u"invisible"},
+    {Control::Label4, u""},
+    {Control::Command1, u""},
+    {Control::Command3, u"Goto Tray"},
+    {Control::Command2, u"Tutup Aplikasi"},
 };
 
-const forms::ControlLayout* Row(const forms::FormLayout& layout, std::string_view name) {
-    const auto it = std::ranges::find(layout.controls, name, &forms::ControlLayout::name);
+const forms::ControlLayout* Row(const forms::FormLayout& layout, forms::ControlId control) {
+    const auto it = std::ranges::find(layout.controls, control, &forms::ControlLayout::id);
     return it == layout.controls.end() ? nullptr : &*it;
 }
 
@@ -37,14 +40,14 @@ TEST(Form1Layout, EachControlStartsWithItsCaptionAndThePreviewSitsUnderThePrefix
     const forms::FormLayout layout = Form1Layout(nullptr, {});
     EXPECT_EQ(layout.caption, u"Brenvik");
     for (const auto& c : kCaptions) {
-        SCOPED_TRACE(c.name);
-        const forms::ControlLayout* row = Row(layout, c.name);
+        const forms::ControlLayout* row = Row(layout, c.control);
         ASSERT_NE(row, nullptr);
+        SCOPED_TRACE(row->name);
         EXPECT_EQ(row->caption, c.caption);
     }
     // The preview line: on a line of its own under the prefix, at the prefix's left
     // edge, growing to the right with its text.
-    const forms::ControlLayout* preview = Row(layout, "Label4");
+    const forms::ControlLayout* preview = Row(layout, Control::Label4);
     EXPECT_EQ(preview->left, 345);
     EXPECT_EQ(preview->top, 690);
     EXPECT_TRUE(preview->autoSize);
@@ -60,10 +63,11 @@ TEST(Form1Layout, TabWalksTheControlsThatTakeTheFocusInOrder) {
         if (takesFocus) focusable.push_back(&row);
     }
     std::ranges::sort(focusable, {}, &forms::ControlLayout::tabIndex);
-    std::vector<std::string> order;
-    for (const auto* row : focusable) order.push_back(row->name);
-    EXPECT_EQ(order, (std::vector<std::string>{"Text1", "Command1", "Command3", "Text2", "Command2",
-                                               "Check1"}));
+    std::vector<forms::ControlId> order;
+    for (const auto* row : focusable) order.push_back(row->id);
+    EXPECT_EQ(order,
+              (std::vector<forms::ControlId>{Control::Text1, Control::Command1, Control::Command3,
+                                             Control::Text2, Control::Command2, Control::Check1}));
 }
 
 }  // namespace

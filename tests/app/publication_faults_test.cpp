@@ -80,7 +80,7 @@ struct Publisher {
     }
 
     int Posts() const { return static_cast<int>(api.windows.Posted(messenger).size()); }
-    std::u16string Preview() { return harness.Window().LabelNamed("Label4").Caption(); }
+    std::u16string Preview() { return harness.Window().LabelOf(Control::Label4).Caption(); }
 
     sim::SimWinApi api;
     HandleLedger ledger{api.registry};
@@ -216,7 +216,7 @@ TEST(PublicationFaults, APublicationStoppedHalfWayIsFinishedByTheNextTickWhateve
     for (const HalfWay& c : kHalfWay) {
         SCOPED_TRACE(c.name);
         Publisher publisher(kScenarios[1]);  // "old" published, "invisible" checked
-        publisher.runtime.LoadedForm().CheckBoxNamed("Check1").SetValue(0);
+        publisher.runtime.LoadedForm().CheckBoxOf(Control::Check1).SetValue(0);
         const int postsBefore = publisher.Posts();
         publisher.api.registry.FailCall(RegFunction::SetValueEx, win::kErrorAccessDenied,
                                         c.refusedWrite);

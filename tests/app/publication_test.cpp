@@ -14,7 +14,7 @@ TEST_F(Publication, WritesTheProfileOfTheUserAndShowsThePreview) {
     form->SetBrenvik(u"abc");
     EXPECT_EQ(settings.Status("user1"), "abc");
     EXPECT_EQ(settings.Invisible("user1"), 1u);  // Check1 starts checked
-    EXPECT_EQ(Caption("Label4"), u"Preview: abc");
+    EXPECT_EQ(Caption(Control::Label4), u"Preview: abc");
     EXPECT_EQ(form->PublishedStatus(), u"abc");
     EXPECT_EQ(CommandsReceived(), 1);
 }
@@ -56,14 +56,14 @@ TEST_F(Publication, AnEmptyTextAtStartUpPublishesNothing) {
     settings.SetUserId("user1");
     form->SetBrenvik(u"");
     EXPECT_EQ(registry.calls, 0);
-    EXPECT_EQ(Caption("Label4"), u"");
+    EXPECT_EQ(Caption(Control::Label4), u"");
 }
 
 TEST_F(Publication, TheFlagAloneDoesNotPublishButGoesOutWithTheNextText) {
     settings.SetUserId("user1");
     StartMessenger();
     form->SetBrenvik(u"one");
-    window.CheckBoxNamed("Check1").SetValue(0);
+    window.CheckBoxOf(Control::Check1).SetValue(0);
     form->SetBrenvik(u"one");
     EXPECT_EQ(settings.Invisible("user1"), 1u);
     form->SetBrenvik(u"two");
@@ -75,7 +75,7 @@ TEST_F(Publication, WithTheMessengerAbsentTheValuesAreStillWritten) {
     settings.SetUserId("user1");
     form->SetBrenvik(u"abc");
     EXPECT_EQ(settings.Status("user1"), "abc");
-    EXPECT_EQ(Caption("Label4"), u"Preview: abc");
+    EXPECT_EQ(Caption(Control::Label4), u"Preview: abc");
     EXPECT_EQ(form->PublishedStatus(), u"abc");
 }
 
@@ -104,7 +104,7 @@ TEST_F(Publication, WithoutAMessengerUserNothingIsPublishedAndNoErrorProfileAppe
         log.Clear();
         form->SetBrenvik(u"abc");
         EXPECT_TRUE(log.Entries().empty());
-        EXPECT_EQ(Caption("Label4"), u"");
+        EXPECT_EQ(Caption(Control::Label4), u"");
         EXPECT_EQ(form->PublishedStatus(), u"");
         EXPECT_FALSE(settings.ProfileExists("Error"));
     }
@@ -129,7 +129,7 @@ TEST_F(Publication, ATickWithoutAUserOwesNothingOnceTheTitleIsBack) {
     form->SetBrenvik(u"old");
     EXPECT_EQ(registry.calls, 0);
     EXPECT_EQ(CommandsReceived(), 1);
-    EXPECT_EQ(Caption("Label4"), u"Preview: old");
+    EXPECT_EQ(Caption(Control::Label4), u"Preview: old");
 }
 
 }  // namespace

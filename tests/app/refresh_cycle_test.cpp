@@ -55,7 +55,7 @@ TEST_F(RefreshCycle, StartRunsOneTickBeforeTheTimerIsEnabled) {
     settings.SetUserId("user1");
     StartPlayer("Song A");
     log.Clear();
-    window.Click("Command1");
+    window.Click(Control::Command1);
     const std::vector<std::string> expected = {
         "Timer1.Interval 3000",
         "create Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs",
@@ -71,23 +71,23 @@ TEST_F(RefreshCycle, StartRunsOneTickBeforeTheTimerIsEnabled) {
 TEST_F(RefreshCycle, StopRunsNoTickAndStopsTheTimer) {
     settings.SetUserId("user1");
     StartPlayer("Song A");
-    window.Click("Command1");
+    window.Click(Control::Command1);
     backend->DestroyWindow(player);
     player = 0;
     log.Clear();
-    window.Click("Command1");
+    window.Click(Control::Command1);
     const std::vector<std::string> expected = {"Timer1.Enabled false", "Command1.Caption Start"};
     EXPECT_EQ(log.Entries(), expected);
-    EXPECT_FALSE(window.ElapseTimer("Timer1"));
+    EXPECT_FALSE(window.ElapseTimer(Control::Timer1));
 }
 
 TEST_F(RefreshCycle, TheIntervalIsFixedAtSwitchOn) {
-    Type("Text2", u"2.5");
-    window.Click("Command1");
-    Type("Text2", u"10");
+    Type(Control::Text2, u"2.5");
+    window.Click(Control::Command1);
+    Type(Control::Text2, u"10");
     EXPECT_EQ(Timer1().Interval(), 2000);
-    window.Click("Command1");
-    window.Click("Command1");
+    window.Click(Control::Command1);
+    window.Click(Control::Command1);
     EXPECT_EQ(Timer1().Interval(), 10000);
 }
 
@@ -95,13 +95,13 @@ TEST_F(RefreshCycle, EveryTickReadsThePrefixAsTypedAndPublishesOnlyChanges) {
     settings.SetUserId("user1");
     StartMessenger();
     StartPlayer("Song A");
-    Type("Text1", u"np: ");
-    window.Click("Command1");
+    Type(Control::Text1, u"np: ");
+    window.Click(Control::Command1);
     EXPECT_EQ(settings.Status("user1"), "np: Song A");
-    EXPECT_TRUE(window.ElapseTimer("Timer1"));
+    EXPECT_TRUE(window.ElapseTimer(Control::Timer1));
     EXPECT_EQ(CommandsReceived(), 1);  // unchanged
-    Type("Text1", u"");
-    EXPECT_TRUE(window.ElapseTimer("Timer1"));
+    Type(Control::Text1, u"");
+    EXPECT_TRUE(window.ElapseTimer(Control::Timer1));
     EXPECT_EQ(settings.Status("user1"), "Song A");
     EXPECT_EQ(CommandsReceived(), 2);
 }
@@ -109,14 +109,14 @@ TEST_F(RefreshCycle, EveryTickReadsThePrefixAsTypedAndPublishesOnlyChanges) {
 TEST_F(RefreshCycle, ANewTitleOfTheSameLengthIsPublished) {
     settings.SetUserId("user1");
     StartPlayer("Song 1");
-    window.Click("Command1");
+    window.Click(Control::Command1);
     backend->DestroyWindow(player);
     StartPlayer("Song 2");
-    EXPECT_TRUE(window.ElapseTimer("Timer1"));
+    EXPECT_TRUE(window.ElapseTimer(Control::Timer1));
     EXPECT_EQ(settings.Status("user1"), "Song 2");
     backend->DestroyWindow(player);
     player = 0;
-    EXPECT_TRUE(window.ElapseTimer("Timer1"));
+    EXPECT_TRUE(window.ElapseTimer(Control::Timer1));
     EXPECT_EQ(settings.Status("user1"), "");  // the player closed: the prefix alone
 }
 
@@ -175,8 +175,8 @@ TEST(NowPlaying, AReadThatLeavesNoNulInTheBufferGivesNoTitle) {
 
 TEST_F(RefreshCycle, WithNoPlayerTheStatusIsThePrefixAlone) {
     settings.SetUserId("user1");
-    Type("Text1", u"idle");
-    window.Click("Command1");
+    Type(Control::Text1, u"idle");
+    window.Click(Control::Command1);
     EXPECT_EQ(settings.Status("user1"), "idle");
 }
 

@@ -32,14 +32,15 @@ protected:
     }
     // The shell reports a mouse message on the icon to the control's window.
     void MouseOnIcon(std::uint32_t message) {
-        auto& site = Window().SiteOf("Tray1");
-        Window().UserControlNamed("Tray1").OnWindowMouseMove(0, 0, message * site.TwipsPerPixelX(),
-                                                             0);
+        auto& site = Window().SiteOf(Control::Tray1);
+        Window()
+            .UserControlOf(Control::Tray1)
+            .OnWindowMouseMove(0, 0, message * site.TwipsPerPixelX(), 0);
     }
     void DoubleClickIcon() {
         for (std::uint32_t m : {513u, 514u, 515u, 514u}) MouseOnIcon(m);
     }
-    std::u16string Caption(const char* name) { return Window().LabelNamed(name).Caption(); }
+    std::u16string Caption(forms::ControlId label) { return Window().LabelOf(label).Caption(); }
 };
 
 TEST_F(WindowCommands, StartUpPublishesThePlayingTitleOnceWithTheRefreshOff) {
@@ -47,9 +48,9 @@ TEST_F(WindowCommands, StartUpPublishesThePlayingTitleOnceWithTheRefreshOff) {
     api.windows.Create("Winamp v1.x", "Song A");
     Start();
     EXPECT_EQ(settings.Status("user1"), "Song A");
-    EXPECT_EQ(Caption("Label4"), u"Preview: Song A");
-    EXPECT_EQ(Window().ButtonNamed("Command1").Caption(), u"Start");
-    EXPECT_FALSE(Window().TimerNamed("Timer1").Enabled());
+    EXPECT_EQ(Caption(Control::Label4), u"Preview: Song A");
+    EXPECT_EQ(Window().ButtonOf(Control::Command1).Caption(), u"Start");
+    EXPECT_FALSE(Window().TimerOf(Control::Timer1).Enabled());
     EXPECT_TRUE(Window().Visible());
     EXPECT_EQ(api.shell.IconCount(), 0u);
 }
@@ -58,7 +59,7 @@ TEST_F(WindowCommands, StartUpWithNothingPlayingPublishesNothing) {
     settings.SetUserId("user1");
     Start();
     EXPECT_FALSE(settings.Status("user1").has_value());
-    EXPECT_EQ(Caption("Label4"), u"");
+    EXPECT_EQ(Caption(Control::Label4), u"");
     EXPECT_TRUE(Window().Visible());
 }
 
@@ -66,8 +67,8 @@ TEST_F(WindowCommands, GotoTrayTradesTheWindowForTheIconAndTheRefreshGoesOn) {
     settings.SetUserId("user1");
     const Handle player = api.windows.Create("Winamp v1.x", "Song A");
     Start();
-    Window().Click("Command1");
-    Window().Click("Command3");
+    Window().Click(Control::Command1);
+    Window().Click(Control::Command3);
     EXPECT_FALSE(Window().Visible());
     ASSERT_EQ(api.shell.IconCount(), 1u);
     const auto& add = api.shell.Calls().back();
@@ -78,7 +79,7 @@ TEST_F(WindowCommands, GotoTrayTradesTheWindowForTheIconAndTheRefreshGoesOn) {
               "Dobel klik untuk menampilkan window");
 
     api.windows.SetTitle(player, "Song B");
-    EXPECT_TRUE(Window().ElapseTimer("Timer1"));
+    EXPECT_TRUE(Window().ElapseTimer(Control::Timer1));
     EXPECT_EQ(settings.Status("user1"), "Song B");
 }
 
@@ -86,8 +87,8 @@ TEST_F(WindowCommands, ADoubleClickOnTheIconBringsTheWindowBackAsItWas) {
     settings.SetUserId("user1");
     api.windows.Create("Winamp v1.x", "Song A");
     Start();
-    Window().Click("Command1");
-    Window().Click("Command3");
+    Window().Click(Control::Command1);
+    Window().Click(Control::Command3);
     api.effects.Clear();
     DoubleClickIcon();
     // Shown before the icon goes: at no moment is there neither.
@@ -95,14 +96,14 @@ TEST_F(WindowCommands, ADoubleClickOnTheIconBringsTheWindowBackAsItWas) {
               (std::vector<std::string>{"Form.Show", "Shell_NotifyIconA NIM_DELETE"}));
     EXPECT_TRUE(Window().Visible());
     EXPECT_EQ(api.shell.IconCount(), 0u);
-    EXPECT_EQ(Caption("Label4"), u"Preview: Song A");
+    EXPECT_EQ(Caption(Control::Label4), u"Preview: Song A");
     EXPECT_TRUE(form->IsRunning());
-    EXPECT_EQ(Window().ButtonNamed("Command1").Caption(), u"Stop");
+    EXPECT_EQ(Window().ButtonOf(Control::Command1).Caption(), u"Stop");
 }
 
 TEST_F(WindowCommands, ARightButtonDoubleClickBringsTheWindowBackToo) {
     Start();
-    Window().Click("Command3");
+    Window().Click(Control::Command3);
     MouseOnIcon(518);
     EXPECT_TRUE(Window().Visible());
     EXPECT_EQ(api.shell.IconCount(), 0u);
@@ -111,10 +112,10 @@ TEST_F(WindowCommands, ARightButtonDoubleClickBringsTheWindowBackToo) {
 TEST_F(WindowCommands, WithoutANotificationAreaGotoTrayKeepsTheWindowShown) {
     Start();
     api.shell.SetAvailable(false);
-    Window().Click("Command3");
+    Window().Click(Control::Command3);
     EXPECT_TRUE(Window().Visible());
     api.shell.SetAvailable(true);  // the shell comes up: the next click goes to the tray
-    Window().Click("Command3");
+    Window().Click(Control::Command3);
     EXPECT_FALSE(Window().Visible());
     EXPECT_EQ(api.shell.IconCount(), 1u);
 }
@@ -140,7 +141,7 @@ TEST_F(WindowCommands, AfterAShellRestartEitherTheWindowOrItsIconIsThere) {
     for (const auto& c : kRestartCases) {
         SCOPED_TRACE(c.name);
         Start();
-        if (c.inTheTray) Window().Click("Command3");
+        if (c.inTheTray) Window().Click(Control::Command3);
         api.shell.Restart();
         api.shell.SetAvailable(c.shellTakesTheIcon);
         api.effects.Clear();
@@ -151,7 +152,7 @@ TEST_F(WindowCommands, AfterAShellRestartEitherTheWindowOrItsIconIsThere) {
         EXPECT_EQ(std::count(effects.begin(), effects.end(), "Form.Show"), c.shows);
 
         api.shell.SetAvailable(true);  // the tray works again: "Goto Tray" goes there
-        if (Window().Visible()) Window().Click("Command3");
+        if (Window().Visible()) Window().Click(Control::Command3);
         EXPECT_FALSE(Window().Visible());
         EXPECT_EQ(api.shell.IconCount(), 1u);
         DoubleClickIcon();
@@ -178,7 +179,7 @@ TEST_F(WindowCommands, AnotherStartShowsTheWindowBackFromTheTrayTooAndPublishesN
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Start();
-        if (c.inTheTray) Window().Click("Command3");
+        if (c.inTheTray) Window().Click(Control::Command3);
         api.effects.Clear();
         Window().StartedAgain();
         EXPECT_EQ(api.effects.Entries(), c.effects);
@@ -193,7 +194,7 @@ TEST_F(WindowCommands, AnElevatedWindowHearsTheShellAndAnotherStartFromALowerLev
     using Sender = sim::SimForm::Sender;
     runtime.RunElevated();
     Start();
-    Window().Click("Command3");
+    Window().Click(Control::Command3);
     api.shell.Restart();
     Window().ShellRestarted(Sender::LowerLevel);
     EXPECT_EQ(api.shell.IconCount(), 1u) << "the icon did not come back";
@@ -204,19 +205,19 @@ TEST_F(WindowCommands, AnElevatedWindowHearsTheShellAndAnotherStartFromALowerLev
 
 TEST_F(WindowCommands, TutupAplikasiEndsTheProgramWithNoIconLeft) {
     Start();
-    Window().Click("Command1");
-    Window().Click("Command2");
+    Window().Click(Control::Command1);
+    Window().Click(Control::Command2);
     EXPECT_TRUE(runtime.Ended());
     EXPECT_FALSE(Window().Loaded());
     EXPECT_EQ(api.shell.IconCount(), 0u);
-    EXPECT_FALSE(Window().ElapseTimer("Timer1"));
+    EXPECT_FALSE(Window().ElapseTimer(Control::Timer1));
 }
 
 TEST_F(WindowCommands, TheCloseButtonWhileRunningStopsTheTicksAndLeavesNoIcon) {
     Start();
-    Window().Click("Command1");
+    Window().Click(Control::Command1);
     Window().Close();
-    EXPECT_FALSE(Window().ElapseTimer("Timer1"));
+    EXPECT_FALSE(Window().ElapseTimer(Control::Timer1));
     EXPECT_EQ(api.shell.IconCount(), 0u);
     EXPECT_EQ(api.shell.Calls().back().message,
               win::kNimDelete);  // the control's own end-of-life delete

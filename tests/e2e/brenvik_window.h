@@ -30,7 +30,7 @@ public:
 
     explicit BrenvikWindow(HWND window) : window_(window) {}
     HWND Handle() const { return window_; }
-    HWND Item(Control control) const { return GetDlgItem(window_, form1::ControlId(control)); }
+    HWND Item(Control control) const { return GetDlgItem(window_, form1::WindowId(control)); }
 
     std::wstring Text(Control control) const {
         wchar_t text[1024] = L"";

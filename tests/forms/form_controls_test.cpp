@@ -58,10 +58,10 @@ TEST_F(Form1Window, MakesEachControlAsAStandardControlInItsPlace) {
     ASSERT_EQ(win32::ScreenDpi(), 96) << "the pixel figures below are for 96 dpi";
     for (const auto& c : kControls) {
         SCOPED_TRACE(c.name);
-        HWND control = Control(c.kind, c.name);
+        HWND control = WindowOfControl(c.kind, c.id);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(GetParent(control), Main());
-        EXPECT_EQ(GetDlgCtrlID(control), form1::ControlId(c.id));
+        EXPECT_EQ(GetDlgCtrlID(control), form1::WindowId(c.id));
         EXPECT_EQ(_wcsicmp(ClassOf(control).c_str(), c.windowClass), 0) << ClassOf(control);
         EXPECT_EQ(TextOf(control), c.text);
         EXPECT_EQ(FontHeightOf(control), MessageFontHeightAt(96));
@@ -94,8 +94,8 @@ TEST_F(Form1Window, MakesEachControlAsAStandardControlInItsPlace) {
 }
 
 TEST_F(Form1Window, CheckBoxStartsCheckedAndReadsItsState) {
-    HWND check1 = Control(ControlKind::CheckBox, "Check1");
-    forms::CheckBox& box = form_->CheckBoxNamed("Check1");
+    HWND check1 = WindowOfControl(ControlKind::CheckBox, Control::Check1);
+    forms::CheckBox& box = form_->CheckBoxOf(Control::Check1);
     EXPECT_EQ(SendMessageW(check1, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(box.Value(), 1);
     box.SetValue(0);
@@ -106,19 +106,23 @@ TEST_F(Form1Window, CheckBoxStartsCheckedAndReadsItsState) {
 }
 
 TEST_F(Form1Window, TabOrderIsTheFocusableControlsByTabIndex) {
-    const std::pair<ControlKind, const char*> order[] = {
-        {ControlKind::TextBox, "Text1"},          {ControlKind::CommandButton, "Command1"},
-        {ControlKind::CommandButton, "Command3"}, {ControlKind::TextBox, "Text2"},
-        {ControlKind::CommandButton, "Command2"}, {ControlKind::CheckBox, "Check1"},
+    const std::pair<ControlKind, Control> order[] = {
+        {ControlKind::TextBox, Control::Text1},
+        {ControlKind::CommandButton, Control::Command1},
+        {ControlKind::CommandButton, Control::Command3},
+        {ControlKind::TextBox, Control::Text2},
+        {ControlKind::CommandButton, Control::Command2},
+        {ControlKind::CheckBox, Control::Check1},
     };
     constexpr int n = std::size(order);
     for (int i = 0; i < n; ++i) {
-        SCOPED_TRACE(order[i].second);
-        HWND at = Control(order[i].first, order[i].second);
+        SCOPED_TRACE(static_cast<int>(order[i].second));
+        HWND at = WindowOfControl(order[i].first, order[i].second);
         const auto& next = order[(i + 1) % n];
         const auto& previous = order[(i + n - 1) % n];
-        EXPECT_EQ(GetNextDlgTabItem(Main(), at, FALSE), Control(next.first, next.second));
-        EXPECT_EQ(GetNextDlgTabItem(Main(), at, TRUE), Control(previous.first, previous.second));
+        EXPECT_EQ(GetNextDlgTabItem(Main(), at, FALSE), WindowOfControl(next.first, next.second));
+        EXPECT_EQ(GetNextDlgTabItem(Main(), at, TRUE),
+                  WindowOfControl(previous.first, previous.second));
     }
 }
 
@@ -126,31 +130,34 @@ TEST_F(Form1Window, FirstShowFocusesText1AndTabWalksOnThroughTheKeyboard) {
     form_->Show();
     ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Text1(); }))
         << "focus on " << ClassOf(GetFocus());
-    const std::pair<ControlKind, const char*> then[] = {
-        {ControlKind::CommandButton, "Command1"}, {ControlKind::CommandButton, "Command3"},
-        {ControlKind::TextBox, "Text2"},          {ControlKind::CommandButton, "Command2"},
-        {ControlKind::CheckBox, "Check1"},        {ControlKind::TextBox, "Text1"},
+    const std::pair<ControlKind, Control> then[] = {
+        {ControlKind::CommandButton, Control::Command1},
+        {ControlKind::CommandButton, Control::Command3},
+        {ControlKind::TextBox, Control::Text2},
+        {ControlKind::CommandButton, Control::Command2},
+        {ControlKind::CheckBox, Control::Check1},
+        {ControlKind::TextBox, Control::Text1},
     };
-    for (const auto& [kind, name] : then) {
-        SCOPED_TRACE(name);
+    for (const auto& [kind, focused] : then) {
+        SCOPED_TRACE(static_cast<int>(focused));
         PressKey(GetFocus(), VK_TAB);
-        EXPECT_TRUE(PumpUntil([&] { return GetFocus() == Control(kind, name); }));
+        EXPECT_TRUE(PumpUntil([&] { return GetFocus() == WindowOfControl(kind, focused); }));
         // As in a dialog, a push button shows as the default one only while it has the
         // focus (Enter then presses it); none does while the focus is elsewhere.
-        for (const char* button : {"Command1", "Command2", "Command3"}) {
+        for (const Control button : {Control::Command1, Control::Command2, Control::Command3}) {
             const LONG style =
-                GetWindowLongW(Control(ControlKind::CommandButton, button), GWL_STYLE);
-            const LONG expected =
-                std::string_view(button) == name ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-            EXPECT_EQ(style & BS_TYPEMASK, expected) << button << " with the focus on " << name;
+                GetWindowLongW(WindowOfControl(ControlKind::CommandButton, button), GWL_STYLE);
+            const LONG expected = button == focused ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+            EXPECT_EQ(style & BS_TYPEMASK, expected)
+                << static_cast<int>(button) << " with the focus on " << static_cast<int>(focused);
         }
     }
 }
 
 TEST_F(Form1Window, EnterAndEscapeClickNoButtonFromATextBox) {
     int clicks = 0;
-    for (const char* button : {"Command1", "Command2", "Command3"})
-        form_->ButtonNamed(button).OnClick([&] { ++clicks; });
+    for (const Control button : {Control::Command1, Control::Command2, Control::Command3})
+        form_->ButtonOf(button).OnClick([&] { ++clicks; });
     form_->Show();
     ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Text1(); }));
     for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
@@ -164,51 +171,54 @@ TEST_F(Form1Window, EnterAndEscapeClickNoButtonFromATextBox) {
 
 TEST_F(Form1Window, EnterPressesTheButtonThatHasTheFocus) {
     int command1 = 0;
-    form_->ButtonNamed("Command1").OnClick([&] { ++command1; });
+    form_->ButtonOf(Control::Command1).OnClick([&] { ++command1; });
     form_->Show();
     ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Text1(); }));
     PressKey(Text1(), VK_TAB);
-    ASSERT_TRUE(
-        PumpUntil([&] { return GetFocus() == Control(ControlKind::CommandButton, "Command1"); }));
+    ASSERT_TRUE(PumpUntil([&] {
+        return GetFocus() == WindowOfControl(ControlKind::CommandButton, Control::Command1);
+    }));
     PressKey(GetFocus(), VK_RETURN);
     EXPECT_TRUE(PumpUntil([&] { return command1 == 1; }));
 }
 
 TEST_F(Form1Window, ButtonClickRunsItsHandlerOnce) {
     int command3 = 0, command1 = 0;
-    form_->ButtonNamed("Command3").OnClick([&] { ++command3; });
-    form_->ButtonNamed("Command1").OnClick([&] { ++command1; });
+    form_->ButtonOf(Control::Command3).OnClick([&] { ++command3; });
+    form_->ButtonOf(Control::Command1).OnClick([&] { ++command1; });
     form_->Show();
     runtime_.RunPending();
-    SendMessageW(Control(ControlKind::CommandButton, "Command3"), BM_CLICK, 0, 0);
+    SendMessageW(WindowOfControl(ControlKind::CommandButton, Control::Command3), BM_CLICK, 0, 0);
     EXPECT_EQ(command3, 1);
     EXPECT_EQ(command1, 0);
 }
 
 TEST_F(Form1Window, CaptionsAndTextsAreUtf16) {
     const std::u16string text = u"Zo\u00eb \u266b \u6771\u4eac";
-    forms::TextBox& text2 = form_->TextBoxNamed("Text2");
+    forms::TextBox& text2 = form_->TextBoxOf(Control::Text2);
     text2.SetText(text);
-    EXPECT_EQ(TextOf(Control(ControlKind::TextBox, "Text2")), L"Zo\u00eb \u266b \u6771\u4eac");
-    SendMessageW(Control(ControlKind::TextBox, "Text2"), WM_SETTEXT, 0,
+    EXPECT_EQ(TextOf(WindowOfControl(ControlKind::TextBox, Control::Text2)),
+              L"Zo\u00eb \u266b \u6771\u4eac");
+    SendMessageW(WindowOfControl(ControlKind::TextBox, Control::Text2), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(L"\u00e9t\u00e9"));
     EXPECT_EQ(text2.Text(), u"\u00e9t\u00e9");
 
-    form_->ButtonNamed("Command1").SetCaption(u"Stop \u2713");
-    EXPECT_EQ(TextOf(Control(ControlKind::CommandButton, "Command1")), L"Stop \u2713");
-    EXPECT_EQ(form_->ButtonNamed("Command1").Caption(), u"Stop \u2713");
+    form_->ButtonOf(Control::Command1).SetCaption(u"Stop \u2713");
+    EXPECT_EQ(TextOf(WindowOfControl(ControlKind::CommandButton, Control::Command1)),
+              L"Stop \u2713");
+    EXPECT_EQ(form_->ButtonOf(Control::Command1).Caption(), u"Stop \u2713");
 }
 
 TEST_F(Form1Window, TextBoxTakesTextOfAnyLength) {
     HWND text1 = Text1();
     const std::wstring typed(40000, L'x');  // beyond an edit box's default 30,000
     SendMessageW(text1, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(typed.c_str()));
-    EXPECT_EQ(form_->TextBoxNamed("Text1").Text().size(), typed.size());
+    EXPECT_EQ(form_->TextBoxOf(Control::Text1).Text().size(), typed.size());
 }
 
 TEST_F(Form1Window, LabelThatFitsItsTextGrowsWithItsCaption) {
-    HWND label4 = Control(ControlKind::Label, "Label4");
-    forms::Label& preview = form_->LabelNamed("Label4");
+    HWND label4 = WindowOfControl(ControlKind::Label, Control::Label4);
+    forms::Label& preview = form_->LabelOf(Control::Label4);
     const std::wstring captions[] = {L"Preview: a", L"Preview: a title",
                                      L"Preview: a title long enough to pass the window's right "
                                      L"edge: Artist - Album - Track 12 - Title (Live)"};

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "app/form1_controls.h"
 #include "app/form1_layout.h"
 #include "forms/win32/controls.h"
 #include "forms/win32/form_window.h"
@@ -17,6 +18,8 @@
 #include "platform/win32/handles.h"
 
 namespace brenvik::testing {
+
+using form1::Control;
 
 // What the hosted control saw; it outlives the control, which its host destroys.
 struct HostedControlLog {
@@ -114,21 +117,21 @@ protected:
           window_(dynamic_cast<win32::FormWindow&>(*form_)) {}
 
     HWND Main() const { return window_.Window(); }
-    HWND Control(forms::ControlKind kind, std::string_view name) {
+    HWND WindowOfControl(forms::ControlKind kind, forms::ControlId id) {
         switch (kind) {
             case forms::ControlKind::TextBox:
-                return WindowOf(form_->TextBoxNamed(name));
+                return WindowOf(form_->TextBoxOf(id));
             case forms::ControlKind::Label:
-                return WindowOf(form_->LabelNamed(name));
+                return WindowOf(form_->LabelOf(id));
             case forms::ControlKind::CommandButton:
-                return WindowOf(form_->ButtonNamed(name));
+                return WindowOf(form_->ButtonOf(id));
             case forms::ControlKind::CheckBox:
-                return WindowOf(form_->CheckBoxNamed(name));
+                return WindowOf(form_->CheckBoxOf(id));
             default:
                 return nullptr;
         }
     }
-    HWND Text1() { return Control(forms::ControlKind::TextBox, "Text1"); }
+    HWND Text1() { return WindowOfControl(forms::ControlKind::TextBox, Control::Text1); }
 
     // Handles waiting messages until `done` holds; false if it doesn't within a long
     // while (a hung test, not a slow one).

@@ -96,7 +96,8 @@ TEST_F(ScreenDpi, TurnsTheLayoutsTwipsIntoPixelsAtTheScreensDpi) {
     EXPECT_EQ(text1.top, expected->text1.top);
     EXPECT_EQ(text1.right, expected->text1.right);
     EXPECT_EQ(text1.bottom, expected->text1.bottom);
-    const RECT preview = ClientRectIn(Main(), Control(forms::ControlKind::Label, "Label4"));
+    const RECT preview =
+        ClientRectIn(Main(), WindowOfControl(forms::ControlKind::Label, Control::Label4));
     EXPECT_EQ(preview.left, expected->preview.x);
     EXPECT_EQ(preview.top, expected->preview.y);
 
@@ -160,11 +161,10 @@ void ExpectLaidOutAt(HWND main, int dpi, testing::Caller caller = testing::Calle
     GetClientRect(main, &client);
     EXPECT_EQ(client.right, expected->clientWidth);
     EXPECT_EQ(client.bottom, expected->clientHeight);
-    const RECT text1 =
-        ClientRectIn(main, GetDlgItem(main, form1::ControlId(form1::Control::Text1)));
+    const RECT text1 = ClientRectIn(main, GetDlgItem(main, form1::WindowId(form1::Control::Text1)));
     EXPECT_TRUE(EqualRect(&text1, &expected->text1))
         << text1.left << ", " << text1.top << ", " << text1.right << ", " << text1.bottom;
-    HWND label4 = GetDlgItem(main, form1::ControlId(form1::Control::Label4));
+    HWND label4 = GetDlgItem(main, form1::WindowId(form1::Control::Label4));
     const RECT preview = ClientRectIn(main, label4);
     EXPECT_EQ(preview.left, expected->preview.x);
     EXPECT_EQ(preview.top, expected->preview.y);
@@ -186,7 +186,7 @@ void ExpectLaidOutAt(HWND main, int dpi, testing::Caller caller = testing::Calle
         }));
     HWND freshMain = dynamic_cast<win32::FormWindow&>(*fresh).Window();
     const std::wstring shown = TextOf(label4);
-    fresh->LabelNamed("Label4").SetCaption(std::u16string(shown.begin(), shown.end()));
+    fresh->LabelOf(Control::Label4).SetCaption(std::u16string(shown.begin(), shown.end()));
     const std::vector<RECT> places = ShownControlPlaces(main);
     const std::vector<RECT> freshPlaces = ShownControlPlaces(freshMain);
     ASSERT_EQ(places.size(), freshPlaces.size());
@@ -213,7 +213,7 @@ HFONT FontOf(HWND control) {
 // The font of the monitor it left is gone once no control shows it; moved there again,
 // the window shows a live font of that DPI again.
 TEST_F(ScreenDpi, MovedToAMonitorOfAnotherDpiLaysItsControlsOutAsAFreshStartThere) {
-    form_->LabelNamed("Label4").SetCaption(u"Preview: Some Artist - A Song Title");
+    form_->LabelOf(Control::Label4).SetCaption(u"Preview: Some Artist - A Song Title");
     RECT suggested{40, 30, 40 + 760, 30 + 210};  // not the layout's size: Windows' guess
     const HFONT screens = FontOf(Text1());
     HFONT left = screens;

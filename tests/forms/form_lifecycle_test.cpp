@@ -16,13 +16,13 @@ namespace {
 TEST_F(Form1Window, HideAndShowKeepTheWindowLoaded) {
     form_->Show();
     EXPECT_TRUE(IsWindowVisible(Main()));
-    form_->TextBoxNamed("Text1").SetText(u"kept");
+    form_->TextBoxOf(Control::Text1).SetText(u"kept");
     form_->Hide();
     EXPECT_FALSE(IsWindowVisible(Main()));
     EXPECT_TRUE(runtime_.RunPending()) << "a hidden window keeps the program going";
     form_->Show();
     EXPECT_TRUE(IsWindowVisible(Main()));
-    EXPECT_EQ(form_->TextBoxNamed("Text1").Text(), u"kept");
+    EXPECT_EQ(form_->TextBoxOf(Control::Text1).Text(), u"kept");
 }
 
 struct EndingCase {
@@ -58,10 +58,10 @@ TEST_P(Endings, DestroyTheWindowEndTheUserControlAndEndTheProgram) {
     EXPECT_EQ(Main(), nullptr);
     EXPECT_FALSE(runtime_.RunPending()) << "the only window is gone";
     // The controls outlive their windows: reads are empty, writes and calls do nothing.
-    EXPECT_EQ(form_->TextBoxNamed("Text2").Text(), u"");
-    form_->LabelNamed("Label4").SetCaption(u"Preview: x");
-    form_->CheckBoxNamed("Check1").SetValue(0);
-    form_->TimerNamed("Timer1").SetEnabled(true);
+    EXPECT_EQ(form_->TextBoxOf(Control::Text2).Text(), u"");
+    form_->LabelOf(Control::Label4).SetCaption(u"Preview: x");
+    form_->CheckBoxOf(Control::Check1).SetValue(0);
+    form_->TimerOf(Control::Timer1).SetEnabled(true);
     form_->Show();
     form_->Unload();
     EXPECT_EQ(log_.terminated, 1);
@@ -78,10 +78,11 @@ TEST_F(Form1Window, RunReturnsWhenTheLastWindowCloses) {
 }
 
 TEST_F(Form1Window, AnErrorThatEscapesAHandlerEndsTheLoopAndIsThrownFromRun) {
-    form_->ButtonNamed("Command2").OnClick([] { throw std::runtime_error("handler failed"); });
+    form_->ButtonOf(Control::Command2).OnClick([] { throw std::runtime_error("handler failed"); });
     form_->Show();
     runtime_.RunPending();
-    PostMessageW(Control(forms::ControlKind::CommandButton, "Command2"), BM_CLICK, 0, 0);
+    PostMessageW(WindowOfControl(forms::ControlKind::CommandButton, Control::Command2), BM_CLICK, 0,
+                 0);
     EXPECT_THROW(runtime_.Run(), std::runtime_error);
     EXPECT_TRUE(IsWindow(Main())) << "the window goes with its form";
 }
@@ -98,7 +99,7 @@ TEST_F(Form1Window, UserControlHasAHiddenChildWindowAndItsStoredIcon) {
 
 TEST_F(Form1Window, UserControlEventsReachTheFormsHandler) {
     std::vector<std::pair<int, int>> raised;  // event number, Button
-    form_->OnUserControlEvent("Tray1", [&](int event, forms::EventArgs& args) {
+    form_->OnUserControlEvent(Control::Tray1, [&](int event, forms::EventArgs& args) {
         raised.emplace_back(event, args.button);
     });
     HWND controlWindow = win32::ToHwnd(log_.site->hWnd());
@@ -109,14 +110,15 @@ TEST_F(Form1Window, UserControlEventsReachTheFormsHandler) {
 
 TEST_F(Form1Window, EventsRaisedWhileAHandlerRunsAreDropped) {
     int raised = 0;
-    form_->OnUserControlEvent("Tray1", [&](int, forms::EventArgs&) { ++raised; });
+    form_->OnUserControlEvent(Control::Tray1, [&](int, forms::EventArgs&) { ++raised; });
     HWND controlWindow = win32::ToHwnd(log_.site->hWnd());
-    form_->ButtonNamed("Command3").OnClick([&] {
+    form_->ButtonOf(Control::Command3).OnClick([&] {
         SendMessageW(controlWindow, WM_MOUSEMOVE, 0, MAKELPARAM(515, 0));
     });
     form_->Show();
     runtime_.RunPending();
-    SendMessageW(Control(forms::ControlKind::CommandButton, "Command3"), BM_CLICK, 0, 0);
+    SendMessageW(WindowOfControl(forms::ControlKind::CommandButton, Control::Command3), BM_CLICK, 0,
+                 0);
     EXPECT_EQ(raised, 0);
     SendMessageW(controlWindow, WM_MOUSEMOVE, 0, MAKELPARAM(515, 0));
     EXPECT_EQ(raised, 1) << "and run again once the handler has ended";
@@ -241,10 +243,10 @@ TEST_F(Form1Window, AWindowWhoseObjectLivesAbove4GiBReachesIt) {
                               return std::make_unique<RecordingControl>(site, log);
                           }));
     int clicks = 0;
-    form->ButtonNamed("Command3").OnClick([&] { ++clicks; });
+    form->ButtonOf(Control::Command3).OnClick([&] { ++clicks; });
     form->Show();
     runtime_.RunPending();
-    SendMessageW(WindowOf(form->ButtonNamed("Command3")), BM_CLICK, 0, 0);
+    SendMessageW(WindowOf(form->ButtonOf(Control::Command3)), BM_CLICK, 0, 0);
     EXPECT_EQ(clicks, 1);
     SendMessageW(form->Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(form->Window(), nullptr) << "the close button unloaded it";
@@ -253,9 +255,9 @@ TEST_F(Form1Window, AWindowWhoseObjectLivesAbove4GiBReachesIt) {
 }
 
 TEST_F(Form1Window, AskingForAControlOfTheWrongKindIsAnError) {
-    EXPECT_THROW(form_->TextBoxNamed("Label1"), Failure);
-    EXPECT_THROW(form_->TimerNamed("Timer2"), Failure);
-    EXPECT_THROW(form_->OnUserControlEvent("Text1", [](int, forms::EventArgs&) {}), Failure);
+    EXPECT_THROW(form_->TextBoxOf(Control::Label1), Failure);
+    EXPECT_THROW(form_->TimerOf(Control::Text2), Failure);
+    EXPECT_THROW(form_->OnUserControlEvent(Control::Text1, [](int, forms::EventArgs&) {}), Failure);
 }
 
 }  // namespace

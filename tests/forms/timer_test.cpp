@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
-#include <string>
 
 #include "forms/win32/runtime.h"
 #include "tests/support/caller.h"
@@ -16,6 +15,8 @@ namespace {
 
 using forms::ControlKind;
 
+enum class Clock { Reference, Disabled, NoInterval, Slow };
+
 class Timers : public ::testing::Test {
 protected:
     Timers() {
@@ -24,8 +25,9 @@ protected:
                                  .clientWidth = 3000,
                                  .clientHeight = 1500,
                                  .controls = {}};
-        const auto timer = [](const char* name, std::int32_t interval, bool enabled) {
-            return forms::ControlLayout{.name = name,
+        const auto timer = [](Clock clock, std::int32_t interval, bool enabled) {
+            return forms::ControlLayout{.id = clock,
+                                        .name = "",
                                         .kind = ControlKind::Timer,
                                         .caption = u"",
                                         .left = 0,
@@ -36,23 +38,23 @@ protected:
                                         .interval = interval,
                                         .enabled = enabled};
         };
-        layout.controls.push_back(timer("Reference", 10, true));
-        layout.controls.push_back(timer("Disabled", 10, false));
-        layout.controls.push_back(timer("NoInterval", 0, true));
-        layout.controls.push_back(timer("Slow", 3600000, true));
+        layout.controls.push_back(timer(Clock::Reference, 10, true));
+        layout.controls.push_back(timer(Clock::Disabled, 10, false));
+        layout.controls.push_back(timer(Clock::NoInterval, 0, true));
+        layout.controls.push_back(timer(Clock::Slow, 3600000, true));
         form_ = runtime_.LoadForm(layout);
-        for (const char* name : {"Reference", "Disabled", "NoInterval", "Slow"}) {
-            form_->TimerNamed(name).OnTimer([this, name] { ++ticks_[name]; });
-        }
+        for (const Clock clock :
+             {Clock::Reference, Clock::Disabled, Clock::NoInterval, Clock::Slow})
+            form_->TimerOf(clock).OnTimer([this, clock] { ++ticks_[clock]; });
     }
 
     // Handles messages until the reference timer has ticked `count` more times: each
     // other timer has had that long to tick.
     void WaitForReferenceTicks(int count, Caller caller = Caller::current()) {
         const auto trace = TraceCaller(caller);
-        const int until = ticks_["Reference"] + count;
+        const int until = ticks_[Clock::Reference] + count;
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (ticks_["Reference"] < until) {
+        while (ticks_[Clock::Reference] < until) {
             ASSERT_LT(std::chrono::steady_clock::now(), giveUp)
                 << "the reference timer stopped ticking";
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
@@ -62,34 +64,34 @@ protected:
 
     win32::FormsRuntime runtime_;
     std::unique_ptr<forms::Form> form_;
-    std::map<std::string, int> ticks_;
+    std::map<Clock, int> ticks_;
 };
 
 TEST_F(Timers, TickOnlyWhileEnabledWithAPositiveInterval) {
     WaitForReferenceTicks(5);
-    EXPECT_EQ(ticks_["Disabled"], 0);
-    EXPECT_EQ(ticks_["NoInterval"], 0);
-    EXPECT_EQ(ticks_["Slow"], 0);
+    EXPECT_EQ(ticks_[Clock::Disabled], 0);
+    EXPECT_EQ(ticks_[Clock::NoInterval], 0);
+    EXPECT_EQ(ticks_[Clock::Slow], 0);
 }
 
 TEST_F(Timers, EnablingStartsTicksAndDisablingStopsThem) {
-    forms::Timer& timer = form_->TimerNamed("Disabled");
+    forms::Timer& timer = form_->TimerOf(Clock::Disabled);
     timer.SetEnabled(true);
     EXPECT_TRUE(timer.Enabled());
     WaitForReferenceTicks(5);
-    EXPECT_GT(ticks_["Disabled"], 0);
+    EXPECT_GT(ticks_[Clock::Disabled], 0);
 
     timer.SetEnabled(false);
-    const int before = ticks_["Disabled"];
+    const int before = ticks_[Clock::Disabled];
     WaitForReferenceTicks(5);
-    EXPECT_EQ(ticks_["Disabled"], before) << "not even a tick queued before it stopped";
+    EXPECT_EQ(ticks_[Clock::Disabled], before) << "not even a tick queued before it stopped";
 }
 
 // Windows leaves a WM_TIMER already in the queue when the timer is killed; Wine drops
 // it, so the test takes the tick and posts it back itself. Its handler doesn't run.
 TEST_F(Timers, ATickQueuedWhenTheTimerStopsRunsNoHandler) {
-    form_->TimerNamed("Reference").SetEnabled(false);
-    forms::Timer& timer = form_->TimerNamed("Disabled");
+    form_->TimerOf(Clock::Reference).SetEnabled(false);
+    forms::Timer& timer = form_->TimerOf(Clock::Disabled);
     timer.SetEnabled(true);
     MSG tick{};
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
@@ -100,32 +102,32 @@ TEST_F(Timers, ATickQueuedWhenTheTimerStopsRunsNoHandler) {
     timer.SetEnabled(false);
     PostMessageW(tick.hwnd, tick.message, tick.wParam, tick.lParam);
     runtime_.RunPending();
-    EXPECT_EQ(ticks_["Disabled"], 0);
+    EXPECT_EQ(ticks_[Clock::Disabled], 0);
 }
 
 TEST_F(Timers, ANewIntervalTakesEffectAtOnce) {
-    forms::Timer& slow = form_->TimerNamed("Slow");
+    forms::Timer& slow = form_->TimerOf(Clock::Slow);
     slow.SetInterval(10);
     EXPECT_EQ(slow.Interval(), 10);
     WaitForReferenceTicks(5);
-    EXPECT_GT(ticks_["Slow"], 0) << "the hour-long count restarted with the new interval";
+    EXPECT_GT(ticks_[Clock::Slow], 0) << "the hour-long count restarted with the new interval";
 
-    forms::Timer& none = form_->TimerNamed("NoInterval");
+    forms::Timer& none = form_->TimerOf(Clock::NoInterval);
     none.SetInterval(10);
     WaitForReferenceTicks(5);
-    EXPECT_GT(ticks_["NoInterval"], 0);
+    EXPECT_GT(ticks_[Clock::NoInterval], 0);
     none.SetInterval(0);
-    const int before = ticks_["NoInterval"];
+    const int before = ticks_[Clock::NoInterval];
     WaitForReferenceTicks(5);
-    EXPECT_EQ(ticks_["NoInterval"], before);
+    EXPECT_EQ(ticks_[Clock::NoInterval], before);
 }
 
 TEST_F(Timers, NegativeIntervalDeliversNoTicks) {
-    forms::Timer& timer = form_->TimerNamed("Disabled");
+    forms::Timer& timer = form_->TimerOf(Clock::Disabled);
     timer.SetInterval(-1000);
     timer.SetEnabled(true);
     WaitForReferenceTicks(5);
-    EXPECT_EQ(ticks_["Disabled"], 0);
+    EXPECT_EQ(ticks_[Clock::Disabled], 0);
 }
 
 }  // namespace

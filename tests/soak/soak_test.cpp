@@ -24,8 +24,8 @@ namespace brenvik::soak {
 namespace {
 
 constexpr int kWarmUp = 500;
-constexpr int kPublications = 10000;                             // the warm-up's included
-constexpr int kText1 = form1::ControlId(form1::Control::Text1);  // the prefix's box
+constexpr int kPublications = 10000;                            // the warm-up's included
+constexpr int kText1 = form1::WindowId(form1::Control::Text1);  // the prefix's box
 // What a count may move by without a leak: a handle or object made once on a late
 // first use, a heap that grows in steps.
 constexpr DWORD kHandleNoise = 5;

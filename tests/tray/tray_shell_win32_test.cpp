@@ -132,8 +132,16 @@ protected:
                                    200, nullptr, nullptr, wc.hInstance, nullptr);
         ASSERT_NE(hostWindow, nullptr);
 
-        forms::ControlLayout row{
-            "Tray1", forms::ControlKind::UserControl, u"", 6045, 915, 4800, 3600, -1};
+        enum class Hosted { Tray1 };
+        forms::ControlLayout row{.id = Hosted::Tray1,
+                                 .name = "Tray1",
+                                 .kind = forms::ControlKind::UserControl,
+                                 .caption = u"",
+                                 .left = 6045,
+                                 .top = 915,
+                                 .width = 4800,
+                                 .height = 3600,
+                                 .tabIndex = -1};
         row.createUserControl = [this](forms::UserControlSite& site) {
             auto control = std::make_unique<Tray>(api, ansi, site);
             tray = control.get();
