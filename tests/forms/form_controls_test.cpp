@@ -1,6 +1,5 @@
-// Form1's controls as real USER controls: classes, styles, places, texts, the tab
+// The sample form's controls as real USER controls: classes, styles, places, texts, the tab
 // order and the keyboard, labels that fit their text, the check box and clicks.
-#include "app/form1_controls.h"
 #include "tests/forms/form_fixture.h"
 
 namespace brenvik::testing {
@@ -10,7 +9,7 @@ using forms::ControlKind;
 
 struct ControlCase {
     const char* name;
-    form1::Control id;  // the window identifier other programs find it by
+    Control id;  // the window identifier other programs find it by
     ControlKind kind;
     const wchar_t* windowClass;
     const wchar_t* text;
@@ -22,17 +21,15 @@ struct ControlCase {
 
 // clang-format off
 constexpr ControlCase kControls[] = {
-    {"Label1",   form1::Control::Label1,   ControlKind::Label,         L"Static", L"Prefix:",        {23, 20, 0, 0},     true,  SS_LEFT,         false},
-    {"Text1",    form1::Control::Text1,    ControlKind::TextBox,       L"Edit",   L"",               {64, 17, 246, 36},  false, 0,               true},
-    {"Label2",   form1::Control::Label2,   ControlKind::Label,         L"Static", L"Refresh",        {334, 20, 0, 0},    true,  SS_LEFT,         false},
-    {"Text2",    form1::Control::Text2,    ControlKind::TextBox,       L"Edit",   L"3",              {382, 18, 424, 37}, false, 0,               true},
-    {"Label3",   form1::Control::Label3,   ControlKind::Label,         L"Static", L"detik",          {429, 20, 462, 38}, false, SS_LEFT,         false},
-    {"Check1",   form1::Control::Check1,   ControlKind::CheckBox,      L"Button", L"Check1",         {262, 21, 280, 37}, false, BS_AUTOCHECKBOX, true},
-    {"Label5",   form1::Control::Label5,   ControlKind::Label,         L"Static", L"invisible",      {282, 21, 0, 0},    true,  SS_LEFT,         false},
-    {"Label4",   form1::Control::Label4,   ControlKind::Label,         L"Static", L"",               {23, 46, 0, 0},     true,  SS_LEFT,         false},
-    {"Command1", form1::Control::Command1, ControlKind::CommandButton, L"Button", L"",               {16, 68, 121, 93},  false, BS_PUSHBUTTON,   true},
-    {"Command3", form1::Control::Command3, ControlKind::CommandButton, L"Button", L"Goto Tray",      {139, 68, 266, 93}, false, BS_PUSHBUTTON,   true},
-    {"Command2", form1::Control::Command2, ControlKind::CommandButton, L"Button", L"Tutup Aplikasi", {276, 68, 400, 92}, false, BS_PUSHBUTTON,   true},
+    {"Label1",   Control::Label1,   ControlKind::Label,         L"Static", L"Prefix:",        {23, 20, 0, 0},     true,  SS_LEFT,         false},
+    {"Text1",    Control::Text1,    ControlKind::TextBox,       L"Edit",   L"",               {64, 17, 246, 36},  false, 0,               true},
+    {"Text2",    Control::Text2,    ControlKind::TextBox,       L"Edit",   L"3",              {382, 18, 424, 37}, false, 0,               true},
+    {"Label3",   Control::Label3,   ControlKind::Label,         L"Static", L"detik",          {429, 20, 462, 38}, false, SS_LEFT,         false},
+    {"Check1",   Control::Check1,   ControlKind::CheckBox,      L"Button", L"Check1",         {262, 21, 280, 37}, false, BS_AUTOCHECKBOX, true},
+    {"Label4",   Control::Label4,   ControlKind::Label,         L"Static", L"",               {23, 46, 0, 0},     true,  SS_LEFT,         false},
+    {"Command1", Control::Command1, ControlKind::CommandButton, L"Button", L"",               {16, 68, 121, 93},  false, BS_PUSHBUTTON,   true},
+    {"Command3", Control::Command3, ControlKind::CommandButton, L"Button", L"Goto Tray",      {139, 68, 266, 93}, false, BS_PUSHBUTTON,   true},
+    {"Command2", Control::Command2, ControlKind::CommandButton, L"Button", L"Tutup Aplikasi", {276, 68, 400, 92}, false, BS_PUSHBUTTON,   true},
 };
 // clang-format on
 
@@ -54,14 +51,14 @@ void PressKey(HWND window, WPARAM key) {
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);
 }
 
-TEST_F(Form1Window, MakesEachControlAsAStandardControlInItsPlace) {
+TEST_F(SampleForm, MakesEachControlAsAStandardControlInItsPlace) {
     ASSERT_EQ(win32::ScreenDpi(), 96) << "the pixel figures below are for 96 dpi";
     for (const auto& c : kControls) {
         SCOPED_TRACE(c.name);
         HWND control = WindowOfControl(c.kind, c.id);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(GetParent(control), Main());
-        EXPECT_EQ(GetDlgCtrlID(control), form1::WindowId(c.id));
+        EXPECT_EQ(GetDlgCtrlID(control), WindowIdOf(c.id));
         EXPECT_EQ(_wcsicmp(ClassOf(control).c_str(), c.windowClass), 0) << ClassOf(control);
         EXPECT_EQ(TextOf(control), c.text);
         EXPECT_EQ(FontHeightOf(control), MessageFontHeightAt(96));
@@ -93,7 +90,7 @@ TEST_F(Form1Window, MakesEachControlAsAStandardControlInItsPlace) {
     }
 }
 
-TEST_F(Form1Window, CheckBoxStartsCheckedAndReadsItsState) {
+TEST_F(SampleForm, CheckBoxStartsCheckedAndReadsItsState) {
     HWND check1 = WindowOfControl(ControlKind::CheckBox, Control::Check1);
     forms::CheckBox& box = form_->CheckBoxOf(Control::Check1);
     EXPECT_EQ(SendMessageW(check1, BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -105,7 +102,7 @@ TEST_F(Form1Window, CheckBoxStartsCheckedAndReadsItsState) {
     EXPECT_EQ(box.Value(), 1);
 }
 
-TEST_F(Form1Window, TabOrderIsTheFocusableControlsByTabIndex) {
+TEST_F(SampleForm, TabOrderIsTheFocusableControlsByTabIndex) {
     const std::pair<ControlKind, Control> order[] = {
         {ControlKind::TextBox, Control::Text1},
         {ControlKind::CommandButton, Control::Command1},
@@ -126,7 +123,7 @@ TEST_F(Form1Window, TabOrderIsTheFocusableControlsByTabIndex) {
     }
 }
 
-TEST_F(Form1Window, FirstShowFocusesText1AndTabWalksOnThroughTheKeyboard) {
+TEST_F(SampleForm, FirstShowFocusesText1AndTabWalksOnThroughTheKeyboard) {
     form_->Show();
     ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Text1(); }))
         << "focus on " << ClassOf(GetFocus());
@@ -154,7 +151,7 @@ TEST_F(Form1Window, FirstShowFocusesText1AndTabWalksOnThroughTheKeyboard) {
     }
 }
 
-TEST_F(Form1Window, EnterAndEscapeClickNoButtonFromATextBox) {
+TEST_F(SampleForm, EnterAndEscapeClickNoButtonFromATextBox) {
     int clicks = 0;
     for (const Control button : {Control::Command1, Control::Command2, Control::Command3})
         form_->ButtonOf(button).OnClick([&] { ++clicks; });
@@ -169,7 +166,7 @@ TEST_F(Form1Window, EnterAndEscapeClickNoButtonFromATextBox) {
     }
 }
 
-TEST_F(Form1Window, EnterPressesTheButtonThatHasTheFocus) {
+TEST_F(SampleForm, EnterPressesTheButtonThatHasTheFocus) {
     int command1 = 0;
     form_->ButtonOf(Control::Command1).OnClick([&] { ++command1; });
     form_->Show();
@@ -182,7 +179,7 @@ TEST_F(Form1Window, EnterPressesTheButtonThatHasTheFocus) {
     EXPECT_TRUE(PumpUntil([&] { return command1 == 1; }));
 }
 
-TEST_F(Form1Window, ButtonClickRunsItsHandlerOnce) {
+TEST_F(SampleForm, ButtonClickRunsItsHandlerOnce) {
     int command3 = 0, command1 = 0;
     form_->ButtonOf(Control::Command3).OnClick([&] { ++command3; });
     form_->ButtonOf(Control::Command1).OnClick([&] { ++command1; });
@@ -193,7 +190,7 @@ TEST_F(Form1Window, ButtonClickRunsItsHandlerOnce) {
     EXPECT_EQ(command1, 0);
 }
 
-TEST_F(Form1Window, CaptionsAndTextsAreUtf16) {
+TEST_F(SampleForm, CaptionsAndTextsAreUtf16) {
     const std::u16string text = u"Zo\u00eb \u266b \u6771\u4eac";
     forms::TextBox& text2 = form_->TextBoxOf(Control::Text2);
     text2.SetText(text);
@@ -209,14 +206,14 @@ TEST_F(Form1Window, CaptionsAndTextsAreUtf16) {
     EXPECT_EQ(form_->ButtonOf(Control::Command1).Caption(), u"Stop \u2713");
 }
 
-TEST_F(Form1Window, TextBoxTakesTextOfAnyLength) {
+TEST_F(SampleForm, TextBoxTakesTextOfAnyLength) {
     HWND text1 = Text1();
     const std::wstring typed(40000, L'x');  // beyond an edit box's default 30,000
     SendMessageW(text1, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(typed.c_str()));
     EXPECT_EQ(form_->TextBoxOf(Control::Text1).Text().size(), typed.size());
 }
 
-TEST_F(Form1Window, LabelThatFitsItsTextGrowsWithItsCaption) {
+TEST_F(SampleForm, LabelThatFitsItsTextGrowsWithItsCaption) {
     HWND label4 = WindowOfControl(ControlKind::Label, Control::Label4);
     forms::Label& preview = form_->LabelOf(Control::Label4);
     const std::wstring captions[] = {L"Preview: a", L"Preview: a title",

@@ -1,5 +1,5 @@
 #pragma once
-// Form1's layout loaded by the real forms runtime, with a user control that records
+// The sample form loaded by the real forms runtime, with a user control that records
 // what its host does to it in place of the tray icon.
 #include <windows.h>
 
@@ -9,17 +9,14 @@
 #include <memory>
 #include <string>
 
-#include "app/form1_controls.h"
-#include "app/form1_layout.h"
 #include "forms/win32/controls.h"
 #include "forms/win32/form_window.h"
 #include "forms/win32/runtime.h"
 #include "forms/win32/twips.h"
 #include "platform/win32/handles.h"
+#include "tests/forms/sample_form.h"
 
 namespace brenvik::testing {
-
-using form1::Control;
 
 // What the hosted control saw; it outlives the control, which its host destroys.
 struct HostedControlLog {
@@ -102,18 +99,18 @@ inline LONG MessageFontHeightAt(int dpi) {
     return MulDiv(metrics.lfMessageFont.lfHeight, dpi, win32::ScreenDpi());
 }
 
-class Form1Window : public ::testing::Test {
+class SampleForm : public ::testing::Test {
 protected:
     // The windows' DPIs come from `windowDpi`: their monitors' unless a test says; what
     // they let through from lower integrity levels goes to `letThrough`.
-    explicit Form1Window(win32::WindowDpiQuery windowDpi = win32::WindowDpi,
-                         win32::MessageFilter letThrough = win32::LetThroughFromEveryLevel)
+    explicit SampleForm(win32::WindowDpiQuery windowDpi = win32::WindowDpi,
+                        win32::MessageFilter letThrough = win32::LetThroughFromEveryLevel)
         : runtime_(std::move(windowDpi), letThrough),
-          form_(runtime_.LoadForm(Form1Layout(runtime_.ProgramIcon(),
-                                              [this](forms::UserControlSite& site) {
-                                                  return std::make_unique<RecordingControl>(site,
-                                                                                            log_);
-                                              }))),
+          form_(runtime_.LoadForm(SampleLayout(runtime_.ProgramIcon(),
+                                               [this](forms::UserControlSite& site) {
+                                                   return std::make_unique<RecordingControl>(site,
+                                                                                             log_);
+                                               }))),
           window_(dynamic_cast<win32::FormWindow&>(*form_)) {}
 
     HWND Main() const { return window_.Window(); }

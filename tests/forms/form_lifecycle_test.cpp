@@ -13,7 +13,7 @@
 namespace brenvik::testing {
 namespace {
 
-TEST_F(Form1Window, HideAndShowKeepTheWindowLoaded) {
+TEST_F(SampleForm, HideAndShowKeepTheWindowLoaded) {
     form_->Show();
     EXPECT_TRUE(IsWindowVisible(Main()));
     form_->TextBoxOf(Control::Text1).SetText(u"kept");
@@ -38,7 +38,7 @@ constexpr EndingCase kEndings[] = {
     {"End", [](forms::Form&, forms::Runtime& runtime, HWND) { runtime.End(); }},
 };
 
-class Endings : public Form1Window, public ::testing::WithParamInterface<EndingCase> {};
+class Endings : public SampleForm, public ::testing::WithParamInterface<EndingCase> {};
 
 TEST_P(Endings, DestroyTheWindowEndTheUserControlAndEndTheProgram) {
     form_->OnStartedAgain([] {});
@@ -67,17 +67,17 @@ TEST_P(Endings, DestroyTheWindowEndTheUserControlAndEndTheProgram) {
     EXPECT_EQ(log_.terminated, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Form1, Endings, ::testing::ValuesIn(kEndings),
+INSTANTIATE_TEST_SUITE_P(Sample, Endings, ::testing::ValuesIn(kEndings),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Form1Window, RunReturnsWhenTheLastWindowCloses) {
+TEST_F(SampleForm, RunReturnsWhenTheLastWindowCloses) {
     form_->Show();
     PostMessageW(Main(), WM_CLOSE, 0, 0);
     EXPECT_EQ(runtime_.Run(), 0);
     EXPECT_EQ(log_.terminated, 1);
 }
 
-TEST_F(Form1Window, AnErrorThatEscapesAHandlerEndsTheLoopAndIsThrownFromRun) {
+TEST_F(SampleForm, AnErrorThatEscapesAHandlerEndsTheLoopAndIsThrownFromRun) {
     form_->ButtonOf(Control::Command2).OnClick([] { throw std::runtime_error("handler failed"); });
     form_->Show();
     runtime_.RunPending();
@@ -87,7 +87,7 @@ TEST_F(Form1Window, AnErrorThatEscapesAHandlerEndsTheLoopAndIsThrownFromRun) {
     EXPECT_TRUE(IsWindow(Main())) << "the window goes with its form";
 }
 
-TEST_F(Form1Window, UserControlHasAHiddenChildWindowAndItsStoredIcon) {
+TEST_F(SampleForm, UserControlHasAHiddenChildWindowAndItsStoredIcon) {
     ASSERT_NE(log_.site, nullptr);
     HWND controlWindow = win32::ToHwnd(log_.site->hWnd());
     EXPECT_EQ(GetParent(controlWindow), Main());
@@ -97,7 +97,7 @@ TEST_F(Form1Window, UserControlHasAHiddenChildWindowAndItsStoredIcon) {
     EXPECT_EQ(log_.storedIcon->Handle(), runtime_.ProgramIcon()->Handle());
 }
 
-TEST_F(Form1Window, UserControlEventsReachTheFormsHandler) {
+TEST_F(SampleForm, UserControlEventsReachTheFormsHandler) {
     std::vector<std::pair<int, int>> raised;  // event number, Button
     form_->OnUserControlEvent(Control::Tray1, [&](int event, forms::EventArgs& args) {
         raised.emplace_back(event, args.button);
@@ -108,7 +108,7 @@ TEST_F(Form1Window, UserControlEventsReachTheFormsHandler) {
     EXPECT_EQ(raised[0], std::make_pair(4, 1));
 }
 
-TEST_F(Form1Window, EventsRaisedWhileAHandlerRunsAreDropped) {
+TEST_F(SampleForm, EventsRaisedWhileAHandlerRunsAreDropped) {
     int raised = 0;
     form_->OnUserControlEvent(Control::Tray1, [&](int, forms::EventArgs&) { ++raised; });
     HWND controlWindow = win32::ToHwnd(log_.site->hWnd());
@@ -124,7 +124,7 @@ TEST_F(Form1Window, EventsRaisedWhileAHandlerRunsAreDropped) {
     EXPECT_EQ(raised, 1) << "and run again once the handler has ended";
 }
 
-TEST_F(Form1Window, ShellRestartReachesTheUserControlAndThenTheForm) {
+TEST_F(SampleForm, ShellRestartReachesTheUserControlAndThenTheForm) {
     int controlHadRestarted = -1;
     form_->OnShellRestarted([&] { controlHadRestarted = log_.shellRestarted; });
     SendMessageW(Main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
@@ -147,7 +147,7 @@ constexpr RegisteredMessageCase kRegisteredMessages[] = {
     {nullptr, 0, 0, 0},
 };
 
-TEST_F(Form1Window, ARegisteredMessageRunsItsOwnHandlerAndWmNullNeither) {
+TEST_F(SampleForm, ARegisteredMessageRunsItsOwnHandlerAndWmNullNeither) {
     for (const auto& c : kRegisteredMessages) {
         SCOPED_TRACE(c.name != nullptr ? std::string(c.name, c.name + wcslen(c.name)) : "WM_NULL");
         int shellRestarted = 0, startedAgain = 0;
@@ -167,10 +167,10 @@ std::set<std::pair<HWND, UINT>>& LetThrough() {
     static std::set<std::pair<HWND, UINT>> letThrough;
     return letThrough;
 }
-class ElevatedForm : public Form1Window {
+class ElevatedForm : public SampleForm {
 protected:
     ElevatedForm()
-        : Form1Window(win32::WindowDpi, [](HWND window, unsigned message) {
+        : SampleForm(win32::WindowDpi, [](HWND window, unsigned message) {
               LetThrough().insert({window, message});
           }) {}
     ~ElevatedForm() override { LetThrough().clear(); }
@@ -196,13 +196,13 @@ TEST_F(ElevatedForm, HearsTheShellRestartAndAnotherStartFromALowerLevel) {
 TEST(FailedLoad, LeavesNoWindowBehind) {
     win32::FormsRuntime runtime([](HWND) -> int { throw Failure({"no DPI"}); });
     HostedControlLog log;
-    EXPECT_THROW(runtime.LoadForm(Form1Layout(runtime.ProgramIcon(),
-                                              [&](forms::UserControlSite& site) {
-                                                  return std::make_unique<RecordingControl>(site,
-                                                                                            log);
-                                              })),
+    EXPECT_THROW(runtime.LoadForm(SampleLayout(runtime.ProgramIcon(),
+                                               [&](forms::UserControlSite& site) {
+                                                   return std::make_unique<RecordingControl>(site,
+                                                                                             log);
+                                               })),
                  Failure);
-    EXPECT_EQ(FindWindowW(L"BrenvikForm", L"Brenvik"), nullptr);
+    EXPECT_EQ(FindWindowW(L"BrenvikSampleForm", L"Sample"), nullptr);
     EXPECT_FALSE(runtime.RunPending()) << "no form is loaded";
 }
 
@@ -231,7 +231,7 @@ private:
 };
 
 // A window finds its object, wherever it lives, from its first message to its last.
-TEST_F(Form1Window, AWindowWhoseObjectLivesAbove4GiBReachesIt) {
+TEST_F(SampleForm, AWindowWhoseObjectLivesAbove4GiBReachesIt) {
     if (sizeof(void*) == 4) GTEST_SKIP() << "a 32-bit program has no address above 4 GiB";
     const PagesAbove4GiB pages(sizeof(win32::FormWindow));
     ASSERT_NE(pages.Base(), nullptr);
@@ -239,7 +239,7 @@ TEST_F(Form1Window, AWindowWhoseObjectLivesAbove4GiBReachesIt) {
 
     HostedControlLog log;
     auto* form = new (pages.Base())
-        win32::FormWindow(runtime_, Form1Layout(nullptr, [&log](forms::UserControlSite& site) {
+        win32::FormWindow(runtime_, SampleLayout(nullptr, [&log](forms::UserControlSite& site) {
                               return std::make_unique<RecordingControl>(site, log);
                           }));
     int clicks = 0;
@@ -254,7 +254,7 @@ TEST_F(Form1Window, AWindowWhoseObjectLivesAbove4GiBReachesIt) {
     form->~FormWindow();
 }
 
-TEST_F(Form1Window, AskingForAControlOfTheWrongKindIsAnError) {
+TEST_F(SampleForm, AskingForAControlOfTheWrongKindIsAnError) {
     EXPECT_THROW(form_->TextBoxOf(Control::Label1), Failure);
     EXPECT_THROW(form_->TimerOf(Control::Text2), Failure);
     EXPECT_THROW(form_->OnUserControlEvent(Control::Text1, [](int, forms::EventArgs&) {}), Failure);

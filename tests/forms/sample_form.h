@@ -1,0 +1,44 @@
+#pragma once
+// The forms runtime's own form for its tests: a control of every kind, a label that
+// fits its text and one that doesn't, and enough focusable controls for the tab order.
+// Its rows stand where Brenvik's window puts the like controls, so that what they show
+// at each DPI is what a user of Brenvik sees.
+#include <functional>
+#include <memory>
+
+#include "forms/forms.h"
+#include "forms/pixel_layout.h"
+
+namespace brenvik::testing {
+
+// The controls that take part in the tab order come first, in it.
+enum class Control : int {
+    Text1,
+    Command1,
+    Command3,
+    Label1,
+    Text2,
+    Label3,
+    Label4,
+    Command2,
+    Check1,
+    // No tab index: the timer is no window, and the user control's window is hidden.
+    Timer1,
+    Tray1,
+};
+
+constexpr int TabIndexOf(Control control) {
+    return control < Control::Timer1 ? static_cast<int>(control) : -1;
+}
+// The control's window identifier, as the runtime gives it from the tab index.
+constexpr int WindowIdOf(Control control) { return forms::WindowId(TabIndexOf(control)); }
+
+inline constexpr char16_t kSampleClass[] = u"BrenvikSampleForm";
+inline constexpr char16_t kSampleCaption[] = u"Sample";
+
+// `createControl` makes Tray1 on its site; `icon` is its stored picture.
+forms::FormLayout SampleLayout(
+    forms::PictureRef icon,
+    std::function<std::unique_ptr<forms::UserControl>(forms::UserControlSite&)> createControl);
+
+}  // namespace brenvik::testing
