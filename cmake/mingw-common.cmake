@@ -18,4 +18,4 @@ set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
 # One self-contained file: the C and C++ runtimes linked in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # ctest runs the programs under Wine through the one Wine module (scripts/lib/wine.sh).
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh")
+set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/wine-run.sh")

@@ -5,7 +5,9 @@
 #include <array>
 #include <string_view>
 
+#include "fuzz/fuzz_target.h"
 #include "fuzz/fuzz_text.h"
+#include "fuzz/registry_operations.h"
 #include "platform/sim/iconv_codec.h"
 #include "platform/sim/sim_win_api.h"
 #include "registry/reg_routine.h"
@@ -24,54 +26,18 @@ bool IsRootName(std::u16string_view name) {
     return false;
 }
 
-enum class Operation {
-    GetString,
-    SetString,
-    GetDword,
-    SetDword,
-    GetBinary,
-    SetBinary,
-    CreateKey,
-    DeleteKey
+// The values the writes take: the same every time.
+struct FixedValues {
+    std::u16string String() { return u"abc"; }
+    std::int32_t Dword() { return 1; }
+    std::u16string Binary() { return u"\x01\x02"; }
 };
 
-registry::AccessorResult Run(registry::RegRoutine& reg, Operation operation,
-                             const std::u16string& path) {
-    std::u16string entry = u"5";
-    switch (operation) {
-        case Operation::GetString:
-            return reg.GetStringValue(path, entry);
-        case Operation::SetString:
-            return reg.SetStringValue(path, entry, u"abc");
-        case Operation::GetDword:
-            return reg.GetDWORDValue(path, entry);
-        case Operation::SetDword:
-            return reg.SetDWORDValue(path, entry, 1);
-        case Operation::GetBinary:
-            return reg.GetBinaryValue(path, entry);
-        case Operation::SetBinary:
-            return reg.SetBinaryValue(path, entry, u"\x01\x02");
-        case Operation::CreateKey:
-            return reg.CreateKey(path);
-        case Operation::DeleteKey:
-            return reg.DeleteKey(path);
-    }
-    return {};
-}
-
-bool IsRead(Operation operation) {
-    return operation == Operation::GetString || operation == Operation::GetDword ||
-           operation == Operation::GetBinary;
-}
-
 }  // namespace
-}  // namespace brenvik::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace brenvik;
-    using namespace brenvik::fuzz;
-    FuzzedDataProvider input(data, size);
-    const auto operation = static_cast<Operation>(input.ConsumeIntegralInRange(0, 7));
+void TestOneInput(FuzzedDataProvider& input) {
+    const auto operation =
+        static_cast<RegOperation>(input.ConsumeIntegralInRange(0, kLastRegOperation));
     const std::u16string path = RemainingText(input);
 
     sim::SimWinApi api;
@@ -79,7 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing::RecordingMessageBox messageBox;
     registry::RegRoutine reg({api.registry, ansi, messageBox});
 
-    const registry::AccessorResult result = Run(reg, operation, path);
+    std::u16string entry = u"5";
+    FixedValues values;
+    const registry::AccessorResult result = RunOperation(reg, operation, path, entry, values);
 
     const bool wellFormed = path.starts_with(u"HKEY_") && !path.ends_with(u'\\');
     const std::u16string_view rootName = std::u16string_view(path).substr(0, path.find(u'\\'));
@@ -104,5 +72,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Expect(api.registry.OpenKeyCount() == 0, "no key is left open");
     Expect((reg.GetMainKeyHandle(path) != 0) == IsRootName(path),
            "only the seven root names have a handle");
-    return 0;
 }
+
+}  // namespace brenvik::fuzz

@@ -1,13 +1,13 @@
 // Any text in the interval box gives a whole number of seconds the timer can hold,
 // at least one second; what follows the number, and blanks before it, change nothing.
 #include "app/refresh_interval.h"
+#include "fuzz/fuzz_target.h"
 #include "fuzz/fuzz_text.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace brenvik;
-    using brenvik::fuzz::Expect;
-    FuzzedDataProvider input(data, size);
-    const std::u16string text = fuzz::RemainingText(input);
+namespace brenvik::fuzz {
+
+void TestOneInput(FuzzedDataProvider& input) {
+    const std::u16string text = RemainingText(input);
 
     const std::int32_t milliseconds = RefreshIntervalMilliseconds(text);
     Expect(milliseconds >= 1000 && milliseconds <= 2147483000,
@@ -17,5 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
            "a letter after the text changes nothing");
     Expect(RefreshIntervalMilliseconds(u" \t" + text) == milliseconds,
            "blanks before the text change nothing");
-    return 0;
 }
+
+}  // namespace brenvik::fuzz

@@ -5,7 +5,9 @@
 #include <array>
 #include <string_view>
 
+#include "fuzz/fuzz_target.h"
 #include "fuzz/fuzz_text.h"
+#include "fuzz/registry_operations.h"
 #include "platform/sim/iconv_codec.h"
 #include "platform/sim/sim_win_api.h"
 #include "registry/reg_routine.h"
@@ -41,13 +43,17 @@ std::u16string KeyPath(FuzzedDataProvider& input) {
     return path;
 }
 
-}  // namespace
-}  // namespace brenvik::fuzz
+// The values the writes take, drawn from the input.
+struct DrawnValues {
+    FuzzedDataProvider& input;
+    std::u16string String() { return ShortText(input, 300); }
+    std::int32_t Dword() { return input.ConsumeIntegral<std::int32_t>(); }
+    std::u16string Binary() { return ShortText(input, 300); }
+};
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace brenvik;
-    using namespace brenvik::fuzz;
-    FuzzedDataProvider input(data, size);
+}  // namespace
+
+void TestOneInput(FuzzedDataProvider& input) {
     sim::SimWinApi api;
     static const sim::IconvCodec ansi;
     testing::RecordingMessageBox messageBox;
@@ -66,44 +72,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::u16string entry(Pick(input, kEntries));
         const bool reachesRoot =
             !path.ends_with(u'\\') && reg->GetMainKeyHandle(path.substr(0, path.find(u'\\'))) != 0;
-        registry::AccessorResult result;
-        bool read = false;
-        switch (input.ConsumeIntegralInRange(0, 7)) {
-            case 0:
-                read = true;
-                result = reg->GetStringValue(path, entry);
-                break;
-            case 1:
-                result = reg->SetStringValue(path, entry, ShortText(input, 300));
-                break;
-            case 2:
-                read = true;
-                result = reg->GetDWORDValue(path, entry);
-                break;
-            case 3:
-                result = reg->SetDWORDValue(path, entry, input.ConsumeIntegral<std::int32_t>());
-                break;
-            case 4:
-                read = true;
-                result = reg->GetBinaryValue(path, entry);
-                break;
-            case 5:
-                result = reg->SetBinaryValue(path, entry, ShortText(input, 300));
-                break;
-            case 6:
-                result = reg->CreateKey(path);
-                break;
-            case 7:
-                result = reg->DeleteKey(path);
-                break;
-        }
+        const auto operation =
+            static_cast<RegOperation>(input.ConsumeIntegralInRange(0, kLastRegOperation));
+        DrawnValues values{input};
+        const registry::AccessorResult result = RunOperation(*reg, operation, path, entry, values);
         Expect(api.registry.OpenKeyCount() == 0, "no key is left open");
-        if (read && reachesRoot)
+        if (IsRead(operation) && reachesRoot)
             Expect(!std::holds_alternative<std::monostate>(result),
                    "a read on a root gives a value or Error");
         else
             Expect(std::holds_alternative<std::monostate>(result),
                    "writes and refused paths give the empty result");
     }
-    return 0;
 }
+
+}  // namespace brenvik::fuzz

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "forms/sim/sim_user_control_site.h"
+#include "fuzz/fuzz_target.h"
 #include "fuzz/fuzz_text.h"
 #include "platform/sim/iconv_codec.h"
 #include "platform/sim/sim_win_api.h"
@@ -32,14 +33,10 @@ std::array<std::uint8_t, NotifyIconData::kTipSize> SzTipOf(const sim::ShellCall&
 }
 
 }  // namespace
-}  // namespace brenvik::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace brenvik;
-    using namespace brenvik::fuzz;
+void TestOneInput(FuzzedDataProvider& input) {
     static const sim::IconvCodec westEuropean("CP1252");
     static const sim::IconvCodec japanese("CP932");
-    FuzzedDataProvider input(data, size);
     const AnsiCodec& ansi = input.ConsumeBool() ? japanese : westEuropean;
     const std::u16string tip = RemainingText(input);
 
@@ -66,5 +63,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tray.SetVisible(true);
     ExpectTerminatedTip(SzTipOf(api.shell.Calls().back()), "the add's szTip holds a NUL");
     tray.OnTerminate();
-    return 0;
 }
+
+}  // namespace brenvik::fuzz

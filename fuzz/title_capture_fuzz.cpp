@@ -1,16 +1,16 @@
 // Any title of the player's window, in a single- or double-byte code page: the
 // capture is the title up to its first NUL, at most 259 bytes, converted back.
 #include "app/title_capture.h"
+#include "fuzz/fuzz_target.h"
 #include "fuzz/fuzz_text.h"
 #include "platform/sim/iconv_codec.h"
 #include "platform/sim/sim_win_api.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace brenvik;
-    using brenvik::fuzz::Expect;
+namespace brenvik::fuzz {
+
+void TestOneInput(FuzzedDataProvider& input) {
     static const sim::IconvCodec westEuropean("CP1252");
     static const sim::IconvCodec japanese("CP932");
-    FuzzedDataProvider input(data, size);
     const AnsiCodec& ansi = input.ConsumeBool() ? japanese : westEuropean;
     const bool playing = input.ConsumeIntegralInRange(0, 15) != 0;
     const std::string title = input.ConsumeRemainingBytesAsString();
@@ -23,10 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (!playing) {
         Expect(captured.empty(), "no player, no title");
-        return 0;
+        return;
     }
     const std::string bytes = title.substr(0, std::min<std::size_t>(title.find('\0'), 259));
     Expect(captured == ansi.FromAnsi(bytes), "the title up to its NUL, at most 259 bytes");
     Expect(captured.size() <= 259, "never more characters than bytes read");
-    return 0;
 }
+
+}  // namespace brenvik::fuzz

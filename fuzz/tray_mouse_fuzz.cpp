@@ -2,6 +2,7 @@
 // one exactly when X over twips per pixel is one of the seven mouse messages from
 // WM_MOUSEMOVE (512) to WM_RBUTTONDBLCLK (518), with the event and button of that message.
 #include "forms/sim/sim_user_control_site.h"
+#include "fuzz/fuzz_target.h"
 #include "fuzz/fuzz_text.h"
 #include "platform/sim/iconv_codec.h"
 #include "platform/sim/sim_win_api.h"
@@ -21,12 +22,8 @@ constexpr Raised kExpected[] = {{Tray::kMouseMove, 0}, {Tray::kMouseDown, 1}, {T
                                 {Tray::kDblClick, 0}};
 
 }  // namespace
-}  // namespace brenvik::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace brenvik;
-    using namespace brenvik::fuzz;
-    FuzzedDataProvider input(data, size);
+void TestOneInput(FuzzedDataProvider& input) {
     const auto button = input.ConsumeIntegral<std::int16_t>();
     const auto shift = input.ConsumeIntegral<std::int16_t>();
     const float twipsPerPixel = input.ConsumeFloatingPoint<float>();
@@ -61,5 +58,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "the event and button of that message");
     }
     Expect(api.shell.Calls().empty(), "a mouse move calls no shell function");
-    return 0;
 }
+
+}  // namespace brenvik::fuzz

@@ -9,17 +9,15 @@
 # machine runs (scripts/lib/windows-builds.sh). BUILD_DIR defaults to the preset's own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/lib/configure.sh
-. scripts/lib/cores.sh
+. scripts/lib/build-program.sh
 . scripts/lib/windows-builds.sh
 choose_windows_builds
 preset=${1:-${WINDOWS_BUILDS%% *}}
 build=$(realpath -m "${2:-build/$preset}")
 echo "Build: $preset ($build)"
 
-configure "$preset" -B "$build"
-echo "Building Brenvik.exe and the benchmarks ($preset)"
-cmake --build "$build" --target Brenvik winamp_standin minimal_window \
+build_program --configure -B "$build" --say "Building Brenvik.exe and the benchmarks ($preset)" \
+  "$preset" Brenvik winamp_standin minimal_window \
   wine_unchanged_tick_bench wine_publication_bench wine_startup_bench
 
 # From here on, this shell and all it starts (the display, the Wine server, the

@@ -12,8 +12,7 @@
 # did it is kept under build/fuzz/run/<name>/ and named in the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/lib/configure.sh
-. scripts/lib/cores.sh
+. scripts/lib/build-program.sh
 mode=${1:-explore}
 case $mode in
   explore) runner=() limit=(-max_total_time="${BRENVIK_FUZZ_SECONDS:-60}") ;;
@@ -24,8 +23,7 @@ case $mode in
   *) echo "usage: $0 [replay]" >&2; exit 2 ;;
 esac
 
-configure fuzz
-cmake --build --preset fuzz
+build_program --configure fuzz
 
 run_target() {
   local name=$1 dir=build/fuzz/run/$1

@@ -27,7 +27,7 @@ apt_install() {
 # The probe for 32-bit programs assembles one.
 command -v as >/dev/null && command -v ld >/dev/null || apt_install binutils
 with_32bit=false
-"$here/runs-32bit-programs.sh" && with_32bit=true
+"$here/lib/runs-32bit-programs.sh" && with_32bit=true
 
 # package<TAB>why, one a line.
 wanted() {

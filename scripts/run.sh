@@ -6,16 +6,14 @@
 # screenshot of the window (build/brenvik.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/lib/configure.sh
-. scripts/lib/cores.sh
+. scripts/lib/build-program.sh
 scripts/install-deps.sh run
 . scripts/lib/windows-builds.sh
 choose_windows_builds
 preset=${WINDOWS_BUILDS%% *}
 echo "Brenvik's $preset build ($WINDOWS_BUILDS_WHY)"
-configure "$preset"
-echo "Building Brenvik.exe, the stand-ins and brenvik_remote ($preset)"
-cmake --build --preset "$preset" --target Brenvik winamp_standin messenger_standin brenvik_remote
+build_program --configure --say "Building Brenvik.exe, the stand-ins and brenvik_remote ($preset)" \
+  "$preset" Brenvik winamp_standin messenger_standin brenvik_remote
 build=$PWD/build/$preset
 bin=$build/bin
 . scripts/lib/wine.sh

@@ -8,8 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/quiet.sh
 . scripts/lib/stages.sh
-. scripts/lib/configure.sh
-. scripts/lib/cores.sh
+. scripts/lib/build-program.sh
 say_while_quiet
 scripts/install-deps.sh test
 export BRENVIK_DEPS_CHECKED=test
@@ -54,19 +53,16 @@ choose_windows_builds
 echo "Windows builds under Wine: $WINDOWS_BUILDS ($WINDOWS_BUILDS_WHY)"
 for preset in $WINDOWS_BUILDS; do
   stage "Windows build $preset"
-  configure "$preset"
-  cmake --build --preset "$preset"
+  build_program --configure "$preset"
   start_wine_tests "$preset"
 done
 
 stage "host build (simulation)"
-configure host
-cmake --build --preset host
+build_program --configure host
 ctest --preset host
 
 stage "host build under AddressSanitizer and UndefinedBehaviorSanitizer"
-configure host-sanitize
-cmake --build --preset host-sanitize
+build_program --configure host-sanitize
 ctest --preset host-sanitize
 
 stage "fuzz targets: each corpus replayed, then a fixed number of seeded inputs"

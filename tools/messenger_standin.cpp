@@ -92,7 +92,9 @@ void WriteUserId(const std::wstring& user) {
     RegCloseKey(key);
 }
 
-LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+}  // namespace
+
+std::optional<LRESULT> standin::Handle(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_COMMAND:
             if (LOWORD(wParam) == kCustomStatusCommand && HIWORD(wParam) == 0) {
@@ -105,18 +107,12 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                                              L" status commands",
                                          g_lastLine});
             return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
         default:
-            return DefWindowProcW(window, message, wParam, lParam);
+            return std::nullopt;
     }
 }
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    std::vector<std::wstring> arguments = standin::Arguments();
+std::optional<int> standin::Start(std::vector<std::wstring> arguments) {
     g_logPath = standin::TakeOption(arguments, L"--log");
     const std::wstring user = standin::TakeOption(arguments, L"--user-id");
     if (g_logPath.empty()) {
@@ -126,7 +122,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     if (!user.empty()) WriteUserId(user);
     Append("");
-    if (standin::MakeWindow(L"YahooBuddyMain", L"Yahoo! Messenger", Procedure, 420, 110) == nullptr)
-        return 1;
-    return standin::RunMessageLoop();
+    if (standin::MakeWindow(L"YahooBuddyMain", L"Yahoo! Messenger", 420, 110) == nullptr) return 1;
+    return std::nullopt;
 }

@@ -45,10 +45,32 @@ std::wstring FromUtf8(const std::string& bytes) {
     return text;
 }
 
-HWND MakeWindow(const wchar_t* className, const std::wstring& title, WNDPROC procedure, int width,
-                int height) {
+namespace {
+
+LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    if (const std::optional<LRESULT> result = Handle(window, message, wParam, lParam))
+        return *result;
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+int RunMessageLoop() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+HWND MakeWindow(const wchar_t* className, const std::wstring& title, int width, int height) {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = procedure;
+    wc.lpfnWndProc = Procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
@@ -59,15 +81,6 @@ HWND MakeWindow(const wchar_t* className, const std::wstring& title, WNDPROC pro
                         CW_USEDEFAULT, width, height, nullptr, nullptr, wc.hInstance, nullptr);
     if (window != nullptr) ShowWindow(window, SW_SHOWNOACTIVATE);
     return window;
-}
-
-int RunMessageLoop() {
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
 }
 
 void PaintLines(HWND window, const std::vector<std::wstring>& lines) {
@@ -87,3 +100,8 @@ void PaintLines(HWND window, const std::vector<std::wstring>& lines) {
 }
 
 }  // namespace standin
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    if (const std::optional<int> ended = standin::Start(standin::Arguments())) return *ended;
+    return standin::RunMessageLoop();
+}

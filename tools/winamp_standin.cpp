@@ -45,7 +45,9 @@ void ReadTitleFile(HWND window) {
     SetWindowTextW(window, standin::FromUtf8(firstLine).c_str());
 }
 
-LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+}  // namespace
+
+std::optional<LRESULT> standin::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
             if (wParam == kCycleTimer) {
@@ -63,24 +65,18 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_PAINT:
             standin::PaintLines(window, {L"Player stand-in. Now playing:", TitleOf(window)});
             return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
         default:
-            return DefWindowProcW(window, message, wParam, lParam);
+            return std::nullopt;
     }
 }
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    std::vector<std::wstring> arguments = standin::Arguments();
+std::optional<int> standin::Start(std::vector<std::wstring> arguments) {
     const std::wstring interval = standin::TakeOption(arguments, L"--interval");
     g_titleFile = standin::TakeOption(arguments, L"--title-file");
     g_titles = arguments;
 
-    HWND window = standin::MakeWindow(L"Winamp v1.x", g_titles.empty() ? L"" : g_titles.front(),
-                                      Procedure, 420, 110);
+    HWND window =
+        standin::MakeWindow(L"Winamp v1.x", g_titles.empty() ? L"" : g_titles.front(), 420, 110);
     if (window == nullptr) return 1;
     const int ms = interval.empty() ? 0 : _wtoi(interval.c_str());
     if (g_titles.size() > 1 && ms > 0)
@@ -89,5 +85,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         ReadTitleFile(window);
         SetTimer(window, kFileTimer, kFilePollMs, nullptr);
     }
-    return standin::RunMessageLoop();
+    return std::nullopt;
 }

@@ -1,4 +1,3 @@
-// handles.h first: the program's headers come before <windows.h>.
 #include "platform/win32/native_notify_icon_data.h"
 
 #include <cstring>

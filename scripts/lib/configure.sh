@@ -1,4 +1,4 @@
-# Sourced by the commands that configure a build.
+# Sourced by lib/build-program.sh, the one way the commands configure a build.
 
 . "$(dirname "${BASH_SOURCE[0]}")/tmpdir.sh"
 

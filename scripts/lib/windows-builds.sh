@@ -7,12 +7,10 @@
 
 # Sets WINDOWS_BUILDS (the presets, shipping build first) and WINDOWS_BUILDS_WHY.
 choose_windows_builds() {
-  local commands
-  commands=$(dirname "${BASH_SOURCE[0]}")/..
   if [ -n "${BRENVIK_WINDOWS_BUILDS:-}" ]; then
     WINDOWS_BUILDS=$BRENVIK_WINDOWS_BUILDS
     WINDOWS_BUILDS_WHY="named by BRENVIK_WINDOWS_BUILDS"
-  elif "$commands/runs-32bit-programs.sh"; then
+  elif "$(dirname "${BASH_SOURCE[0]}")/runs-32bit-programs.sh"; then
     WINDOWS_BUILDS="windows windows64"
     WINDOWS_BUILDS_WHY="this machine runs 32-bit and 64-bit programs"
   else

@@ -1,6 +1,6 @@
 # Brenvik's one way to run a Windows build's programs under Wine: which loader, which
 # prefix (one per build, in the build folder), which virtual display. Sourced by the
-# commands, and by scripts/wine-run.sh, which ctest runs (the builds' emulator,
+# commands, and by lib/wine-run.sh, which ctest runs (the builds' emulator,
 # cmake/mingw-common.cmake):
 #   wine_use_build BUILD_DIR   the build's Wine environment (WINELOADER, WINEPREFIX, ...)
 #   wine_make_prefix           creates $WINEPREFIX once; concurrent callers wait; the
