@@ -30,7 +30,7 @@ endif()
 include(GoogleTest)
 
 # brenvik_add_test(name SOURCES... LIBS...): one GoogleTest program, its tests
-# discovered when ctest runs (through Wine, scripts/wine-run.sh, on the Windows builds).
+# discovered when ctest runs (through Wine, scripts/lib/wine-run.sh, on the Windows builds).
 function(brenvik_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
