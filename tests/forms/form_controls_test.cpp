@@ -102,21 +102,23 @@ TEST_F(SampleForm, CheckBoxStartsCheckedAndReadsItsState) {
     EXPECT_EQ(box.Value(), 1);
 }
 
+// The controls that take the focus, in their tab indices' order.
+constexpr std::pair<ControlKind, Control> kTabOrder[] = {
+    {ControlKind::TextBox, Control::Text1},
+    {ControlKind::CommandButton, Control::Command1},
+    {ControlKind::CommandButton, Control::Command3},
+    {ControlKind::TextBox, Control::Text2},
+    {ControlKind::CommandButton, Control::Command2},
+    {ControlKind::CheckBox, Control::Check1},
+};
+constexpr int kFocusable = std::size(kTabOrder);
+
 TEST_F(SampleForm, TabOrderIsTheFocusableControlsByTabIndex) {
-    const std::pair<ControlKind, Control> order[] = {
-        {ControlKind::TextBox, Control::Text1},
-        {ControlKind::CommandButton, Control::Command1},
-        {ControlKind::CommandButton, Control::Command3},
-        {ControlKind::TextBox, Control::Text2},
-        {ControlKind::CommandButton, Control::Command2},
-        {ControlKind::CheckBox, Control::Check1},
-    };
-    constexpr int n = std::size(order);
-    for (int i = 0; i < n; ++i) {
-        SCOPED_TRACE(static_cast<int>(order[i].second));
-        HWND at = WindowOfControl(order[i].first, order[i].second);
-        const auto& next = order[(i + 1) % n];
-        const auto& previous = order[(i + n - 1) % n];
+    for (int i = 0; i < kFocusable; ++i) {
+        SCOPED_TRACE(static_cast<int>(kTabOrder[i].second));
+        HWND at = WindowOfControl(kTabOrder[i].first, kTabOrder[i].second);
+        const auto& next = kTabOrder[(i + 1) % kFocusable];
+        const auto& previous = kTabOrder[(i + kFocusable - 1) % kFocusable];
         EXPECT_EQ(GetNextDlgTabItem(Main(), at, FALSE), WindowOfControl(next.first, next.second));
         EXPECT_EQ(GetNextDlgTabItem(Main(), at, TRUE),
                   WindowOfControl(previous.first, previous.second));
@@ -127,15 +129,9 @@ TEST_F(SampleForm, FirstShowFocusesText1AndTabWalksOnThroughTheKeyboard) {
     form_->Show();
     ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Text1(); }))
         << "focus on " << ClassOf(GetFocus());
-    const std::pair<ControlKind, Control> then[] = {
-        {ControlKind::CommandButton, Control::Command1},
-        {ControlKind::CommandButton, Control::Command3},
-        {ControlKind::TextBox, Control::Text2},
-        {ControlKind::CommandButton, Control::Command2},
-        {ControlKind::CheckBox, Control::Check1},
-        {ControlKind::TextBox, Control::Text1},
-    };
-    for (const auto& [kind, focused] : then) {
+    // From Text1 on, round to Text1 again.
+    for (int i = 1; i <= kFocusable; ++i) {
+        const auto& [kind, focused] = kTabOrder[i % kFocusable];
         SCOPED_TRACE(static_cast<int>(focused));
         PressKey(GetFocus(), VK_TAB);
         EXPECT_TRUE(PumpUntil([&] { return GetFocus() == WindowOfControl(kind, focused); }));

@@ -12,20 +12,12 @@
 namespace brenvik::testing {
 
 // The controls that take part in the tab order come first, in it.
+// No tab index for the last two: the timer is no window, the user control's is hidden.
+// clang-format off
 enum class Control : int {
-    Text1,
-    Command1,
-    Command3,
-    Label1,
-    Text2,
-    Label3,
-    Label4,
-    Command2,
-    Check1,
-    // No tab index: the timer is no window, and the user control's window is hidden.
-    Timer1,
-    Tray1,
+    Text1, Command1, Command3, Label1, Text2, Label3, Label4, Command2, Check1, Timer1, Tray1
 };
+// clang-format on
 
 constexpr int TabIndexOf(Control control) {
     return control < Control::Timer1 ? static_cast<int>(control) : -1;
