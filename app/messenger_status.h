@@ -5,13 +5,26 @@
 // to the messenger's window, which then takes the new status up.
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/ansi.h"
+#include "platform/message_box.h"
+#include "platform/registry_api.h"
+#include "platform/window_api.h"
 
 namespace brenvik {
 
+// What the messenger side calls: the messenger's window, the registry, the code page
+// that the registry's names and texts cross, and the message box of the registry
+// accessor's one message.
+struct MessengerAccess {
+    MessengerWindowApi& windows;
+    RegistryApi& registry;
+    const AnsiCodec& ansi;
+    MessageBoxService& messageBox;
+};
+
 class MessengerStatus {
 public:
-    explicit MessengerStatus(const Platform& platform) : platform_(platform) {}
+    explicit MessengerStatus(const MessengerAccess& access) : access_(access) {}
 
     // Publishes `text`; true once the messenger has been told (or, with no messenger
     // running, once both values are written). False when there is no user to write
@@ -23,7 +36,7 @@ public:
     bool Owed() const { return owed_; }
 
 private:
-    const Platform& platform_;
+    MessengerAccess access_;
     bool owed_ = false;
 };
 
