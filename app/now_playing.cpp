@@ -22,7 +22,7 @@ std::string_view ReadTitle(PlayerWindowApi& windows, TitleBuffer& buffer) {
 }
 }  // namespace
 
-const std::u16string& NowPlaying::Capture(PlayerWindowApi& windows, const AnsiCodec& ansi) {
+const std::u16string& NowPlaying::Capture(PlayerWindowApi& windows, const AnsiDecoder& ansi) {
     TitleBuffer buffer;
     const std::string_view title = ReadTitle(windows, buffer);
     // The same song as last time needs no conversion: the common tick allocates nothing.

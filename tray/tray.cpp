@@ -33,7 +33,7 @@ T StoredOr(const forms::PropertyValue& value, T byDefault) {
 }
 }  // namespace
 
-Tray::Tray(ShellApi& shell, const AnsiCodec& ansi, forms::UserControlSite& site)
+Tray::Tray(ShellApi& shell, const AnsiEncoder& ansi, forms::UserControlSite& site)
     : shell_(shell), ansi_(ansi), site_(site) {}
 
 void Tray::SetVisible(bool New_Visible) {

@@ -19,7 +19,7 @@ public:
     static constexpr int kMouseUp = 3;
     static constexpr int kDblClick = 4;
 
-    Tray(ShellApi& shell, const AnsiCodec& ansi, forms::UserControlSite& site);
+    Tray(ShellApi& shell, const AnsiEncoder& ansi, forms::UserControlSite& site);
 
     // The picture shown; absent (null) removes the icon, an empty picture keeps it
     // without an image.
@@ -49,7 +49,7 @@ private:
     bool Notify(std::uint32_t message);
 
     ShellApi& shell_;
-    const AnsiCodec& ansi_;
+    const AnsiEncoder& ansi_;
     forms::UserControlSite& site_;
 
     NotifyIconData iconData_;

@@ -1,8 +1,8 @@
 // The refresh cycle: Start/Stop, the interval, and the captured title.
 #include <algorithm>
 
-#include "app/refresh_interval.h"
 #include "app/now_playing.h"
+#include "app/refresh_interval.h"
 #include "platform/window_api.h"
 #include "tests/app/form1_fixture.h"
 
