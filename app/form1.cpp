@@ -31,8 +31,8 @@ Form1::Form1(const Platform& platform, forms::Runtime& runtime)
       Label4(form_->LabelNamed(NameOf(Control::Label4))),
       Command1(form_->ButtonNamed(NameOf(Control::Command1))),
       Timer1(form_->TimerNamed(NameOf(Control::Timer1))),
-      messenger_(
-          {platform.messengerWindows, platform.registry, platform.ansi, platform.messageBox}) {
+      messenger_(platform.messengerWindows,
+                 {platform.registry, platform.ansi, platform.messageBox}) {
     Command1.OnClick([this] { Command1_Click(); });
     form_->ButtonNamed(NameOf(Control::Command2)).OnClick([this] { Command2_Click(); });
     form_->ButtonNamed(NameOf(Control::Command3)).OnClick([this] { Command3_Click(); });

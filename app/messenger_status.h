@@ -5,26 +5,17 @@
 // to the messenger's window, which then takes the new status up.
 #include <string>
 
-#include "platform/ansi.h"
-#include "platform/message_box.h"
-#include "platform/registry_api.h"
 #include "platform/window_api.h"
+#include "registry/reg_routine.h"
 
 namespace brenvik {
 
-// What the messenger side calls: the messenger's window, the registry, the code page
-// that the registry's names and texts cross, and the message box of the registry
-// accessor's one message.
-struct MessengerAccess {
-    MessengerWindowApi& windows;
-    RegistryApi& registry;
-    const AnsiCodec& ansi;
-    MessageBoxService& messageBox;
-};
-
 class MessengerStatus {
 public:
-    explicit MessengerStatus(const MessengerAccess& access) : access_(access) {}
+    // What it calls: the messenger's window, and the registry as its accessor is
+    // handed it.
+    MessengerStatus(MessengerWindowApi& windows, const registry::RegistryAccess& registry)
+        : windows_(windows), registry_(registry) {}
 
     // Publishes `text`; true once the messenger has been told (or, with no messenger
     // running, once both values are written). False when there is no user to write
@@ -36,7 +27,8 @@ public:
     bool Owed() const { return owed_; }
 
 private:
-    MessengerAccess access_;
+    MessengerWindowApi& windows_;
+    registry::RegistryAccess registry_;
     bool owed_ = false;
 };
 
