@@ -30,7 +30,8 @@ Form1::Form1(const Platform& platform, forms::Runtime& runtime)
       Label4(form_->LabelOf(Control::Label4)),
       Command1(form_->ButtonOf(Control::Command1)),
       Timer1(form_->TimerOf(Control::Timer1)),
-      messenger_(platform) {
+      messenger_(platform.messengerWindows,
+                 {platform.registry, platform.ansi, platform.messageBox}) {
     Command1.OnClick([this] { Command1_Click(); });
     form_->ButtonOf(Control::Command2).OnClick([this] { Command2_Click(); });
     form_->ButtonOf(Control::Command3).OnClick([this] { Command3_Click(); });

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/messenger_status.h"
-#include "app/title_capture.h"
+#include "app/now_playing.h"
 #include "forms/forms.h"
 #include "platform/platform.h"
 

@@ -16,7 +16,7 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Timer1_Timer() {
-    const std::u16string& title = nowPlaying_.Capture(platform_.windows, platform_.ansi);
+    const std::u16string& title = nowPlaying_.Capture(platform_.playerWindows, platform_.ansi);
     statusText_.assign(Text1.Text()).append(title);
     SetBrenvik(statusText_);
 }

@@ -19,8 +19,8 @@ bool NamesAProfile(const std::u16string& userId) {
 
 bool MessengerStatus::Publish(const std::u16string& text, bool invisible) {
     // The accessor reports no failed write; the watch sees Windows' answer to each one.
-    ValueWriteWatch watch(platform_.registry);
-    registry::RegRoutine accessor({watch, platform_.ansi, platform_.messageBox});
+    ValueWriteWatch watch(registry_.registry);
+    registry::RegRoutine accessor({watch, registry_.ansi, registry_.messageBox});
     std::u16string entry = u"Yahoo! User ID";
     const std::u16string userId = registry::AsText(accessor.GetStringValue(kPagerKey, entry));
     // Without a user there is no profile to write to, and nothing has been written.
@@ -43,9 +43,9 @@ bool MessengerStatus::Publish(const std::u16string& text, bool invisible) {
     // Posted, not sent: the messenger is not waited for. With no messenger there is no one
     // to tell (a post to window 0 would land in our own queue). A post that Windows refuses
     // (the messenger runs elevated, or its queue is full) told no one.
-    const Handle messenger = platform_.windows.FindWindowA(kMessengerWindowClass, nullptr);
+    const Handle messenger = windows_.FindWindowA(kMessengerWindowClass, nullptr);
     if (messenger != 0 &&
-        !platform_.windows.PostMessageA(messenger, win::kWmCommand, kCustomMessageCommand, 0))
+        !windows_.PostMessageA(messenger, win::kWmCommand, kCustomMessageCommand, 0))
         return false;
     owed_ = false;
     return true;

@@ -5,13 +5,17 @@
 // to the messenger's window, which then takes the new status up.
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/window_api.h"
+#include "registry/reg_routine.h"
 
 namespace brenvik {
 
 class MessengerStatus {
 public:
-    explicit MessengerStatus(const Platform& platform) : platform_(platform) {}
+    // What it calls: the messenger's window, and the registry as its accessor is
+    // handed it.
+    MessengerStatus(MessengerWindowApi& windows, const registry::RegistryAccess& registry)
+        : windows_(windows), registry_(registry) {}
 
     // Publishes `text`; true once the messenger has been told (or, with no messenger
     // running, once both values are written). False when there is no user to write
@@ -23,7 +27,8 @@ public:
     bool Owed() const { return owed_; }
 
 private:
-    const Platform& platform_;
+    MessengerWindowApi& windows_;
+    registry::RegistryAccess registry_;
     bool owed_ = false;
 };
 

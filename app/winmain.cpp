@@ -5,14 +5,12 @@
 #include "app/form1_identity.h"
 #include "forms/win32/one_per_session.h"
 #include "forms/win32/runtime.h"
-#include "platform/win32/ansi_codepage.h"
-#include "platform/win32/message_box_win32.h"
-#include "platform/win32/win32_api.h"
+#include "platform/win32/real_platform.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using brenvik::win32::LaterStart;
-    brenvik::win32::AnsiCodePage ansi;
-    brenvik::win32::Win32MessageBox messageBox(ansi);
+    const brenvik::win32::RealPlatform real;
+    const brenvik::Platform& platform = real.Services();
     // One Brenvik per user session: a second start shows the running window, publishes
     // nothing and ends once that window has answered; one that finds the name let go
     // of meanwhile runs as the first.
@@ -23,7 +21,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             case LaterStart::Reached:
                 return 0;
             case LaterStart::NoAnswer:
-                messageBox.Show(
+                platform.messageBox.Show(
                     u"Brenvik sudah berjalan, tetapi tidak menjawab.\r\n"
                     u"Tutup Brenvik yang berjalan itu, lalu jalankan lagi.");
                 return 1;
@@ -31,8 +29,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                 break;
         }
     }
-    brenvik::win32::Win32Api api;
-    const brenvik::Platform platform{api, api, api, ansi, messageBox};
     brenvik::win32::FormsRuntime runtime;
     brenvik::Form1 form1(platform, runtime);
     form1.LoadAndShow();

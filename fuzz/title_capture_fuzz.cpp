@@ -1,6 +1,6 @@
 // Any title of the player's window, in a single- or double-byte code page: the
 // capture is the title up to its first NUL, at most 259 bytes, converted back.
-#include "app/title_capture.h"
+#include "app/now_playing.h"
 #include "fuzz/fuzz_target.h"
 #include "fuzz/fuzz_text.h"
 #include "platform/sim/iconv_codec.h"

@@ -10,7 +10,8 @@
 namespace brenvik {
 
 struct Platform {
-    WindowApi& windows;
+    PlayerWindowApi& playerWindows;        // the player side's
+    MessengerWindowApi& messengerWindows;  // the messenger side's
     RegistryApi& registry;
     ShellApi& shell;
     const AnsiCodec& ansi;

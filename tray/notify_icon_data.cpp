@@ -28,7 +28,7 @@ void NotifyIconData::SetSzTip(const TipField& tip) {
     std::ranges::copy(tip, bytes_.begin() + kSzTipOffset);
 }
 
-NotifyIconData::TipField MakeTipField(const AnsiCodec& ansi, std::u16string_view tip) {
+NotifyIconData::TipField MakeTipField(const AnsiEncoder& ansi, std::u16string_view tip) {
     std::u16string text(tip.substr(0, kMaxTipBytes));
     if (tip.size() > kMaxTipBytes && IsHighSurrogate(text.back()))
         text.pop_back();  // the cut split a pair

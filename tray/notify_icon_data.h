@@ -36,6 +36,6 @@ private:
 // to the 64th byte. A text whose ANSI form would not leave room for the NUL is cut
 // (at 63 characters, then character by character, never inside a character), so
 // the shell always finds the end of the tip.
-NotifyIconData::TipField MakeTipField(const AnsiCodec& ansi, std::u16string_view tip);
+NotifyIconData::TipField MakeTipField(const AnsiEncoder& ansi, std::u16string_view tip);
 
 }  // namespace brenvik

@@ -19,20 +19,20 @@ public:
     static constexpr int kMouseUp = 3;
     static constexpr int kDblClick = 4;
 
-    Tray(ShellApi& shell, const AnsiCodec& ansi, forms::UserControlSite& site);
+    Tray(ShellApi& shell, const AnsiEncoder& ansi, forms::UserControlSite& site);
 
     // The picture shown; absent (null) removes the icon, an empty picture keeps it
     // without an image.
-    forms::PictureRef Icon() const { return IconValue; }
+    forms::PictureRef Icon() const { return icon_; }
     void SetIcon(forms::PictureRef New_Icon);
-    std::u16string ToolTip() const { return ToolTipValue; }
+    std::u16string ToolTip() const { return toolTip_; }
     void SetToolTip(const std::u16string& New_ToolTip);
     // What the owner asked for; IconShown tells whether the shell really shows it.
-    bool Visible() const { return VisibleValue; }
+    bool Visible() const { return visible_; }
     void SetVisible(bool New_Visible);
     // True while the icon is in the notification area: the last add succeeded (or
     // the icon was found still there) and nothing has removed it since.
-    bool IconShown() const { return ShellHasIcon; }
+    bool IconShown() const { return shellHasIcon_; }
 
     void InitDefaults() override;
     void LoadProperties(forms::PropertyBag& bag) override;
@@ -49,17 +49,17 @@ private:
     bool Notify(std::uint32_t message);
 
     ShellApi& shell_;
-    const AnsiCodec& ansi_;
+    const AnsiEncoder& ansi_;
     forms::UserControlSite& site_;
 
-    NotifyIconData IconData;
-    bool VisibleValue = false;
-    std::u16string ToolTipValue;
-    forms::PictureRef IconValue;
-    bool Resizing = false;
+    NotifyIconData iconData_;
+    bool visible_ = false;
+    std::u16string toolTip_;
+    forms::PictureRef icon_;
+    bool resizing_ = false;
 
-    bool AddRequested = false;  // an add went to the shell at run time and no delete since
-    bool ShellHasIcon = false;
+    bool addRequested_ = false;  // an add went to the shell at run time and no delete since
+    bool shellHasIcon_ = false;
 };
 
 }  // namespace brenvik

@@ -13,7 +13,7 @@
 
 #include "app/form1_controls.h"
 #include "app/form1_layout.h"
-#include "bench/wine/report.h"  // <windows.h>, after the program's headers
+#include "bench/wine/report.h"
 #include "bench/wine/running_form1.h"
 #include "registry/reg_routine.h"
 #include "tray/tray.h"
@@ -172,7 +172,7 @@ int Run() {
     fixedForm->Show();
     forms::FormLayout previewLayout =
         Form1Layout(running.Runtime().ProgramIcon(), [&running](forms::UserControlSite& site) {
-            return std::make_unique<Tray>(running.Api(), running.Services().ansi, site);
+            return std::make_unique<Tray>(running.Services().shell, running.Services().ansi, site);
         });
     std::erase_if(previewLayout.controls,
                   [](const auto& row) { return row.kind == forms::ControlKind::Timer; });

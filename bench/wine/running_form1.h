@@ -9,10 +9,8 @@
 #include "app/form1.h"
 #include "bench/wine/floor_calls.h"
 #include "forms/win32/runtime.h"
-#include "platform/win32/ansi_codepage.h"
-#include "platform/win32/message_box_win32.h"
-#include "platform/win32/win32_api.h"
-#include "tests/support/child_process.h"  // <windows.h>, after the program's headers
+#include "platform/win32/real_platform.h"
+#include "tests/support/child_process.h"
 
 namespace brenvik::winbench {
 
@@ -32,8 +30,8 @@ public:
     RunningForm1(const std::wstring& title, const std::wstring& prefix);
 
     Form1& Form() { return form_; }
-    win32::Win32Api& Api() { return api_; }
-    const Platform& Services() const { return platform_; }
+    win32::Win32Api& Api() { return real_.Api(); }
+    const Platform& Services() const { return real_.Services(); }
     win32::FormsRuntime& Runtime() { return runtime_; }
     // Form1's window and the prefix's edit control.
     HWND Window() const { return window_; }
@@ -44,12 +42,9 @@ public:
 private:
     MessengerUser user_;
     testing::ChildProcess player_;
-    win32::Win32Api api_;
-    win32::AnsiCodePage ansi_;
-    win32::Win32MessageBox messageBox_{ansi_};
-    Platform platform_{api_, api_, api_, ansi_, messageBox_};
+    win32::RealPlatform real_;
     win32::FormsRuntime runtime_;
-    Form1 form_{platform_, runtime_};
+    Form1 form_{real_.Services(), runtime_};
     HWND window_ = nullptr;
     HWND text1_ = nullptr;
 };

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "bench/wine/report.h"  // <windows.h>, after the program's headers
+#include "bench/wine/report.h"
 #include "bench/wine/running_form1.h"
 
 namespace brenvik::winbench {

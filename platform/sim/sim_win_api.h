@@ -17,7 +17,7 @@ struct SimWinApi {
 
     // The program's platform over this Windows.
     Platform With(const AnsiCodec& ansi, MessageBoxService& messageBox) {
-        return {windows, registry, shell, ansi, messageBox};
+        return {windows, windows, registry, shell, ansi, messageBox};
     }
 };
 

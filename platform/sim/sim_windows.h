@@ -16,7 +16,7 @@ struct PostedMessage {
     std::int32_t lParam;
 };
 
-class SimWindows final : public WindowApi {
+class SimWindows final : public PlayerWindowApi, public MessengerWindowApi {
 public:
     explicit SimWindows(EffectLog& effects) : effects_(effects) {}
 

@@ -1,13 +1,17 @@
 #pragma once
 // The Windows functions of the program, called for real: the windows, the registry and
-// the shell in one adapter, which hands each part the interface it calls.
+// the shell in one adapter, which hands each part the interface it calls. One
+// FindWindowA serves the player's and the messenger's window interfaces.
 #include "platform/registry_api.h"
 #include "platform/shell_api.h"
 #include "platform/window_api.h"
 
 namespace brenvik::win32 {
 
-class Win32Api final : public WindowApi, public RegistryApi, public ShellApi {
+class Win32Api final : public PlayerWindowApi,
+                       public MessengerWindowApi,
+                       public RegistryApi,
+                       public ShellApi {
 public:
     Handle FindWindowA(const char* className, const char* windowName) override;
     int GetWindowTextA(Handle window, char* buffer, int bufferSize) override;

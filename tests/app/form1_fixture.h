@@ -16,9 +16,9 @@ protected:
     std::unique_ptr<TestBackend> backend = MakeTestBackend();
     sim::EffectLog log;
     RecordingRegistry registry{backend->Registry(), log};
-    RecordingWindows windows{backend->Windows(), log};
-    Form1Harness harness{{windows, registry, backend->Shell(), backend->Ansi(), log,
-                          backend->Registry(),
+    RecordingMessengerWindows messengerWindows{backend->MessengerWindows(), log};
+    Form1Harness harness{{backend->PlayerWindows(), messengerWindows, registry, backend->Shell(),
+                          backend->Ansi(), log, backend->Registry(),
                           [this](const std::string& key) { backend->DeleteRegistryTree(key); }}};
     MessengerSettings& settings = harness.settings;
     Platform& platform = harness.platform;

@@ -18,7 +18,8 @@ using form1::Control;
 
 // What Form1 is handed, and what the test sets the messenger's settings up through.
 struct Form1Windows {
-    WindowApi& windows;
+    PlayerWindowApi& playerWindows;
+    MessengerWindowApi& messengerWindows;
     RegistryApi& registry;
     ShellApi& shell;
     const AnsiCodec& ansi;
@@ -32,7 +33,8 @@ public:
     // Form1 is made at once unless `loaded` is false: then Load makes it.
     explicit Form1Harness(const Form1Windows& with, bool loaded = true)
         : settings(with.settingsRegistry, with.deleteTree),
-          platform{with.windows, with.registry, with.shell, with.ansi, messageBox},
+          platform{with.playerWindows, with.messengerWindows, with.registry, with.shell, with.ansi,
+                   messageBox},
           runtime(with.effects) {
         if (loaded) Load();
     }

@@ -86,7 +86,7 @@ struct Publisher {
     HandleLedger ledger{api.registry};
     sim::IconvCodec ansi;
     Form1Harness harness{
-        {api.windows, ledger, api.shell, ansi, api.effects, api.registry,
+        {api.windows, api.windows, ledger, api.shell, ansi, api.effects, api.registry,
          [this](const std::string& key) { api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key); }}};
     MessengerSettings& settings = harness.settings;
     RecordingMessageBox& messageBox = harness.messageBox;

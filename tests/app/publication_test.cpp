@@ -34,11 +34,11 @@ TEST_F(Publication, SkipsATextEqualToTheOneLastPublished) {
     settings.SetUserId("user1");
     StartMessenger();
     form->SetBrenvik(u"abc");
-    registry.calls = windows.searches = 0;
+    registry.calls = messengerWindows.searches = 0;
     log.Clear();
     form->SetBrenvik(u"abc");
     EXPECT_EQ(registry.calls, 0);
-    EXPECT_EQ(windows.searches, 0);
+    EXPECT_EQ(messengerWindows.searches, 0);
     EXPECT_TRUE(log.Entries().empty());
     EXPECT_EQ(CommandsReceived(), 1);
 }

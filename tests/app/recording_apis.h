@@ -1,8 +1,8 @@
 #pragma once
-// Pass every call on to the backend's Windows and write the calls that change something
-// (value writes, key creations, posts) into the effect log that the headless window
-// writes too, so one record shows their order. They count registry calls and window
-// searches.
+// Pass every call of the registry and of the messenger side's windows on to the
+// backend's Windows and write the calls that change something (value writes, key
+// creations, posts) into the effect log that the headless window writes too, so one
+// record shows their order. They count registry calls and searches for the messenger.
 #include <string>
 
 #include "platform/forwarding_registry_api.h"
@@ -54,18 +54,16 @@ private:
     sim::EffectLog& log_;
 };
 
-class RecordingWindows final : public WindowApi {
+class RecordingMessengerWindows final : public MessengerWindowApi {
 public:
-    RecordingWindows(WindowApi& inner, sim::EffectLog& log) : inner_(inner), log_(log) {}
+    RecordingMessengerWindows(MessengerWindowApi& inner, sim::EffectLog& log)
+        : inner_(inner), log_(log) {}
 
     int searches = 0;
 
     Handle FindWindowA(const char* className, const char* windowName) override {
         ++searches;
         return inner_.FindWindowA(className, windowName);
-    }
-    int GetWindowTextA(Handle window, char* buffer, int bufferSize) override {
-        return inner_.GetWindowTextA(window, buffer, bufferSize);
     }
     bool PostMessageA(Handle window, std::uint32_t message, std::uint32_t wParam,
                       std::int32_t lParam) override {
@@ -75,7 +73,7 @@ public:
     }
 
 private:
-    WindowApi& inner_;
+    MessengerWindowApi& inner_;
     sim::EffectLog& log_;
 };
 

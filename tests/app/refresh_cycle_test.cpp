@@ -1,8 +1,8 @@
 // The refresh cycle: Start/Stop, the interval, and the captured title.
 #include <algorithm>
 
+#include "app/now_playing.h"
 #include "app/refresh_interval.h"
-#include "app/title_capture.h"
 #include "platform/window_api.h"
 #include "tests/app/form1_fixture.h"
 
@@ -147,7 +147,7 @@ TEST_F(RefreshCycle, ATitleIsCapturedUpToItsFirst259Bytes) {
 
 // Finds a player whose title read writes the given bytes and no NUL, as a read of a
 // window that went between the search and the read may.
-class TitleReadWithoutNul final : public WindowApi {
+class TitleReadWithoutNul final : public PlayerWindowApi {
 public:
     explicit TitleReadWithoutNul(std::string written) : written_(std::move(written)) {}
 
@@ -157,7 +157,6 @@ public:
         std::copy_n(written_.begin(), length, buffer);
         return static_cast<int>(length);
     }
-    bool PostMessageA(Handle, std::uint32_t, std::uint32_t, std::int32_t) override { return false; }
 
 private:
     std::string written_;

@@ -18,7 +18,7 @@ protected:
     sim::SimWinApi api;
     sim::IconvCodec ansi;
     Form1Harness harness{
-        {api.windows, api.registry, api.shell, ansi, api.effects, api.registry,
+        {api.windows, api.windows, api.registry, api.shell, ansi, api.effects, api.registry,
          [this](const std::string& key) { api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key); }},
         false};
     MessengerSettings& settings = harness.settings;

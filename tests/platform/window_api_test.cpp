@@ -10,9 +10,9 @@ namespace {
 
 // A messenger that closed between the search and the post hears nothing, and the
 // program must be told so: the publication is still owed.
-TEST(WindowApi, APostReachesALiveWindowAndIsRefusedOnceTheWindowIsDestroyed) {
+TEST(MessengerWindowApi, APostReachesALiveWindowAndIsRefusedOnceTheWindowIsDestroyed) {
     const std::unique_ptr<TestBackend> backend = MakeTestBackend();
-    WindowApi& windows = backend->Windows();
+    MessengerWindowApi& windows = backend->MessengerWindows();
     const Handle window = backend->CreateWindowOfClass("BrenvikPostTarget", "");
     ASSERT_NE(window, 0u);
     EXPECT_TRUE(windows.PostMessageA(window, win::kWmCommand, 392, 0));

@@ -13,9 +13,7 @@
 #include "app/form1_controls.h"
 #include "app/form1_identity.h"
 #include "forms/win32/runtime.h"
-#include "platform/win32/ansi_codepage.h"
-#include "platform/win32/message_box_win32.h"
-#include "platform/win32/win32_api.h"
+#include "platform/win32/real_platform.h"
 #include "tests/e2e/wait.h"
 #include "tests/soak/process_usage.h"
 #include "tests/support/child_process.h"
@@ -146,12 +144,9 @@ TEST_F(Soak, TenThousandPublicationsLeaveHandlesObjectsAndMemoryWhereTheyWere) {
     {
         MessengerWindow messenger;
         ASSERT_TRUE(messenger.Made());
-        win32::Win32Api api;
-        win32::AnsiCodePage ansi;
-        win32::Win32MessageBox messageBox(ansi);
-        const Platform platform{api, api, api, ansi, messageBox};
+        const win32::RealPlatform real;
         win32::FormsRuntime runtime;
-        Form1 form1(platform, runtime);
+        Form1 form1(real.Services(), runtime);
         HWND window = FindWindowW(form1::WideWindowClass(), form1::WideCaption());
         ASSERT_NE(window, nullptr);
         SetWindowTextW(GetDlgItem(window, kText1), kPrefix);

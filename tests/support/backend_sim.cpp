@@ -7,7 +7,8 @@ namespace brenvik::testing {
 namespace {
 class SimBackend final : public TestBackend {
 public:
-    WindowApi& Windows() override { return api_.windows; }
+    PlayerWindowApi& PlayerWindows() override { return api_.windows; }
+    MessengerWindowApi& MessengerWindows() override { return api_.windows; }
     RegistryApi& Registry() override { return api_.registry; }
     ShellApi& Shell() override { return api_.shell; }
     const AnsiCodec& Ansi() override { return codec_; }

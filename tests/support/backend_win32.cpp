@@ -26,7 +26,8 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 class Win32Backend final : public TestBackend {
 public:
-    WindowApi& Windows() override { return api_; }
+    PlayerWindowApi& PlayerWindows() override { return api_; }
+    MessengerWindowApi& MessengerWindows() override { return api_; }
     RegistryApi& Registry() override { return api_; }
     ShellApi& Shell() override { return api_; }
     const AnsiCodec& Ansi() override { return codec_; }

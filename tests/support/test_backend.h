@@ -22,7 +22,8 @@ struct ReceivedMessage {
 class TestBackend {
 public:
     virtual ~TestBackend() = default;
-    virtual WindowApi& Windows() = 0;
+    virtual PlayerWindowApi& PlayerWindows() = 0;
+    virtual MessengerWindowApi& MessengerWindows() = 0;
     virtual RegistryApi& Registry() = 0;
     virtual ShellApi& Shell() = 0;
     virtual const AnsiCodec& Ansi() = 0;

@@ -10,7 +10,7 @@ namespace brenvik::testing {
 namespace {
 
 std::string FieldOf(std::u16string_view tip) {
-    const auto field = MakeTipField(DoubleByteCodec(), tip);
+    const auto field = MakeTipField(DoubleByteEncoder(), tip);
     return std::string(field.begin(), field.end());
 }
 

@@ -48,7 +48,7 @@ protected:
 
     sim::EffectLog effects;
     sim::SimShell shell{effects};
-    DoubleByteCodec codec;
+    DoubleByteEncoder codec;
     sim::SimUserControlSite site;
     Tray tray{shell, codec, site};
 };

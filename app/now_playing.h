@@ -18,7 +18,7 @@ public:
     static constexpr std::size_t kTitleBytes = 259;
 
     // Valid until the next capture.
-    const std::u16string& Capture(WindowApi& windows, const AnsiCodec& ansi);
+    const std::u16string& Capture(PlayerWindowApi& windows, const AnsiDecoder& ansi);
 
 private:
     std::array<char, kTitleBytes> lastBytes_{};

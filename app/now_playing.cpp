@@ -1,4 +1,4 @@
-#include "app/title_capture.h"
+#include "app/now_playing.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@ using TitleBuffer = std::array<char, NowPlaying::kTitleBytes + 1>;
 
 // The title bytes before the first NUL, or none when the player isn't running or the
 // read failed. The buffer starts as spaces, so a read that writes nothing leaves no NUL.
-std::string_view ReadTitle(WindowApi& windows, TitleBuffer& buffer) {
+std::string_view ReadTitle(PlayerWindowApi& windows, TitleBuffer& buffer) {
     const Handle player = windows.FindWindowA("Winamp v1.x", nullptr);
     if (player == 0) return {};
     buffer.fill(' ');
@@ -22,7 +22,7 @@ std::string_view ReadTitle(WindowApi& windows, TitleBuffer& buffer) {
 }
 }  // namespace
 
-const std::u16string& NowPlaying::Capture(WindowApi& windows, const AnsiCodec& ansi) {
+const std::u16string& NowPlaying::Capture(PlayerWindowApi& windows, const AnsiDecoder& ansi) {
     TitleBuffer buffer;
     const std::string_view title = ReadTitle(windows, buffer);
     // The same song as last time needs no conversion: the common tick allocates nothing.
