@@ -13,6 +13,10 @@
 
 namespace brenvik::testing {
 
+// What the control notified and what it sent the shell, in order.
+using Changes = std::vector<std::u16string>;
+using Sent = std::vector<std::uint32_t>;
+
 // Offsets of the record's fields.
 constexpr int kCbSize = 0;
 constexpr int kHWnd = 4;

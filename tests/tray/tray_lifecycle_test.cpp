@@ -5,9 +5,6 @@
 namespace brenvik::testing {
 namespace {
 
-using Changes = std::vector<std::u16string>;
-using Sent = std::vector<std::uint32_t>;
-
 TEST_F(TrayTest, DestroyingANeverShownControlSendsOneDeleteOfAnEmptyRecord) {
     Load();
     tray.OnTerminate();
