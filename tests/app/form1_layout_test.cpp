@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <string_view>
 #include <vector>
 
 #include "app/form1_controls.h"
@@ -43,7 +44,7 @@ TEST(Form1Layout, EachControlStartsWithItsCaptionAndThePreviewSitsUnderThePrefix
         const forms::ControlLayout* row = Row(layout, c.control);
         ASSERT_NE(row, nullptr);
         SCOPED_TRACE(row->name);
-        EXPECT_EQ(row->caption, c.caption);
+        EXPECT_EQ(std::u16string_view(row->caption), c.caption);
     }
     // The preview line: on a line of its own under the prefix, at the prefix's left
     // edge, growing to the right with its text.
