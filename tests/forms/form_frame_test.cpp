@@ -103,7 +103,10 @@ TEST_F(ScreenDpi, TurnsTheLayoutsTwipsIntoPixelsAtTheScreensDpi) {
     // The tray control's mouse positions come in twips at the same scale: the shell's
     // callback for a double click (x = 515) is 515 again once divided by it.
     ASSERT_NE(log_.site, nullptr);
-    EXPECT_EQ(log_.site->TwipsPerPixelX(), 1440.0f / static_cast<float>(dpi));
+    // Both sides as floats in memory: i686 computes in the x87's wider registers.
+    const volatile float twipsPerPixel = 1440.0f / static_cast<float>(dpi);
+    const volatile float siteTwipsPerPixel = log_.site->TwipsPerPixelX();
+    EXPECT_EQ(siteTwipsPerPixel, twipsPerPixel);
     SendMessageW(win32::ToHwnd(log_.site->hWnd()), WM_MOUSEMOVE, 0, MAKELPARAM(515, 0));
     const volatile float message = log_.mouseX / log_.site->TwipsPerPixelX();
     EXPECT_EQ(message, 515.0f);
