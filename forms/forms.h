@@ -56,13 +56,18 @@ public:
 
 enum class ControlKind { Label, TextBox, CommandButton, CheckBox, Timer, UserControl };
 
-// One row of a window's layout table. Positions and sizes are in twips.
+// A control's place in its window's client area, in twips.
+struct TwipsRect {
+    int left, top, width, height;
+};
+
+// One row of a window's layout table.
 struct ControlLayout {
     ControlId id;      // what the program finds the control by
     const char* name;  // what a user or another program sees it named
     ControlKind kind;
     const char16_t* caption;  // caption, or the text of a text box
-    int left, top, width, height;
+    TwipsRect place;
     int tabIndex;               // -1 for controls without one
     bool autoSize = false;      // a label that fits its caption
     int checked = 0;            // a check box's state: 0 unchecked, 1 checked

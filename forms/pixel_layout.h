@@ -22,14 +22,6 @@ struct PixelRect {
     friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
-// A control's place in twips, as its layout row gives it.
-struct TwipsRect {
-    int left, top, width, height;
-};
-inline TwipsRect TwipsOf(const ControlLayout& row) {
-    return {row.left, row.top, row.width, row.height};
-}
-
 // Where a control goes at `dpi`. A label that fits its text keeps this corner and
 // takes the size of its caption in the window's font at that DPI.
 PixelRect PixelsOf(const TwipsRect& twips, int dpi);

@@ -90,7 +90,7 @@ FloorForm::FloorForm(const forms::FormLayout& layout, forms::ControlId preview, 
     for (const forms::ControlLayout& row : layout.controls) {
         const BareWindow bare = BareWindowOf(row.kind);
         if (bare.windowClass == nullptr) continue;
-        const forms::PixelRect place = forms::PixelsOf(forms::TwipsOf(row), dpi);
+        const forms::PixelRect place = forms::PixelsOf(row.place, dpi);
         const HWND control = ::CreateWindowExW(
             bare.extendedStyle, bare.windowClass, reinterpret_cast<const wchar_t*>(row.caption),
             WS_CHILD | bare.style, place.left, place.top, place.width, place.height, window_,

@@ -164,8 +164,8 @@ int Run() {
     }
     forms::ControlLayout& fixedRow = fixedLayout.controls.front();
     fixedRow.autoSize = false;
-    fixedRow.top = 1020;
-    fixedRow.width = 6390;
+    fixedRow.place.top = 1020;
+    fixedRow.place.width = 6390;
     const auto fixedForm = running.Runtime().LoadForm(fixedLayout);
     fixedForm->Show();
     forms::FormLayout previewLayout =

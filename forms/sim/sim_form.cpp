@@ -1,35 +1,26 @@
 #include "forms/sim/sim_form.h"
 
 #include <algorithm>
-#include <stdexcept>
+#include <string_view>
 
 #include "forms/sim/sim_hosted_control.h"
 
 namespace brenvik::sim {
 
-namespace {
-template <typename Entries>
-auto Found(Entries& entries, forms::ControlId id) {
-    return std::find_if(entries.begin(), entries.end(),
-                        [id](const auto& entry) { return entry.first == id; });
-}
+using forms::ControlOf;
+using forms::EntryOf;
 
-template <typename Entries>
-auto& Find(Entries& entries, forms::ControlId id) {
-    const auto it = Found(entries, id);
-    if (it == entries.end()) throw std::out_of_range("no such control");
-    return *it->second;
-}
+namespace {
+// As a form's real window does, it hears the shell and another start from every level.
+constexpr std::string_view kHeardFromEveryLevel[] = {"TaskbarCreated", "Brenvik.StartedAgain"};
 }  // namespace
 
 SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout, int dpi, bool elevated)
     : effects_(effects), dpi_(dpi), elevated_(elevated) {
-    // As a form's real window does, it hears the shell and another start from every level.
-    letThrough_ = {"TaskbarCreated", "Brenvik.StartedAgain"};
     using forms::ControlKind;
     for (const auto& row : layout.controls) {
         const bool shown = row.kind != ControlKind::Timer && row.kind != ControlKind::UserControl;
-        if (shown) placed_.emplace_back(row.id, Placed{forms::TwipsOf(row), nullptr, {}});
+        if (shown) placed_.emplace_back(row.id, Placed{row.place, nullptr, {}});
         switch (row.kind) {
             case ControlKind::TextBox:
                 textBoxes_.emplace_back(row.id, std::make_unique<SimTextBox>(row.caption));
@@ -37,8 +28,8 @@ SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout, int dpi, b
             case ControlKind::Label: {
                 auto label = std::make_unique<SimLabel>(
                     effects_, row.name, row.caption,
-                    [this, id = row.id] { Place(Found(placed_, id)->second); });
-                if (row.autoSize) Found(placed_, row.id)->second.fitsTextOf = label.get();
+                    [this, id = row.id] { Place(EntryOf(placed_, id)->second); });
+                if (row.autoSize) EntryOf(placed_, row.id)->second.fitsTextOf = label.get();
                 labels_.emplace_back(row.id, std::move(label));
                 break;
             }
@@ -78,8 +69,8 @@ void SimForm::DpiChanged(int dpi) {
 }
 
 forms::PixelRect SimForm::RectangleOf(forms::ControlId control) const {
-    const auto it = Found(placed_, control);
-    if (it == placed_.end()) throw std::out_of_range("no such shown control");
+    const auto it = EntryOf(placed_, control);
+    if (it == placed_.end()) throw Failure({"The form has no such shown control."});
     return it->second.pixels;
 }
 
@@ -87,15 +78,21 @@ SimForm::~SimForm() {
     if (loaded_) Unload();
 }
 
-forms::TextBox& SimForm::TextBoxOf(forms::ControlId id) { return Find(textBoxes_, id); }
-forms::Label& SimForm::LabelOf(forms::ControlId id) { return Find(labels_, id); }
-forms::CommandButton& SimForm::ButtonOf(forms::ControlId id) { return Find(buttons_, id); }
-forms::CheckBox& SimForm::CheckBoxOf(forms::ControlId id) { return Find(checkBoxes_, id); }
-forms::Timer& SimForm::TimerOf(forms::ControlId id) { return Find(timers_, id); }
+forms::TextBox& SimForm::TextBoxOf(forms::ControlId id) {
+    return ControlOf(textBoxes_, id, "text box");
+}
+forms::Label& SimForm::LabelOf(forms::ControlId id) { return ControlOf(labels_, id, "label"); }
+forms::CommandButton& SimForm::ButtonOf(forms::ControlId id) {
+    return ControlOf(buttons_, id, "command button");
+}
+forms::CheckBox& SimForm::CheckBoxOf(forms::ControlId id) {
+    return ControlOf(checkBoxes_, id, "check box");
+}
+forms::Timer& SimForm::TimerOf(forms::ControlId id) { return ControlOf(timers_, id, "timer"); }
 
 void SimForm::OnUserControlEvent(forms::ControlId control,
                                  std::function<void(int, forms::EventArgs&)> handler) {
-    Find(userControls_, control).SetEventHandler(std::move(handler));
+    ControlOf(userControls_, control, "user control").SetEventHandler(std::move(handler));
 }
 
 void SimForm::Show() {
@@ -118,17 +115,17 @@ void SimForm::Unload() {
 }
 
 void SimForm::Click(forms::ControlId button) {
-    if (loaded_) Find(buttons_, button).Click();
+    if (loaded_) ControlOf(buttons_, button, "command button").Click();
 }
 
 bool SimForm::ElapseTimer(forms::ControlId timer) {
-    return loaded_ && Find(timers_, timer).Elapse();
+    return loaded_ && ControlOf(timers_, timer, "timer").Elapse();
 }
 
 bool SimForm::Hears(std::string_view message, Sender from) const {
     if (!loaded_) return false;
     if (!elevated_ || from == Sender::SameLevel) return true;
-    return std::find(letThrough_.begin(), letThrough_.end(), message) != letThrough_.end();
+    return std::ranges::find(kHeardFromEveryLevel, message) != std::end(kHeardFromEveryLevel);
 }
 
 void SimForm::ShellRestarted(Sender from) {
@@ -142,11 +139,11 @@ void SimForm::StartedAgain(Sender from) {
 }
 
 forms::UserControlSite& SimForm::SiteOf(forms::ControlId control) {
-    return Find(userControls_, control).Site();
+    return ControlOf(userControls_, control, "user control").Site();
 }
 
 forms::UserControl& SimForm::UserControlOf(forms::ControlId control) {
-    return Find(userControls_, control).Control();
+    return ControlOf(userControls_, control, "user control").Control();
 }
 
 }  // namespace brenvik::sim

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "forms/controls_by_id.h"
 #include "forms/forms.h"
 #include "forms/pixel_layout.h"
 #include "forms/sim/sim_controls.h"
@@ -69,7 +70,7 @@ public:
 
 private:
     template <typename T>
-    using ById = std::vector<std::pair<forms::ControlId, std::unique_ptr<T>>>;
+    using ById = forms::ById<std::unique_ptr<T>>;
     struct Placed {
         forms::TwipsRect twips;
         const SimLabel* fitsTextOf;  // the label, when it fits its text
@@ -81,7 +82,7 @@ private:
 
     EffectLog& effects_;
     int dpi_;
-    std::vector<std::pair<forms::ControlId, Placed>> placed_;
+    forms::ById<Placed> placed_;
     ById<SimTextBox> textBoxes_;
     ById<SimLabel> labels_;
     ById<SimButton> buttons_;
@@ -93,7 +94,6 @@ private:
     bool visible_ = false;
     bool loaded_ = true;
     bool elevated_;
-    std::vector<std::string_view> letThrough_;  // the messages any level may send
 };
 
 }  // namespace brenvik::sim

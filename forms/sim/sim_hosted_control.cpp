@@ -9,7 +9,7 @@ SimHostedControl::SimHostedControl(const forms::ControlLayout& row)
     site_.Attach(*control_);
     forms::MemoryPropertyBag stored(row.storedProperties);
     control_->LoadProperties(stored);
-    site_.Resize(static_cast<float>(row.width), static_cast<float>(row.height));
+    site_.Resize(static_cast<float>(row.place.width), static_cast<float>(row.place.height));
 }
 
 }  // namespace brenvik::sim

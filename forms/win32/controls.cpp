@@ -23,7 +23,7 @@ bool TakesFocus(forms::ControlKind kind) {
 ChildControl::ChildControl(const wchar_t* windowClass, unsigned long style,
                            unsigned long extendedStyle, const forms::ControlLayout& row,
                            const ControlPlacement& placement)
-    : twips_(forms::TwipsOf(row)) {
+    : twips_(row.place) {
     const forms::PixelRect place = forms::PixelsOf(twips_, placement.dpi);
     style |= WS_CHILD | WS_VISIBLE | (TakesFocus(row.kind) ? WS_TABSTOP : 0);
     window_ =

@@ -22,6 +22,8 @@ namespace {
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 // Controls without a tab index (or with one taken) have the identifiers after those
 // that the tab indices give.
+using forms::ControlOf;
+using forms::EntryOf;
 using forms::kFirstWindowId;
 using forms::WindowId;
 
@@ -39,19 +41,6 @@ void RegisterFormClass(const std::wstring& name) {
     if (::RegisterClassExW(&wc) == 0)
         throw Failure({"The window class of the forms could not be registered."});
     registered.push_back(name);
-}
-
-template <typename Entries>
-auto Found(Entries& entries, forms::ControlId id) {
-    return std::find_if(entries.begin(), entries.end(),
-                        [id](const auto& entry) { return entry.first == id; });
-}
-
-template <typename Controls>
-auto& Find(Controls& controls, forms::ControlId id, const char* kind) {
-    const auto it = Found(controls, id);
-    if (it == controls.end()) throw Failure({"The form has no such ", kind, "."});
-    return *it->second;
 }
 
 // Rows with a tab index in its order, the others after them in layout order.
@@ -184,21 +173,21 @@ void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
 }
 
 forms::TextBox& FormWindow::TextBoxOf(forms::ControlId id) {
-    return Find(textBoxes_, id, "text box");
+    return ControlOf(textBoxes_, id, "text box");
 }
-forms::Label& FormWindow::LabelOf(forms::ControlId id) { return Find(labels_, id, "label"); }
+forms::Label& FormWindow::LabelOf(forms::ControlId id) { return ControlOf(labels_, id, "label"); }
 forms::CommandButton& FormWindow::ButtonOf(forms::ControlId id) {
-    return Find(buttons_, id, "command button");
+    return ControlOf(buttons_, id, "command button");
 }
 forms::CheckBox& FormWindow::CheckBoxOf(forms::ControlId id) {
-    return Find(checkBoxes_, id, "check box");
+    return ControlOf(checkBoxes_, id, "check box");
 }
-forms::Timer& FormWindow::TimerOf(forms::ControlId id) { return Find(timers_, id, "timer"); }
+forms::Timer& FormWindow::TimerOf(forms::ControlId id) { return ControlOf(timers_, id, "timer"); }
 
 void FormWindow::OnUserControlEvent(forms::ControlId control,
                                     std::function<void(int, forms::EventArgs&)> handler) {
-    Find(userControls_, control, "user control");
-    const auto it = Found(userControlHandlers_, control);
+    ControlOf(userControls_, control, "user control");
+    const auto it = EntryOf(userControlHandlers_, control);
     if (it != userControlHandlers_.end()) {
         it->second = std::move(handler);
     } else {
@@ -246,7 +235,7 @@ void FormWindow::RunHandler(const std::function<void()>& handler) {
 
 void FormWindow::RaiseUserControlEvent(forms::ControlId control, int eventNumber,
                                        forms::EventArgs& args) {
-    const auto it = Found(userControlHandlers_, control);
+    const auto it = EntryOf(userControlHandlers_, control);
     if (it == userControlHandlers_.end()) return;
     const EventHandler handler = it->second;  // a handler may replace itself
     RunHandler([&] { handler(eventNumber, args); });

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "forms/controls_by_id.h"
 #include "forms/forms.h"
 #include "forms/win32/controls.h"
 #include "forms/win32/window_base.h"
@@ -63,7 +64,7 @@ private:
     void OnFailure(std::exception_ptr failure);
 
     template <typename T>
-    using ById = std::vector<std::pair<forms::ControlId, std::unique_ptr<T>>>;
+    using ById = forms::ById<std::unique_ptr<T>>;
     using EventHandler = std::function<void(int eventNumber, forms::EventArgs& args)>;
 
     void CreateWindowAndControls(const forms::FormLayout& layout);
@@ -103,7 +104,7 @@ private:
     ById<Win32CheckBox> checkBoxes_;
     ById<Win32Timer> timers_;
     ById<UserControlHost> userControls_;
-    std::vector<std::pair<forms::ControlId, EventHandler>> userControlHandlers_;
+    forms::ById<EventHandler> userControlHandlers_;
     std::function<void()> shellRestartedHandler_;
     std::function<void()> startedAgainHandler_;
     std::vector<std::pair<int, ChildControl*>> byId_;  // by WM_COMMAND's control identifier

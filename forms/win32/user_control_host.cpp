@@ -33,8 +33,8 @@ IconPicture::~IconPicture() {
 
 UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& row,
                                  EventHandler onEvent, FailureHandler onFailure)
-    : UserControlSite(TwipsPerPixel(ScreenDpi()), static_cast<float>(row.width),
-                      static_cast<float>(row.height)),
+    : UserControlSite(TwipsPerPixel(ScreenDpi()), static_cast<float>(row.place.width),
+                      static_cast<float>(row.place.height)),
       onEvent_(std::move(onEvent)),
       onFailure_(std::move(onFailure)) {
     RegisterControlClass();
@@ -43,9 +43,9 @@ UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& 
     const std::string_view narrowName(row.name);
     const std::wstring name(narrowName.begin(), narrowName.end());
     HWND window = CreateWindowExW(
-        0, kWindowClass, name.c_str(), WS_CHILD, Pixels(static_cast<float>(row.left)),
-        Pixels(static_cast<float>(row.top)), Pixels(Width()), Pixels(Height()), ToHwnd(hostWindow),
-        nullptr, GetModuleHandleW(nullptr), this);
+        0, kWindowClass, name.c_str(), WS_CHILD, Pixels(static_cast<float>(row.place.left)),
+        Pixels(static_cast<float>(row.place.top)), Pixels(Width()), Pixels(Height()),
+        ToHwnd(hostWindow), nullptr, GetModuleHandleW(nullptr), this);
     if (!window) throw Failure({"The window of user control ", row.name, " could not be made."});
     try {
         control_ = row.createUserControl(*this);

@@ -49,8 +49,8 @@ TEST(Form1Layout, EachControlStartsWithItsCaptionAndThePreviewSitsUnderThePrefix
     // The preview line: on a line of its own under the prefix, at the prefix's left
     // edge, growing to the right with its text.
     const forms::ControlLayout* preview = Row(layout, Control::Label4);
-    EXPECT_EQ(preview->left, 345);
-    EXPECT_EQ(preview->top, 690);
+    EXPECT_EQ(preview->place.left, 345);
+    EXPECT_EQ(preview->place.top, 690);
     EXPECT_TRUE(preview->autoSize);
 }
 

@@ -18,10 +18,7 @@ forms::FormLayout SampleLayout(
                                     .name = name,
                                     .kind = kind,
                                     .caption = caption,
-                                    .left = place.left,
-                                    .top = place.top,
-                                    .width = place.width,
-                                    .height = place.height,
+                                    .place = place,
                                     .tabIndex = TabIndexOf(control)};
     };
     auto& c = layout.controls;

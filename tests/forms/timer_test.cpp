@@ -30,10 +30,7 @@ protected:
                                         .name = "",
                                         .kind = ControlKind::Timer,
                                         .caption = u"",
-                                        .left = 0,
-                                        .top = 0,
-                                        .width = 0,
-                                        .height = 0,
+                                        .place = {0, 0, 0, 0},
                                         .tabIndex = -1,
                                         .interval = interval,
                                         .enabled = enabled};

@@ -137,10 +137,7 @@ protected:
                                  .name = "Tray1",
                                  .kind = forms::ControlKind::UserControl,
                                  .caption = u"",
-                                 .left = 6045,
-                                 .top = 915,
-                                 .width = 4800,
-                                 .height = 3600,
+                                 .place = {6045, 915, 4800, 3600},
                                  .tabIndex = -1};
         row.createUserControl = [this](forms::UserControlSite& site) {
             auto control = std::make_unique<Tray>(api, ansi, site);
