@@ -3,7 +3,8 @@
 #   scripts/install-deps.sh run    building Brenvik.exe and running it under Wine
 #   scripts/install-deps.sh test   that, and what the test command adds
 # It prints each package it installs and why. 32-bit Wine (the i386 architecture and
-# wine32) only where this machine runs 32-bit programs. A command that has checked
+# wine32) only where this machine runs 32-bit programs and BRENVIK_WINDOWS_BUILDS, when
+# set, names the i686 build. A command that has checked
 # the test set exports BRENVIK_DEPS_CHECKED=test, so the scripts it runs skip the check.
 set -euo pipefail
 here=$(dirname "$0")
@@ -18,8 +19,19 @@ sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 updated=false
+# A mirror caught mid-sync fails one index for a while: try again, then go on with the
+# indexes that did come (an install that still lacks a package fails by itself).
+apt_update() {
+  local try
+  for try in 1 2 3; do
+    "${sudo_cmd[@]}" apt-get update -q && return 0
+    echo "apt-get update failed (try $try of 3)" >&2
+    sleep $((try * 10))
+  done
+  echo "apt-get update: going on with the indexes it fetched" >&2
+}
 apt_install() {
-  $updated || "${sudo_cmd[@]}" apt-get update -q
+  $updated || apt_update
   updated=true
   "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "$@"
 }
@@ -27,7 +39,9 @@ apt_install() {
 # The probe for 32-bit programs assembles one.
 command -v as >/dev/null && command -v ld >/dev/null || apt_install binutils
 with_32bit=false
-"$here/lib/runs-32bit-programs.sh" && with_32bit=true
+. "$here/lib/windows-builds.sh"
+choose_windows_builds
+[[ " $WINDOWS_BUILDS " == *" windows "* ]] && with_32bit=true
 
 # package<TAB>why, one a line.
 wanted() {
