@@ -23,25 +23,18 @@ private:
 
 class SimLabel final : public forms::Label {
 public:
-    // `captionChanged` runs after each new caption (a label that fits its text resizes).
-    SimLabel(EffectLog& effects, std::string name, std::u16string caption,
-             std::function<void()> captionChanged)
-        : effects_(effects),
-          name_(std::move(name)),
-          caption_(std::move(caption)),
-          captionChanged_(std::move(captionChanged)) {}
+    SimLabel(EffectLog& effects, std::string name, std::u16string caption)
+        : effects_(effects), name_(std::move(name)), caption_(std::move(caption)) {}
     std::u16string Caption() const override { return caption_; }
     void SetCaption(const std::u16string& caption) override {
         caption_ = caption;
         effects_.Record(name_ + ".Caption " + Narrow(caption));
-        captionChanged_();
     }
 
 private:
     EffectLog& effects_;
     std::string name_;
     std::u16string caption_;
-    std::function<void()> captionChanged_;
 };
 
 class SimButton final : public forms::CommandButton {

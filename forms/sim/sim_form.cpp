@@ -1,38 +1,22 @@
 #include "forms/sim/sim_form.h"
 
-#include <algorithm>
-#include <string_view>
-
 #include "forms/sim/sim_hosted_control.h"
 
 namespace brenvik::sim {
 
 using forms::ControlOf;
-using forms::EntryOf;
 
-namespace {
-// As a form's real window does, it hears the shell and another start from every level.
-constexpr std::string_view kHeardFromEveryLevel[] = {"TaskbarCreated", "Brenvik.StartedAgain"};
-}  // namespace
-
-SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout, int dpi, bool elevated)
-    : effects_(effects), dpi_(dpi), elevated_(elevated) {
+SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout) : effects_(effects) {
     using forms::ControlKind;
     for (const auto& row : layout.controls) {
-        const bool shown = row.kind != ControlKind::Timer && row.kind != ControlKind::UserControl;
-        if (shown) placed_.emplace_back(row.id, Placed{row.place, nullptr, {}});
         switch (row.kind) {
             case ControlKind::TextBox:
                 textBoxes_.emplace_back(row.id, std::make_unique<SimTextBox>(row.caption));
                 break;
-            case ControlKind::Label: {
-                auto label = std::make_unique<SimLabel>(
-                    effects_, row.name, row.caption,
-                    [this, id = row.id] { Place(EntryOf(placed_, id)->second); });
-                if (row.autoSize) EntryOf(placed_, row.id)->second.fitsTextOf = label.get();
-                labels_.emplace_back(row.id, std::move(label));
+            case ControlKind::Label:
+                labels_.emplace_back(row.id,
+                                     std::make_unique<SimLabel>(effects_, row.name, row.caption));
                 break;
-            }
             case ControlKind::CommandButton:
                 buttons_.emplace_back(row.id,
                                       std::make_unique<SimButton>(effects_, row.name, row.caption));
@@ -49,29 +33,6 @@ SimForm::SimForm(EffectLog& effects, const forms::FormLayout& layout, int dpi, b
                 break;
         }
     }
-    for (auto& [id, control] : placed_) Place(control);
-}
-
-void SimForm::Place(Placed& control) const {
-    control.pixels = forms::PixelsOf(control.twips, dpi_);
-    if (control.fitsTextOf == nullptr) return;
-    constexpr int kCharacterTwips = 90, kLineTwips = 195;
-    const int characters = static_cast<int>(control.fitsTextOf->Caption().size());
-    control.pixels.width = characters * forms::TwipsToPixels(kCharacterTwips, dpi_);
-    control.pixels.height = forms::TwipsToPixels(kLineTwips, dpi_);
-}
-
-void SimForm::DpiChanged(int dpi) {
-    if (!forms::IsMonitorDpi(dpi)) return;
-    dpi_ = dpi;
-    for (auto& [id, control] : placed_) Place(control);
-    effects_.Record("Form.Dpi " + std::to_string(dpi));
-}
-
-forms::PixelRect SimForm::RectangleOf(forms::ControlId control) const {
-    const auto it = EntryOf(placed_, control);
-    if (it == placed_.end()) throw Failure({"The form has no such shown control."});
-    return it->second.pixels;
 }
 
 SimForm::~SimForm() {
@@ -122,20 +83,14 @@ bool SimForm::ElapseTimer(forms::ControlId timer) {
     return loaded_ && ControlOf(timers_, timer, "timer").Elapse();
 }
 
-bool SimForm::Hears(std::string_view message, Sender from) const {
-    if (!loaded_) return false;
-    if (!elevated_ || from == Sender::SameLevel) return true;
-    return std::ranges::find(kHeardFromEveryLevel, message) != std::end(kHeardFromEveryLevel);
-}
-
-void SimForm::ShellRestarted(Sender from) {
-    if (!Hears("TaskbarCreated", from)) return;
+void SimForm::ShellRestarted() {
+    if (!loaded_) return;
     for (auto& [id, control] : userControls_) control->Control().OnShellRestarted();
     if (shellRestarted_) shellRestarted_();
 }
 
-void SimForm::StartedAgain(Sender from) {
-    if (Hears("Brenvik.StartedAgain", from) && startedAgain_) startedAgain_();
+void SimForm::StartedAgain() {
+    if (loaded_ && startedAgain_) startedAgain_();
 }
 
 forms::UserControlSite& SimForm::SiteOf(forms::ControlId control) {

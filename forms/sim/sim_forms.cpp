@@ -8,7 +8,7 @@
 namespace brenvik::sim {
 
 std::unique_ptr<forms::Form> SimRuntime::LoadForm(const forms::FormLayout& layout) {
-    auto form = std::make_unique<SimForm>(effects_, layout, dpi_, elevated_);
+    auto form = std::make_unique<SimForm>(effects_, layout);
     form_ = form.get();
     return form;
 }

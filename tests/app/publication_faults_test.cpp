@@ -8,10 +8,8 @@
 #include <set>
 #include <string>
 
-#include "platform/forwarding_registry_api.h"
-#include "platform/sim/iconv_codec.h"
-#include "platform/sim/sim_win_api.h"
-#include "tests/app/form1_harness.h"
+#include "tests/app/form1_fixture.h"
+#include "tests/support/sim_backend.h"
 
 namespace brenvik::testing {
 namespace {
@@ -45,54 +43,24 @@ constexpr Scenario kScenarios[] = {
     {"later publication, profile key there", true},
 };
 
-// Keeps the handles that open and create gave out until they are handed to RegCloseKey.
-class HandleLedger final : public ForwardingRegistryApi {
-public:
-    using ForwardingRegistryApi::ForwardingRegistryApi;
-    std::set<Handle> notGivenBack;
-
-    LResult RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options,
-                          std::uint32_t access, Handle* result) override {
-        return Kept(inner_.RegOpenKeyExA(key, subKey, options, access, result), result);
-    }
-    LResult RegCreateKeyA(Handle key, const char* subKey, Handle* result) override {
-        return Kept(inner_.RegCreateKeyA(key, subKey, result), result);
-    }
-    LResult RegCloseKey(Handle key) override {
-        notGivenBack.erase(key);
-        return inner_.RegCloseKey(key);
-    }
-
-private:
-    LResult Kept(LResult code, const Handle* result) {
-        if (code == win::kErrorSuccess) notGivenBack.insert(*result);
-        return code;
-    }
-};
-
 // Form1 on a fresh simulated Windows with the messenger running for user1.
 struct Publisher {
     explicit Publisher(const Scenario& scenario) {
         settings.SetUserId("user1");
-        messenger = api.windows.Create("YahooBuddyMain", "");
+        fixture.StartMessenger();
         if (scenario.profileExists) form->SetBrenvik(u"old");
         api.effects.Clear();
     }
 
-    int Posts() const { return static_cast<int>(api.windows.Posted(messenger).size()); }
-    std::u16string Preview() { return harness.Window().LabelOf(Control::Label4).Caption(); }
+    int Posts() const { return static_cast<int>(api.windows.Posted(fixture.messenger).size()); }
+    std::u16string Preview() { return fixture.Caption(Control::Label4); }
 
-    sim::SimWinApi api;
-    HandleLedger ledger{api.registry};
-    sim::IconvCodec ansi;
-    Form1Harness harness{
-        {api.windows, api.windows, ledger, api.shell, ansi, api.effects, api.registry,
-         [this](const std::string& key) { api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key); }}};
-    MessengerSettings& settings = harness.settings;
-    RecordingMessageBox& messageBox = harness.messageBox;
-    sim::SimRuntime& runtime = harness.runtime;
-    std::unique_ptr<Form1>& form = harness.form;
-    Handle messenger = 0;
+    std::unique_ptr<SimBackend> simulation = std::make_unique<SimBackend>();
+    sim::SimWinApi& api = simulation->api;
+    Form1Fixture fixture{std::move(simulation), &api.effects};
+    MessengerSettings& settings = fixture.settings;
+    RecordingMessageBox& messageBox = fixture.messageBox;
+    std::unique_ptr<Form1>& form = fixture.form;
 };
 
 // The registry changes of the publication, from the simulation's effect log: only
@@ -127,7 +95,7 @@ bool FaultedPublicationEndsWell(const Scenario& scenario, const FunctionCodes& f
     if (registry.CallCount(failing.function) - callsBefore < static_cast<std::size_t>(nth))
         return false;
 
-    EXPECT_TRUE(publisher.ledger.notGivenBack.empty()) << "a key was never handed to RegCloseKey";
+    EXPECT_EQ(publisher.fixture.registry.OpenKeys(), 0) << "a key was never handed to RegCloseKey";
     // A close that fails keeps its key: that one is the registry's, not the program's.
     const std::size_t keptByTheRegistry = failing.function == RegFunction::CloseKey ? 1 : 0;
     EXPECT_EQ(registry.OpenKeyCount(), keptByTheRegistry);
@@ -178,7 +146,7 @@ TEST(PublicationFaults, ATextTheRegistryKeepsRefusingGoesOutOnceItIsTaken) {
 TEST(PublicationFaults, ARefusedPostIsNoPublicationAndTheNextTickPublishesInFull) {
     Publisher publisher(kScenarios[1]);  // "old" published
     const int postsBefore = publisher.Posts();
-    publisher.api.windows.RefusePosts(publisher.messenger, true);
+    publisher.api.windows.RefusePosts(publisher.fixture.messenger, true);
     for (int tick = 0; tick < 3; ++tick) {
         const std::size_t writes = publisher.api.registry.CallCount(RegFunction::SetValueEx);
         publisher.form->SetBrenvik(u"new");
@@ -188,7 +156,7 @@ TEST(PublicationFaults, ARefusedPostIsNoPublicationAndTheNextTickPublishesInFull
     }
     EXPECT_EQ(publisher.Posts(), postsBefore);
 
-    publisher.api.windows.RefusePosts(publisher.messenger, false);
+    publisher.api.windows.RefusePosts(publisher.fixture.messenger, false);
     publisher.form->SetBrenvik(u"old");  // even the text last published goes out again
     EXPECT_EQ(publisher.settings.Status("user1"), "old");
     EXPECT_EQ(publisher.Posts(), postsBefore + 1);
@@ -216,7 +184,7 @@ TEST(PublicationFaults, APublicationStoppedHalfWayIsFinishedByTheNextTickWhateve
     for (const HalfWay& c : kHalfWay) {
         SCOPED_TRACE(c.name);
         Publisher publisher(kScenarios[1]);  // "old" published, "invisible" checked
-        publisher.runtime.LoadedForm().CheckBoxOf(Control::Check1).SetValue(0);
+        publisher.fixture.Window().CheckBoxOf(Control::Check1).SetValue(0);
         const int postsBefore = publisher.Posts();
         publisher.api.registry.FailCall(RegFunction::SetValueEx, win::kErrorAccessDenied,
                                         c.refusedWrite);

@@ -34,10 +34,11 @@ TEST_F(Publication, SkipsATextEqualToTheOneLastPublished) {
     settings.SetUserId("user1");
     StartMessenger();
     form->SetBrenvik(u"abc");
-    registry.calls = messengerWindows.searches = 0;
+    registry.ClearCalls();
+    messengerWindows.searches = 0;
     log.Clear();
     form->SetBrenvik(u"abc");
-    EXPECT_EQ(registry.calls, 0);
+    EXPECT_TRUE(registry.Calls().empty());
     EXPECT_EQ(messengerWindows.searches, 0);
     EXPECT_TRUE(log.Entries().empty());
     EXPECT_EQ(CommandsReceived(), 1);
@@ -55,7 +56,7 @@ TEST_F(Publication, TextsThatDifferOnlyInCaseAreBothPublished) {
 TEST_F(Publication, AnEmptyTextAtStartUpPublishesNothing) {
     settings.SetUserId("user1");
     form->SetBrenvik(u"");
-    EXPECT_EQ(registry.calls, 0);
+    EXPECT_TRUE(registry.Calls().empty());
     EXPECT_EQ(Caption(Control::Label4), u"");
 }
 
@@ -125,9 +126,9 @@ TEST_F(Publication, ATickWithoutAUserOwesNothingOnceTheTitleIsBack) {
     form->SetBrenvik(u"new");
     form->SetBrenvik(u"old");
     settings.SetUserId("user1");
-    registry.calls = 0;
+    registry.ClearCalls();
     form->SetBrenvik(u"old");
-    EXPECT_EQ(registry.calls, 0);
+    EXPECT_TRUE(registry.Calls().empty());
     EXPECT_EQ(CommandsReceived(), 1);
     EXPECT_EQ(Caption(Control::Label4), u"Preview: old");
 }

@@ -6,28 +6,25 @@
 #include <string>
 #include <vector>
 
-#include "platform/sim/iconv_codec.h"
-#include "platform/sim/sim_win_api.h"
-#include "tests/app/form1_harness.h"
+#include "tests/app/form1_fixture.h"
+#include "tests/support/sim_backend.h"
 
 namespace brenvik::testing {
 namespace {
 
+// The window's effects and the simulated shell's in one record.
 class WindowCommands : public ::testing::Test {
 protected:
-    sim::SimWinApi api;
-    sim::IconvCodec ansi;
-    Form1Harness harness{
-        {api.windows, api.windows, api.registry, api.shell, ansi, api.effects, api.registry,
-         [this](const std::string& key) { api.registry.DeleteTree("HKEY_CURRENT_USER\\" + key); }},
-        false};
-    MessengerSettings& settings = harness.settings;
-    sim::SimRuntime& runtime = harness.runtime;
-    std::unique_ptr<Form1>& form = harness.form;
+    std::unique_ptr<SimBackend> simulation = std::make_unique<SimBackend>();
+    sim::SimWinApi& api = simulation->api;
+    Form1Fixture fixture{std::move(simulation), &api.effects, false};
+    MessengerSettings& settings = fixture.settings;
+    sim::SimRuntime& runtime = fixture.runtime;
+    std::unique_ptr<Form1>& form = fixture.form;
 
-    sim::SimForm& Window() { return harness.Window(); }
+    sim::SimForm& Window() { return fixture.Window(); }
     void Start() {
-        harness.Load();
+        fixture.Load();
         form->LoadAndShow();
     }
     // The shell reports a mouse message on the icon to the control's window.
@@ -40,7 +37,7 @@ protected:
     void DoubleClickIcon() {
         for (std::uint32_t m : {513u, 514u, 515u, 514u}) MouseOnIcon(m);
     }
-    std::u16string Caption(forms::ControlId label) { return Window().LabelOf(label).Caption(); }
+    std::u16string Caption(forms::ControlId label) { return fixture.Caption(label); }
 };
 
 TEST_F(WindowCommands, StartUpPublishesThePlayingTitleOnceWithTheRefreshOff) {
@@ -186,21 +183,6 @@ TEST_F(WindowCommands, AnotherStartShowsTheWindowBackFromTheTrayTooAndPublishesN
         EXPECT_TRUE(Window().Visible());
         EXPECT_EQ(api.shell.IconCount(), 0u);
     }
-}
-
-// An elevated Brenvik hears a new shell and another start made at a lower level: its
-// icon comes back, and its window comes forward from the tray.
-TEST_F(WindowCommands, AnElevatedWindowHearsTheShellAndAnotherStartFromALowerLevel) {
-    using Sender = sim::SimForm::Sender;
-    runtime.RunElevated();
-    Start();
-    Window().Click(Control::Command3);
-    api.shell.Restart();
-    Window().ShellRestarted(Sender::LowerLevel);
-    EXPECT_EQ(api.shell.IconCount(), 1u) << "the icon did not come back";
-    Window().StartedAgain(Sender::LowerLevel);
-    EXPECT_TRUE(Window().Visible());
-    EXPECT_EQ(api.shell.IconCount(), 0u);
 }
 
 TEST_F(WindowCommands, TutupAplikasiEndsTheProgramWithNoIconLeft) {
