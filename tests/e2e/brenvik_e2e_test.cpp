@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <memory>
 #include <ostream>
+#include <string_view>
 
 #include "tests/e2e/brenvik_exe_fixture.h"
+#include "tests/support/form1_pixels.h"
 
 namespace brenvik::e2e {
 namespace {
@@ -143,39 +145,48 @@ TEST_F(BrenvikExe, TheWindowIsLaidOutAsDesignedAt96Dpi) {
     BrenvikWindow window = StartBrenvik();
     RECT client{};
     GetClientRect(window.Handle(), &client);
-    EXPECT_EQ(client.right, 472);  // 7080 x 1590 twips
-    EXPECT_EQ(client.bottom, 106);
+    EXPECT_EQ(client.right, testing::kClientAt96Dpi.cx);
+    EXPECT_EQ(client.bottom, testing::kClientAt96Dpi.cy);
+    wchar_t caption[16] = L"";
+    GetWindowTextW(window.Handle(), caption, 16);
+    EXPECT_STREQ(caption, L"Brenvik");
     const LONG style = GetWindowLongW(window.Handle(), GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
 
-    struct Placed {
+    struct Shown {
         Control control;
+        std::string_view name;
         const wchar_t* text;
-        RECT pixels;  // twips / 15
     };
-    const Placed placed[] = {
-        {Control::Text1, L"", {64, 17, 64 + 182, 17 + 19}},
-        {Control::Text2, L"3", {382, 18, 382 + 42, 18 + 19}},
-        {Control::Command1, L"Start", {16, 68, 16 + 105, 68 + 25}},
-        {Control::Command3, L"Goto Tray", {139, 68, 139 + 127, 68 + 25}},
-        {Control::Command2, L"Tutup Aplikasi", {276, 68, 276 + 124, 68 + 24}},
-        {Control::Check1, L"Check1", {262, 21, 262 + 18, 21 + 16}},
-        {Control::Label3, L"detik", {429, 20, 429 + 33, 20 + 18}},
+    // The window's own texts, exactly as the user reads them.
+    const Shown shown[] = {
+        {Control::Label1, "Label1", L"Prefix:"},
+        {Control::Label2, "Label2", L"Refresh"},
+        {Control::Label5, "Label5", L"invisible"},
+        {Control::Text1, "Text1", L""},
+        {Control::Text2, "Text2", L"3"},
+        {Control::Label4, "Label4", L""},
+        {Control::Command1, "Command1", L"Start"},
+        {Control::Command3, "Command3", L"Goto Tray"},
+        {Control::Command2, "Command2", L"Tutup Aplikasi"},
+        {Control::Check1, "Check1", L"Check1"},
+        {Control::Label3, "Label3", L"detik"},
     };
-    for (const auto& p : placed) {
-        SCOPED_TRACE(static_cast<int>(p.control));
+    for (const Shown& c : shown) {
+        SCOPED_TRACE(c.name);
+        const RECT expected = testing::PlaceAt96Dpi(c.name);
         RECT r{};
-        GetWindowRect(window.Item(p.control), &r);
+        GetWindowRect(window.Item(c.control), &r);
         MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_EQ(r.left, p.pixels.left);
-        EXPECT_EQ(r.top, p.pixels.top);
-        EXPECT_EQ(r.right, p.pixels.right);
-        EXPECT_EQ(r.bottom, p.pixels.bottom);
-        EXPECT_EQ(window.Text(p.control), p.text);
+        EXPECT_EQ(r.left, expected.left);
+        EXPECT_EQ(r.top, expected.top);
+        if (expected.right != 0) {  // not a label that fits its text
+            EXPECT_EQ(r.right, expected.right);
+            EXPECT_EQ(r.bottom, expected.bottom);
+        }
+        EXPECT_EQ(window.Text(c.control), c.text);
     }
-    EXPECT_EQ(window.Text(Control::Label1), L"Prefix:");
-    EXPECT_EQ(window.Text(Control::Label5), L"invisible");
 
     // Tab walks Text1, Command1, Command3, Text2, Command2, Check1; Text1 has the focus.
     const Control order[] = {Control::Text1, Control::Command1, Control::Command3,

@@ -1,6 +1,7 @@
 // The sample form's controls as real USER controls: classes, styles, places, texts, the tab
 // order and the keyboard, labels that fit their text, the check box and clicks.
 #include "tests/forms/form_fixture.h"
+#include "tests/support/form1_pixels.h"
 
 namespace brenvik::testing {
 namespace {
@@ -13,23 +14,21 @@ struct ControlCase {
     ControlKind kind;
     const wchar_t* windowClass;
     const wchar_t* text;
-    RECT rect;  // pixels at 96 dpi; for a label that fits its text, only the corner
-    bool fitsText;
     LONG typeStyle;  // SS_LEFT, BS_PUSHBUTTON or BS_AUTOCHECKBOX; 0 for an edit box
     bool tabStop;
 };
 
 // clang-format off
 constexpr ControlCase kControls[] = {
-    {"Label1",   Control::Label1,   ControlKind::Label,         L"Static", L"Prefix:",        {23, 20, 0, 0},     true,  SS_LEFT,         false},
-    {"Text1",    Control::Text1,    ControlKind::TextBox,       L"Edit",   L"",               {64, 17, 246, 36},  false, 0,               true},
-    {"Text2",    Control::Text2,    ControlKind::TextBox,       L"Edit",   L"3",              {382, 18, 424, 37}, false, 0,               true},
-    {"Label3",   Control::Label3,   ControlKind::Label,         L"Static", L"detik",          {429, 20, 462, 38}, false, SS_LEFT,         false},
-    {"Check1",   Control::Check1,   ControlKind::CheckBox,      L"Button", L"Check1",         {262, 21, 280, 37}, false, BS_AUTOCHECKBOX, true},
-    {"Label4",   Control::Label4,   ControlKind::Label,         L"Static", L"",               {23, 46, 0, 0},     true,  SS_LEFT,         false},
-    {"Command1", Control::Command1, ControlKind::CommandButton, L"Button", L"",               {16, 68, 121, 93},  false, BS_PUSHBUTTON,   true},
-    {"Command3", Control::Command3, ControlKind::CommandButton, L"Button", L"Goto Tray",      {139, 68, 266, 93}, false, BS_PUSHBUTTON,   true},
-    {"Command2", Control::Command2, ControlKind::CommandButton, L"Button", L"Tutup Aplikasi", {276, 68, 400, 92}, false, BS_PUSHBUTTON,   true},
+    {"Label1",   Control::Label1,   ControlKind::Label,         L"Static", L"Prefix:",        SS_LEFT,         false},
+    {"Text1",    Control::Text1,    ControlKind::TextBox,       L"Edit",   L"",               0,               true},
+    {"Text2",    Control::Text2,    ControlKind::TextBox,       L"Edit",   L"3",              0,               true},
+    {"Label3",   Control::Label3,   ControlKind::Label,         L"Static", L"detik",          SS_LEFT,         false},
+    {"Check1",   Control::Check1,   ControlKind::CheckBox,      L"Button", L"Check1",         BS_AUTOCHECKBOX, true},
+    {"Label4",   Control::Label4,   ControlKind::Label,         L"Static", L"",               SS_LEFT,         false},
+    {"Command1", Control::Command1, ControlKind::CommandButton, L"Button", L"",               BS_PUSHBUTTON,   true},
+    {"Command3", Control::Command3, ControlKind::CommandButton, L"Button", L"Goto Tray",      BS_PUSHBUTTON,   true},
+    {"Command2", Control::Command2, ControlKind::CommandButton, L"Button", L"Tutup Aplikasi", BS_PUSHBUTTON,   true},
 };
 // clang-format on
 
@@ -77,15 +76,16 @@ TEST_F(SampleForm, MakesEachControlAsAStandardControlInItsPlace) {
         }
 
         const RECT rect = ClientRectIn(Main(), control);
-        EXPECT_EQ(rect.left, c.rect.left);
-        EXPECT_EQ(rect.top, c.rect.top);
-        if (c.fitsText) {
+        const RECT expected = PlaceAt96Dpi(c.name);
+        EXPECT_EQ(rect.left, expected.left);
+        EXPECT_EQ(rect.top, expected.top);
+        if (expected.right == 0) {  // a label that fits its text
             const SIZE extent = TextExtent(control, c.text);
             EXPECT_EQ(rect.right - rect.left, extent.cx);
             EXPECT_EQ(rect.bottom - rect.top, extent.cy);
         } else {
-            EXPECT_EQ(rect.right, c.rect.right);
-            EXPECT_EQ(rect.bottom, c.rect.bottom);
+            EXPECT_EQ(rect.right, expected.right);
+            EXPECT_EQ(rect.bottom, expected.bottom);
         }
     }
 }

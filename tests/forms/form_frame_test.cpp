@@ -6,6 +6,7 @@
 
 #include "tests/forms/form_fixture.h"
 #include "tests/support/caller.h"
+#include "tests/support/form1_pixels.h"
 
 namespace brenvik::testing {
 namespace {
@@ -63,7 +64,11 @@ struct DpiCase {
     POINT preview;                  // Label4 at 345, 690 twips
 };
 constexpr DpiCase kDpiCases[] = {
-    {96, 472, 106, {64, 17, 64 + 182, 17 + 19}, {23, 46}},
+    {96,
+     kClientAt96Dpi.cx,
+     kClientAt96Dpi.cy,
+     PlaceAt96Dpi("Text1"),
+     {PlaceAt96Dpi("Label4").left, PlaceAt96Dpi("Label4").top}},
     // 132.5, 227.5, 23.75 and 57.5 pixels round up
     {120, 590, 133, {80, 21, 80 + 228, 21 + 24}, {29, 58}},
     // 25.5, 28.5 and 34.5 pixels round up
@@ -79,26 +84,14 @@ const DpiCase* CaseAt(int dpi) {
     return nullptr;
 }
 
+// Checks a window laid out at `dpi` (below).
+void ExpectLaidOutAt(HWND main, int dpi, testing::Caller caller = testing::Caller::current());
+
 TEST_F(ScreenDpi, TurnsTheLayoutsTwipsIntoPixelsAtTheScreensDpi) {
     const char* wanted = std::getenv("BRENVIK_TEST_DPI");
     const int dpi = wanted != nullptr ? std::atoi(wanted) : 96;
     ASSERT_EQ(win32::ScreenDpi(), dpi);
-    const DpiCase* expected = CaseAt(dpi);
-    ASSERT_NE(expected, nullptr) << "no expected sizes for " << dpi << " dpi";
-
-    RECT client{};
-    GetClientRect(Main(), &client);
-    EXPECT_EQ(client.right, expected->clientWidth);
-    EXPECT_EQ(client.bottom, expected->clientHeight);
-    const RECT text1 = ClientRectIn(Main(), Text1());
-    EXPECT_EQ(text1.left, expected->text1.left);
-    EXPECT_EQ(text1.top, expected->text1.top);
-    EXPECT_EQ(text1.right, expected->text1.right);
-    EXPECT_EQ(text1.bottom, expected->text1.bottom);
-    const RECT preview =
-        ClientRectIn(Main(), WindowOfControl(forms::ControlKind::Label, Control::Label4));
-    EXPECT_EQ(preview.left, expected->preview.x);
-    EXPECT_EQ(preview.top, expected->preview.y);
+    ExpectLaidOutAt(Main(), dpi);
 
     // The tray control's mouse positions come in twips at the same scale: the shell's
     // callback for a double click (x = 515) is 515 again once divided by it.
@@ -154,7 +147,7 @@ SIZE CaptionExtentOf(HWND label) {
 // client area and places of the table, the message font at that DPI's size in every
 // control, the preview line fitted to its caption in that font, and every control
 // where a window made at that DPI puts it.
-void ExpectLaidOutAt(HWND main, int dpi, testing::Caller caller = testing::Caller::current()) {
+void ExpectLaidOutAt(HWND main, int dpi, testing::Caller caller) {
     const auto trace = testing::TraceCaller(caller);
     SCOPED_TRACE(std::to_string(dpi) + " dpi");
     const DpiCase* expected = CaseAt(dpi);

@@ -11,15 +11,6 @@ namespace {
 using forms::MemoryPropertyBag;
 using forms::PropertyValue;
 
-TEST(MemoryPropertyBag, ReadsANameWhateverItsCase) {
-    MemoryPropertyBag bag({{u"icon", std::u16string(u"stored")}});
-    for (const char16_t* name : {u"icon", u"Icon", u"ICON", u"iCoN"}) {
-        SCOPED_TRACE(std::string(name, name + 4));
-        EXPECT_EQ(bag.ReadProperty(name, PropertyValue{}),
-                  PropertyValue(std::u16string(u"stored")));
-    }
-}
-
 TEST(MemoryPropertyBag, FoldsTheCaseOfEveryLetterFromAToZ) {
     constexpr char16_t kLower[] = u"abcdefghijklmnopqrstuvwxyz";
     constexpr char16_t kUpper[] = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ";
