@@ -1,7 +1,5 @@
 // Showing and hiding the icon: the adds and deletes that Visible sends, and the
 // record each of them carries.
-#include <array>
-
 #include "tests/tray/tray_fixture.h"
 
 namespace brenvik::testing {
@@ -33,25 +31,6 @@ TEST_F(TrayTest, ShowingAtDesignTimeOnlyMarksTheControl) {
     EXPECT_FALSE(tray.IconShown());
     EXPECT_TRUE(shell.Calls().empty());
     EXPECT_EQ(site.PropertyChanges(), Changes{u"Visible"});
-}
-
-TEST(SimShell, TakesOnlyARecordOfTheFirstFormsSize) {
-    struct SizeCase {
-        std::uint32_t cbSize;
-        bool taken;
-    };
-    constexpr SizeCase kSizes[] = {{88, true},  {0, false},   {87, false},
-                                   {89, false}, {152, false}, {956, false}};
-    for (const auto& c : kSizes) {
-        SCOPED_TRACE(c.cbSize);
-        sim::EffectLog effects;
-        sim::SimShell shell(effects);
-        std::array<std::uint8_t, 88> record{};
-        for (int i = 0; i < 4; ++i) record[i] = static_cast<std::uint8_t>(c.cbSize >> (8 * i));
-        record[kHWnd] = 1;
-        EXPECT_EQ(shell.Shell_NotifyIconA(win::kNimAdd, record.data()), c.taken);
-        EXPECT_EQ(shell.IconCount(), c.taken ? 1u : 0u);
-    }
 }
 
 TEST_F(TrayTest, AddCarriesTheControlsWindowAndTheMouseCallback) {
