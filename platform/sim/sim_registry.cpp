@@ -290,8 +290,6 @@ std::shared_ptr<SimRegistry::Key> SimRegistry::FindPath(std::string_view path) c
     return found;
 }
 
-bool SimRegistry::KeyExists(std::string_view path) const { return FindPath(path) != nullptr; }
-
 std::optional<StoredValue> SimRegistry::FindValue(std::string_view path,
                                                   std::string_view valueName) const {
     const std::shared_ptr<Key> key = FindPath(path);

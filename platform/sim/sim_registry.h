@@ -49,10 +49,10 @@ public:
     LResult RegDeleteKeyA(Handle key, const char* subKey) override;
     LResult RegCloseKey(Handle key) override;
 
-    // Inspection, by full key path ("HKEY_CURRENT_USER\Software\...", any case).
-    bool KeyExists(std::string_view path) const;
     // Removes a key with all its sub-keys and values, as RegDeleteTree does; for tests.
+    // Paths are full ("HKEY_CURRENT_USER\Software\...", any case).
     void DeleteTree(std::string_view path);
+    // A value, read straight from the store.
     std::optional<StoredValue> FindValue(std::string_view path, std::string_view valueName) const;
     // Handles returned by open and create and not yet closed.
     std::size_t OpenKeyCount() const { return handles_.size(); }

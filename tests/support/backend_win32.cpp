@@ -31,7 +31,6 @@ public:
     RegistryApi& Registry() override { return api_; }
     ShellApi& Shell() override { return api_; }
     const AnsiCodec& Ansi() override { return codec_; }
-    bool IsSimulation() const override { return false; }
     void DeleteRegistryTree(const std::string& subKey) override {
         RegDeleteTreeA(HKEY_CURRENT_USER, subKey.c_str());
     }

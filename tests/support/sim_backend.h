@@ -14,7 +14,6 @@ public:
     RegistryApi& Registry() override { return api.registry; }
     ShellApi& Shell() override { return api.shell; }
     const AnsiCodec& Ansi() override { return codec_; }
-    bool IsSimulation() const override { return true; }
     void DeleteRegistryTree(const std::string& subKey) override {
         api.registry.DeleteTree("HKEY_CURRENT_USER\\" + subKey);
     }
