@@ -19,7 +19,6 @@ int TwipsToPixels(int twips, int dpi);
 // A control's place in its window's client area, in pixels.
 struct PixelRect {
     int left, top, width, height;
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
 // Where a control goes at `dpi`. A label that fits its text keeps this corner and
