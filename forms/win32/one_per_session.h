@@ -18,14 +18,16 @@ inline constexpr long kCameForward = 0x4272;
 // again" handler when it gets it, and answers kCameForward.
 RegisteredMessage StartedAgainMessage();
 
-// Lets a process take the foreground: Windows gives it to a window only when the
-// program that has it (the start the user just made) allows it.
-void AllowForegroundTo(unsigned long processId);
+// Lets a process take the foreground (user32's AllowSetForegroundWindow): Windows gives
+// it to a window only when the program that has it (the start the user just made)
+// allows it.
+using AllowForeground = int(__stdcall*)(unsigned long processId);
+AllowForeground UserAllowForeground();
 
 // How a later start reaches the running form; tests give other ways.
 struct ForwardWay {
     RegisteredMessage startedAgain = StartedAgainMessage();
-    void (*handForegroundTo)(unsigned long processId) = AllowForegroundTo;
+    AllowForeground allowForeground = UserAllowForeground();
     unsigned answerMilliseconds = 1000;  // how long one form may take to answer
     unsigned waitMilliseconds = 5000;    // after this, no more asking
 };

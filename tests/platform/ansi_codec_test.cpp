@@ -1,5 +1,5 @@
 // The ANSI code page of the build's backend: Windows-1252 in the simulation, the
-// system's code page (1252 in the test prefix) under Wine.
+// system's code page (1252 in the test prefix) under Wine; and code page 932 on both.
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -45,6 +45,28 @@ TEST_F(AnsiCodecTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(ansi_.ToAnsi(u"a\u4E2Db"), "a?b");
     EXPECT_EQ(ansi_.ToAnsi(u"\u0416"), "?");       // Cyrillic Zhe
     EXPECT_EQ(ansi_.ToAnsi(u"\U0001F600"), "??");  // each half of the pair
+}
+
+// On a double-byte code page (932), a title cut inside a character, or holding a lead
+// byte with no trail byte after it, keeps the whole characters around the broken one.
+TEST_F(AnsiCodecTest, ABrokenDoubleByteCharacterTakesNoOtherWithIt) {
+    const auto cp932 = backend_->CodePage932();
+    struct Case {
+        const char* name;
+        const char* bytes;
+        std::u16string_view before, after;
+    };
+    constexpr Case kCases[] = {
+        {"whole", "a\x93\xFA\x96\x7B", u"a\u65E5\u672C", u""},
+        {"cut inside the last character", "a\x93\xFA\x96", u"a\u65E5", u""},
+        {"a lead byte before a space", "\x93\xFA\x96 b", u"\u65E5", u"b"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        const std::u16string text = cp932->FromAnsi(c.bytes);
+        EXPECT_TRUE(text.starts_with(c.before) && text.ends_with(c.after));
+        EXPECT_LE(text.size(), c.before.size() + c.after.size() + 2) << "one broken character";
+    }
 }
 
 TEST_F(AnsiCodecTest, EmptyTextAndEmbeddedNuls) {

@@ -12,6 +12,9 @@ public:
     RegistryApi& Registry() override { return api_.registry; }
     ShellApi& Shell() override { return api_.shell; }
     const AnsiCodec& Ansi() override { return codec_; }
+    std::unique_ptr<AnsiCodec> CodePage932() const override {
+        return std::make_unique<sim::IconvCodec>("CP932");
+    }
     bool IsSimulation() const override { return true; }
     void DeleteRegistryTree(const std::string& subKey) override {
         api_.registry.DeleteTree("HKEY_CURRENT_USER\\" + subKey);
