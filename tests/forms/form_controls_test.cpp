@@ -99,12 +99,11 @@ TEST_F(SampleForm, LabelsAndTheCheckBoxStandOnTheDialogColour) {
     for (HWND window : {Main(), WindowOfControl(ControlKind::Label, Control::Label1),
                         WindowOfControl(ControlKind::Label, Control::Label3),
                         WindowOfControl(ControlKind::CheckBox, Control::Check1)}) {
-        const std::wstring text = TextOf(window);
-        SCOPED_TRACE(std::string(text.begin(), text.end()));
         RECT client{};
         GetClientRect(window, &client);
         HDC dc = GetDC(window);
-        EXPECT_EQ(GetPixel(dc, client.right - 1, client.bottom - 1), GetSysColor(COLOR_BTNFACE));
+        EXPECT_EQ(GetPixel(dc, client.right - 1, client.bottom - 1), GetSysColor(COLOR_BTNFACE))
+            << TextOf(window);
         ReleaseDC(window, dc);
     }
 }
