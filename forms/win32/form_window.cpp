@@ -302,9 +302,11 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
 
 // Another start waits for this answer. A closing window doesn't come forward, so that a
 // start made during the close waits for the name instead of ending; nor does one whose
-// handler can't run now (another one waits on a message box).
+// handler can't run now (another one waits on a message box, whose loop still hands it
+// this message). One that can answers before the work, which a busy shell may hold up.
 Result FormWindow::AnswerStartedAgain() {
     if (closing_ || handling_ || !startedAgainHandler_) return 0;
+    ::ReplyMessage(kCameForward);
     RunHandler(startedAgainHandler_);
     return kCameForward;
 }

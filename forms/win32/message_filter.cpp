@@ -12,17 +12,20 @@ constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
 constexpr DWORD kAdd = 1;    // MSGFLT_ADD
 }  // namespace
 
-void LetThroughFromEveryLevel(HWND__* window, unsigned message) {
-    using PerWindowFunction = BOOL WINAPI(HWND, UINT, DWORD, void*);
-    using PerProcessFunction = BOOL WINAPI(UINT, DWORD);
-    static auto* const perWindow = FromUser32<PerWindowFunction>("ChangeWindowMessageFilterEx");
-    static auto* const perProcess = FromUser32<PerProcessFunction>("ChangeWindowMessageFilter");
+void LetThroughWith(const FilterFunctions& filters, HWND__* window, unsigned message) {
     // Whether Windows took it changes nothing: the form works at its own level either way.
-    if (perWindow != nullptr) {
-        (void)perWindow(window, message, kAllow, nullptr);
-    } else if (perProcess != nullptr) {
-        (void)perProcess(message, kAdd);
+    if (filters.perWindow != nullptr) {
+        (void)filters.perWindow(window, message, kAllow, nullptr);
+    } else if (filters.perProcess != nullptr) {
+        (void)filters.perProcess(message, kAdd);
     }
+}
+
+void LetThroughFromEveryLevel(HWND__* window, unsigned message) {
+    static const FilterFunctions user32{
+        FromUser32<BOOL WINAPI(HWND, UINT, DWORD, void*)>("ChangeWindowMessageFilterEx"),
+        FromUser32<BOOL WINAPI(UINT, DWORD)>("ChangeWindowMessageFilter")};
+    LetThroughWith(user32, window, message);
 }
 
 }  // namespace brenvik::win32

@@ -14,7 +14,7 @@ bool AskForward(HWND window, const ForwardWay& way) {
     DWORD process = 0;
     ::GetWindowThreadProcessId(window, &process);
     // This start has the foreground that the user just gave it; it hands it on.
-    way.handForegroundTo(process);
+    (void)way.allowForeground(process);  // refused: the form still shows, behind the others
     DWORD_PTR answer = 0;
     const LRESULT delivered = ::SendMessageTimeoutW(
         window, way.startedAgain.Id(), 0, 0, SMTO_ABORTIFHUNG, way.answerMilliseconds, &answer);
@@ -41,7 +41,7 @@ RegisteredMessage StartedAgainMessage() {
     return message;
 }
 
-void AllowForegroundTo(unsigned long processId) { ::AllowSetForegroundWindow(processId); }
+AllowForeground UserAllowForeground() { return ::AllowSetForegroundWindow; }
 
 OnePerSession::OnePerSession(std::wstring_view name) : name_(L"Local\\" + std::wstring(name)) {
     TryTake();

@@ -10,22 +10,25 @@
 
 namespace brenvik::win32 {
 
-// What a form answers to the started-again message once it has come forward. Any other
-// answer (a closing form's, a busy one's, DefWindowProc's 0) means it has not.
+// What a form answers to the started-again message when it comes forward (before the
+// work of it, which a busy shell may hold up). Any other answer (a closing form's, a busy
+// one's, DefWindowProc's 0) means it won't.
 inline constexpr long kCameForward = 0x4272;
 
-// The message that asks a form to come forward: a form's window runs its "started
-// again" handler when it gets it, and answers kCameForward.
+// The message that asks a form to come forward: a form's window answers kCameForward
+// when it gets it, and runs its "started again" handler.
 RegisteredMessage StartedAgainMessage();
 
-// Lets a process take the foreground: Windows gives it to a window only when the
-// program that has it (the start the user just made) allows it.
-void AllowForegroundTo(unsigned long processId);
+// Lets a process take the foreground (user32's AllowSetForegroundWindow): Windows gives
+// it to a window only when the program that has it (the start the user just made)
+// allows it.
+using AllowForeground = int(__stdcall*)(unsigned long processId);
+AllowForeground UserAllowForeground();
 
 // How a later start reaches the running form; tests give other ways.
 struct ForwardWay {
     RegisteredMessage startedAgain = StartedAgainMessage();
-    void (*handForegroundTo)(unsigned long processId) = AllowForegroundTo;
+    AllowForeground allowForeground = UserAllowForeground();
     unsigned answerMilliseconds = 1000;  // how long one form may take to answer
     unsigned waitMilliseconds = 5000;    // after this, no more asking
 };

@@ -23,9 +23,11 @@ forms::PixelRect FrameAround(int clientWidth, int clientHeight, unsigned long st
     return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
 }
 
-int SmallIconSize(int dpi) {
-    using MetricsForDpiFunction = int WINAPI(int, UINT);
-    static auto* const metricsForDpi = FromUser32<MetricsForDpiFunction>("GetSystemMetricsForDpi");
+MetricsForDpi UserMetricsForDpi() {
+    return FromUser32<int WINAPI(int, UINT)>("GetSystemMetricsForDpi");
+}
+
+int SmallIconSize(int dpi, MetricsForDpi metricsForDpi) {
     if (metricsForDpi != nullptr) {
         const int size = metricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi));
         if (size > 0) return size;

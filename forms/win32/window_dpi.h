@@ -16,7 +16,12 @@ int WindowDpi(HWND__* window);
 // is `client` pixels at `dpi`, its borders and caption drawn at that DPI.
 forms::PixelRect FrameAround(int clientWidth, int clientHeight, unsigned long style, int dpi);
 
-// The side of a small icon (the caption's, the taskbar's) at `dpi`, in pixels.
-int SmallIconSize(int dpi);
+// user32's GetSystemMetricsForDpi, null where Windows lacks it.
+using MetricsForDpi = int(__stdcall*)(int index, unsigned dpi);
+MetricsForDpi UserMetricsForDpi();
+
+// The side of a small icon (the caption's, the taskbar's) at `dpi`, in pixels; without
+// `metricsForDpi`, the system's scaled to `dpi`.
+int SmallIconSize(int dpi, MetricsForDpi metricsForDpi = UserMetricsForDpi());
 
 }  // namespace brenvik::win32

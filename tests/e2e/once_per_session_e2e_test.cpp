@@ -55,6 +55,7 @@ struct GuardCase {
     std::optional<StandInForm::Kind> standIn;
     bool letGoAfterAMoment;
     Outcome outcome;
+    bool hungWindowAhead = false;  // a hung one comes before the stand-in in the window list
 };
 // Its name, in place of the bytes GoogleTest would print (pointers, which move from run
 // to run).
@@ -70,7 +71,8 @@ const GuardCase kGuardCases[] = {
      Outcome::Runs},
     {"HungWindowThenNameLetGo", Mutex, Kind::NeverAnswers, true, Outcome::Runs},
     {"HungWindowAndNameHeld", Mutex, Kind::NeverAnswers, false, Outcome::SaysNoAnswer},
-    {"NameOutOfReach", MutexOutOfReach, Kind::Answers, false, Outcome::Forwards},
+    {"NameOutOfReachAndAHungWindowAhead", MutexOutOfReach, Kind::Answers, false, Outcome::Forwards,
+     true},
     {"NameOutOfReachAndHungWindow", MutexOutOfReach, Kind::NeverAnswers, false,
      Outcome::SaysNoAnswer},
 };
@@ -86,6 +88,11 @@ TEST_P(NameHeldAtStart, EndsWithOneBrenvikThatAnswersOrSaysItCant) {
     ASSERT_NE(error, static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "another program holds it";
     std::optional<StandInForm> standIn;
     if (c.standIn) standIn.emplace(*c.standIn);
+    std::optional<StandInForm> hung;
+    if (c.hungWindowAhead) {
+        hung.emplace(Kind::NeverAnswers);
+        ASSERT_EQ(BrenvikWindow::Find(), hung->Window()) << "the hung window comes first";
+    }
     brenvik_ = std::make_unique<testing::ChildProcess>(L"Brenvik.exe", L"");
     if (c.letGoAfterAMoment) {
         Sleep(1500);

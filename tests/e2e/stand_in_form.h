@@ -31,6 +31,7 @@ public:
 
     // How often another start asked it to come forward.
     int Asked() const { return asked_; }
+    HWND Window() const { return window_; }
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -90,6 +90,24 @@ TEST_F(SampleForm, MakesEachControlAsAStandardControlInItsPlace) {
     }
 }
 
+// Shown, the form is the dialog colour, behind its labels and its check box too: a
+// pixel that their text and box leave bare, the bottom right one.
+TEST_F(SampleForm, LabelsAndTheCheckBoxStandOnTheDialogColour) {
+    form_->Show();
+    RedrawWindow(Main(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    for (HWND window : {Main(), WindowOfControl(ControlKind::Label, Control::Label1),
+                        WindowOfControl(ControlKind::Label, Control::Label3),
+                        WindowOfControl(ControlKind::CheckBox, Control::Check1)}) {
+        RECT client{};
+        GetClientRect(window, &client);
+        HDC dc = GetDC(window);
+        EXPECT_EQ(GetPixel(dc, client.right - 1, client.bottom - 1), GetSysColor(COLOR_BTNFACE))
+            << TextOf(window);
+        ReleaseDC(window, dc);
+    }
+}
+
 TEST_F(SampleForm, CheckBoxStartsCheckedAndReadsItsState) {
     HWND check1 = WindowOfControl(ControlKind::CheckBox, Control::Check1);
     forms::CheckBox& box = form_->CheckBoxOf(Control::Check1);

@@ -369,6 +369,9 @@ TEST_F(StartedOnAnotherMonitor, IsLaidOutAtItsOwnDpiThenAtTheSystemsAfterAMove) 
     EXPECT_EQ(IconSize(SmallIconOf(Main())).cx, SmallIconSideAt(win32::ScreenDpi()));
     ICONINFO info{};
     EXPECT_FALSE(GetIconInfo(ownIcon, &info)) << "the icon of the monitor it left is freed";
+    // Windows before 10 has no per-DPI metrics: the side still follows the window's DPI.
+    for (const int dpi : {96, 120, 144, 168})
+        EXPECT_EQ(win32::SmallIconSize(dpi, nullptr), SmallIconSideAt(dpi)) << dpi;
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "forms/win32/one_per_session.h"
+#include "forms/win32/message_filter.h"
 #include "platform/failure.h"
 #include "tests/forms/form_fixture.h"
 
@@ -132,46 +132,27 @@ TEST_F(SampleForm, ShellRestartReachesTheUserControlAndThenTheForm) {
     EXPECT_EQ(controlHadRestarted, 1);
 }
 
-// Each registered message runs its own handler, and the started-again message is
-// answered once the form has come forward; WM_NULL, which Windows sends to learn whether
-// a window still answers, runs neither.
-struct RegisteredMessageCase {
-    const wchar_t* name;  // null: WM_NULL
-    int shellRestarted;
-    int startedAgain;
-    LRESULT answer;
-};
-constexpr RegisteredMessageCase kRegisteredMessages[] = {
-    {L"TaskbarCreated", 1, 0, 0},
-    {L"Brenvik.StartedAgain", 0, 1, win32::kCameForward},
-    {nullptr, 0, 0, 0},
-};
-
-TEST_F(SampleForm, ARegisteredMessageRunsItsOwnHandlerAndWmNullNeither) {
-    for (const auto& c : kRegisteredMessages) {
-        SCOPED_TRACE(c.name != nullptr ? std::string(c.name, c.name + wcslen(c.name)) : "WM_NULL");
-        int shellRestarted = 0, startedAgain = 0;
-        form_->OnShellRestarted([&] { ++shellRestarted; });
-        form_->OnStartedAgain([&] { ++startedAgain; });
-        const UINT message = c.name != nullptr ? RegisterWindowMessageW(c.name) : WM_NULL;
-        EXPECT_EQ(SendMessageW(Main(), message, 0, 0), c.answer);
-        EXPECT_EQ(shellRestarted, c.shellRestarted);
-        EXPECT_EQ(startedAgain, c.startedAgain);
-    }
-}
-
 // An elevated form: Windows drops what a program of a lower level sends it unless the
-// form let it through. The stand-in keeps what was let through, and a send from a lower
-// level reaches the form only then.
+// form let it through. The form's filter calls stand-ins for user32's filters (Wine lets
+// every message through), which keep what an "allow" (1, as Windows defines it) let
+// through; a send from a lower level reaches the form only then.
 std::set<std::pair<HWND, UINT>>& LetThrough() {
     static std::set<std::pair<HWND, UINT>> letThrough;
     return letThrough;
+}
+BOOL WINAPI PerWindowFilter(HWND window, UINT message, DWORD action, void* status) {
+    if (action == 1 && status == nullptr) LetThrough().insert({window, message});
+    return TRUE;
+}
+BOOL WINAPI PerProcessFilter(UINT message, DWORD action) {
+    if (action == 1) LetThrough().insert({nullptr, message});  // to every window
+    return TRUE;
 }
 class ElevatedForm : public SampleForm {
 protected:
     ElevatedForm()
         : SampleForm(win32::WindowDpi, [](HWND window, unsigned message) {
-              LetThrough().insert({window, message});
+              win32::LetThroughWith({PerWindowFilter, PerProcessFilter}, window, message);
           }) {}
     ~ElevatedForm() override { LetThrough().clear(); }
     void SendFromALowerLevel(const wchar_t* name) {
@@ -187,8 +168,11 @@ TEST_F(ElevatedForm, HearsTheShellRestartAndAnotherStartFromALowerLevel) {
     SendFromALowerLevel(L"TaskbarCreated");
     SendFromALowerLevel(L"Brenvik.StartedAgain");
     EXPECT_EQ(log_.shellRestarted, 1) << "the tray icon would not come back";
-    EXPECT_EQ(shellRestarted, 1);
+    EXPECT_EQ(shellRestarted, 1) << "each message runs its own handler alone";
     EXPECT_EQ(startedAgain, 1);
+    // Vista has the per-process filter alone.
+    win32::LetThroughWith({nullptr, PerProcessFilter}, Main(), 0xC123);
+    EXPECT_TRUE(LetThrough().contains({nullptr, 0xC123}));
 }
 
 // A load that fails once the window is made (here its DPI can't be told) takes the

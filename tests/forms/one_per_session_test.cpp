@@ -1,89 +1,106 @@
-// A later start and the running form's window: it counts the form reached only when the
-// window answers that it came forward, hands it the foreground before asking, asks
-// nothing with a message that could not be registered, and takes a name let go of.
+// A later start beside the running form, each on a thread of its own as two programs'
+// would be: the form answers before the work of coming forward, and doesn't answer that
+// it came forward while a handler of its waits on a message box.
 #include "forms/win32/one_per_session.h"
 
-#include <windows.h>
-
-#include <gtest/gtest.h>
-#include <memory>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
 #include <optional>
+
+#include "tests/forms/form_fixture.h"
 
 namespace brenvik::testing {
 namespace {
 
-constexpr wchar_t kClass[] = L"BrenvikGuardTestForm";
-constexpr wchar_t kCaption[] = L"Guard";
+constexpr wchar_t kName[] = L"BrenvikSampleTest";
+DWORD handedTo = 0;  // the process a later start handed the foreground to
 
-// What the stand-in form window heard and when, and what it answers.
-struct Heard {
-    LRESULT answer = 0;
-    int asked = 0;
-    int wmNull = 0;
-    DWORD foregroundWhenAsked = 0;  // the process the foreground was handed to by then
-} heard;
-DWORD handedTo = 0;
-UINT startedAgain = 0;
-
-LRESULT CALLBACK StandInProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NULL) ++heard.wmNull;
-    if (message != 0 && message == startedAgain) {
-        ++heard.asked;
-        heard.foregroundWhenAsked = handedTo;
-        return heard.answer;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+// Windows' AllowSetForegroundWindow, which Wine grants whatever it is given.
+BOOL WINAPI AllowForeground(DWORD process) {
+    handedTo = process;
+    return TRUE;
 }
 
-struct GuardCase {
-    const char* name;
-    bool registered;      // the started-again message could be registered
-    LRESULT answer;       // what the running form's window answers
-    bool firstEndsFirst;  // the running start lets go of the name before this one asks
-    win32::LaterStart outcome;
-    bool asked;  // the window was asked to come forward
-};
-constexpr GuardCase kCases[] = {
-    {"CameForward", true, win32::kCameForward, false, win32::LaterStart::Reached, true},
-    {"ClosingOrBusy", true, 0, false, win32::LaterStart::NoAnswer, true},
-    {"NotRegistered", false, win32::kCameForward, false, win32::LaterStart::NoAnswer, false},
-    {"NameLetGo", true, 0, true, win32::LaterStart::TookName, true},
+// A later start: it asks the sample form forward, then does `then`.
+class AnotherStart {
+public:
+    explicit AnotherStart(win32::ForwardWay way, std::function<void()> then = {})
+        : way_(way),
+          then_(std::move(then)),
+          thread_(CreateThread(nullptr, 0, Run, this, 0, nullptr)) {}
+    ~AnotherStart() {
+        WaitForSingleObject(thread_, INFINITE);
+        CloseHandle(thread_);
+    }
+    bool Ended() const { return ended_; }
+    win32::LaterStart outcome{};
+    double seconds = 0;  // from its first question to its end
+
+private:
+    static DWORD WINAPI Run(void* self) {
+        auto& later = *static_cast<AnotherStart*>(self);
+        const auto asked = std::chrono::steady_clock::now();
+        later.outcome = win32::OnePerSession(kName).AskRunningFormForwardOrTakeOver(
+            kSampleClass, kSampleCaption, later.way_);
+        later.seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - asked).count();
+        later.ended_ = true;
+        if (later.then_) later.then_();
+        return 0;
+    }
+    const win32::ForwardWay way_;
+    const std::function<void()> then_;
+    std::atomic<bool> ended_{false};
+    HANDLE thread_;
 };
 
-TEST(LaterStart, IsReachedOnlyByAFormThatAnswersItCameForward) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = StandInProcedure;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClass;
-    RegisterClassW(&wc);
-    std::unique_ptr<HWND__, decltype(&DestroyWindow)> form(
-        CreateWindowW(kClass, kCaption, WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
-                      GetModuleHandleW(nullptr), nullptr),
-        &DestroyWindow);
-    for (const GuardCase& c : kCases) {
-        SCOPED_TRACE(c.name);
-        heard = {c.answer};
-        handedTo = 0;
-        const win32::RegisteredMessage message(
-            c.registered ? RegisterWindowMessageW(L"Brenvik.StartedAgain") : 0);
-        startedAgain = message.Id();
-        std::optional<win32::OnePerSession> running(std::in_place, L"BrenvikGuardTest");
-        ASSERT_TRUE(running->First());
-        win32::OnePerSession later(L"BrenvikGuardTest");
-        ASSERT_FALSE(later.First());
-        // Waits two rounds at most: the stand-in answers at once.
-        const win32::ForwardWay way{message, [](unsigned long process) { handedTo = process; }, 200,
-                                    60};
-        if (c.firstEndsFirst) running.reset();
-        EXPECT_EQ(later.AskRunningFormForwardOrTakeOver(u"BrenvikGuardTestForm", u"Guard", way),
-                  c.outcome);
-        EXPECT_EQ(later.First(), c.outcome == win32::LaterStart::TookName);
-        EXPECT_EQ(heard.asked > 0, c.asked);
-        EXPECT_EQ(heard.wmNull, 0) << "asked with message 0, WM_NULL";
-        if (c.asked) {
-            EXPECT_EQ(heard.foregroundWhenAsked, GetCurrentProcessId());
-        }
-    }
+class RunningForm : public SampleForm {
+protected:
+    RunningForm() { handedTo = 0; }
+    const win32::OnePerSession running_{kName};
+};
+
+// Beside a form whose coming forward takes 2 s (a busy shell), the later start ends at
+// once, having asked once and handed the form's process the foreground first.
+TEST_F(RunningForm, AnswersAnotherStartBeforeAComingForwardThatTakes2Seconds) {
+    std::optional<AnotherStart> later;
+    int comings = 0;
+    bool endedFirst = false;
+    form_->OnStartedAgain([&] {
+        EXPECT_EQ(handedTo, GetCurrentProcessId());
+        Sleep(2000);
+        if (comings++ == 0) endedFirst = later->Ended();
+    });
+    later.emplace(win32::ForwardWay{.allowForeground = AllowForeground});
+    ASSERT_TRUE(PumpUntil([&] { return later->Ended() && comings > 0; }));
+    EXPECT_EQ(later->outcome, win32::LaterStart::Reached);
+    EXPECT_TRUE(endedFirst) << "the later start waited for the coming forward";
+    EXPECT_EQ(comings, 1);
+    std::printf("A later start beside a form 2 s in coming forward ended in %.1f ms\n",
+                later->seconds * 1000);
+}
+
+// A message box's loop hands the form another start's request while a handler waits on
+// the box: the form can't come forward then, and doesn't say it did.
+TEST_F(RunningForm, TellsNoOtherStartItCameForwardWhileAHandlerShowsAMessageBox) {
+    int comings = 0;
+    form_->OnStartedAgain([&] { ++comings; });
+    std::optional<AnotherStart> later;
+    form_->ButtonOf(Control::Command3).OnClick([&] {
+        later.emplace(win32::ForwardWay{.answerMilliseconds = 200, .waitMilliseconds = 300}, [] {
+            HWND box = nullptr;
+            for (int i = 0; i < 500 && (box = FindWindowW(L"#32770", L"Busy")) == nullptr; ++i)
+                Sleep(10);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        MessageBoxW(Main(), L"A handler waits on the user", L"Busy", MB_OK);
+    });
+    SendMessageW(WindowOfControl(forms::ControlKind::CommandButton, Control::Command3), BM_CLICK, 0,
+                 0);
+    ASSERT_TRUE(later && later->Ended());
+    EXPECT_EQ(later->outcome, win32::LaterStart::NoAnswer);
+    EXPECT_EQ(comings, 0);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The ANSI code page of the build's backend: Windows-1252 in the simulation, the
-// system's code page (1252 in the test prefix) under Wine.
+// system's code page (1252 in the test prefix) under Wine; and code page 932 on both.
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -45,6 +45,16 @@ TEST_F(AnsiCodecTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(ansi_.ToAnsi(u"a\u4E2Db"), "a?b");
     EXPECT_EQ(ansi_.ToAnsi(u"\u0416"), "?");       // Cyrillic Zhe
     EXPECT_EQ(ansi_.ToAnsi(u"\U0001F600"), "??");  // each half of the pair
+}
+
+// On a double-byte code page (932), a title cut inside a character, or holding a lead
+// byte with no trail byte after it, keeps the whole characters around the broken one.
+TEST_F(AnsiCodecTest, ABrokenDoubleByteCharacterTakesNoOtherWithIt) {
+    const auto cp932 = backend_->CodePage932();
+    EXPECT_EQ(cp932->FromAnsi("a\x93\xFA\x96\x7B"), u"a\u65E5\u672C");
+    EXPECT_TRUE(cp932->FromAnsi("a\x93\xFA\x96").starts_with(u"a\u65E5")) << "cut";
+    const std::u16string stray = cp932->FromAnsi("\x93\xFA\x96 b");
+    EXPECT_TRUE(stray.starts_with(u"\u65E5") && stray.ends_with(u"b")) << "a stray lead byte";
 }
 
 TEST_F(AnsiCodecTest, EmptyTextAndEmbeddedNuls) {

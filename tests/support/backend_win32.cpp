@@ -31,6 +31,9 @@ public:
     RegistryApi& Registry() override { return api_; }
     ShellApi& Shell() override { return api_; }
     const AnsiCodec& Ansi() override { return codec_; }
+    std::unique_ptr<AnsiCodec> CodePage932() const override {
+        return std::make_unique<win32::AnsiCodePage>(932);
+    }
     void DeleteRegistryTree(const std::string& subKey) override {
         RegDeleteTreeA(HKEY_CURRENT_USER, subKey.c_str());
     }

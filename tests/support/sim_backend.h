@@ -14,6 +14,9 @@ public:
     RegistryApi& Registry() override { return api.registry; }
     ShellApi& Shell() override { return api.shell; }
     const AnsiCodec& Ansi() override { return codec_; }
+    std::unique_ptr<AnsiCodec> CodePage932() const override {
+        return std::make_unique<sim::IconvCodec>("CP932");
+    }
     void DeleteRegistryTree(const std::string& subKey) override {
         api.registry.DeleteTree("HKEY_CURRENT_USER\\" + subKey);
     }

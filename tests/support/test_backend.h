@@ -27,6 +27,8 @@ public:
     virtual RegistryApi& Registry() = 0;
     virtual ShellApi& Shell() = 0;
     virtual const AnsiCodec& Ansi() = 0;
+    // The double-byte code page 932 (Japanese), whatever the system's is.
+    virtual std::unique_ptr<AnsiCodec> CodePage932() const = 0;
     // Removes a key under HKEY_CURRENT_USER with everything in it, so that a test
     // starts from a registry without what an earlier program left there.
     virtual void DeleteRegistryTree(const std::string& subKey) = 0;
