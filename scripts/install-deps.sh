@@ -68,7 +68,8 @@ wanted() {
     libclang-rt-14-dev "libFuzzer and the sanitizers' runtime for clang" \
     libbenchmark-dev 'the host benchmarks' \
     clang-format 'checks the layout of every C++ file' \
-    zip 'the release zips'
+    zip 'the release zips' \
+    nsis 'the release installers (makensis)'
 }
 
 missing=() reasons=()
