@@ -145,4 +145,6 @@ Section "Uninstall"
   ; The default folder's parent too, when this install made it and left it empty.
   RMDir "$LOCALAPPDATA\Programs"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ; Made by the install when it was the first of the user's.
+  DeleteRegKey /ifempty HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall"
 SectionEnd
