@@ -70,7 +70,8 @@ wanted() {
     clang-format 'checks the layout of every C++ file' \
     zip 'the release zips' \
     nsis 'the release installers (makensis)' \
-    x11-utils "the installer check sees Brenvik's tray icon leave (xwininfo)"
+    x11-utils "the installer check sees Brenvik's tray icon leave (xwininfo)" \
+    jq 'the manifest check reads the Scoop manifest'
 }
 
 missing=() reasons=()
