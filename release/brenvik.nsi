@@ -57,7 +57,7 @@ VIAddVersionKey /LANG=1033 FileDescription "Brenvik ${VERSION} Setup (${ARCH})"
 ; Closes a running Brenvik as its "Tutup Aplikasi" button does: WM_CLOSE to its window
 ; unloads it, which takes its icon out of the notification area, and the program
 ; ends. Waits for the process itself to end, since its file stays in use until then.
-; Quits with exit code 2 when it doesn't end.
+; Quits when it doesn't end (Quit's exit code is 2).
 !macro CLOSE_RUNNING_BRENVIK un
 Function ${un}CloseRunningBrenvik
   FindWindow $0 "BrenvikForm" "Brenvik"
@@ -78,7 +78,6 @@ Function ${un}CloseRunningBrenvik
   ${If} $3 != 0
     MessageBox MB_ICONSTOP "Brenvik is running and did not close.$\r$\n$\r$\nClose it with \
       Tutup Aplikasi (or end Brenvik.exe in Task Manager), then run this again." /SD IDOK
-    SetErrorLevel 2
     Quit
   ${EndIf}
 FunctionEnd
@@ -128,7 +127,6 @@ Function .onInit
     SectionSetFlags ${SectionAutostart} ${SF_SELECTED}
   ${ElseIf} $1 != 0
     MessageBox MB_ICONSTOP "/AUTOSTART takes 1 or 0, not $\"$1$\"." /SD IDOK
-    SetErrorLevel 2
     Quit
   ${EndIf}
 FunctionEnd

@@ -4,6 +4,7 @@
 # the release makes of the program the build made (the same bytes: scripts/lib/
 # installer.sh), and one of an earlier version. In a Wine prefix of its own, kept in
 # the build folder, on a display of its own:
+#   - /AUTOSTART=yes refused, with exit code 2;
 #   - a first silent install: the program, the Start-menu shortcut, the Add/Remove
 #     entry, and no Startup shortcut;
 #   - an upgrade with /AUTOSTART=1 while Brenvik runs in the tray: Brenvik closed as
@@ -49,12 +50,12 @@ snapshot() {
     awk '/^\[/ { wine = index($0, "\\Software\\Wine\\Temporary System Parameters") > 0 } !wine'
 }
 
-# start_brenvik: the installed Brenvik, running with its window shown; its process in
-# $brenvik (the Wine loader becomes the Windows process).
+# start_brenvik PROGRAM: Brenvik running with its window shown; its process in $brenvik
+# (the Wine loader becomes the Windows process).
 start_brenvik() {
-  "$WINELOADER" "$install/Brenvik.exe" </dev/null >/dev/null 2>&1 &
+  "$WINELOADER" "$1" </dev/null >/dev/null 2>&1 &
   brenvik=$!
-  wine_ "$remote" wait || fail "the installed Brenvik did not start"
+  wine_ "$remote" wait || fail "$1 did not start"
 }
 
 check_build() (
@@ -76,8 +77,10 @@ check_build() (
   users=$WINEPREFIX/drive_c/users/$(id -un)
   install=$users/AppData/Local/Programs/Brenvik
   start_menu="$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
-  # A check that stopped half way left Brenvik installed: the prefix starts afresh.
-  [ ! -e "$install" ] || rm -rf "$WINEPREFIX"
+  # A check that didn't pass may have left some of Brenvik behind: the prefix starts
+  # afresh after it.
+  [ -f "$work/passed" ] || rm -rf "$WINEPREFIX"
+  rm -f "$work/passed"
   wine_make_prefix
   # Wine spells it StartUp.
   startup=$(find "$start_menu" -maxdepth 1 -iname startup)
@@ -86,6 +89,9 @@ check_build() (
   wine_window_manager absent
   snapshot >"$work/before.txt"
 
+  status=0
+  wine_ "$work/earlier-setup.exe" /S /AUTOSTART=yes || status=$?
+  [ $status -eq 2 ] && [ ! -e "$install" ] || fail "/AUTOSTART=yes: exit code $status, not 2 and nothing installed"
   wine_ "$work/earlier-setup.exe" /S || fail "the first install failed"
   cmp -s "$program" "$install/Brenvik.exe" || fail "Brenvik.exe was not installed"
   [ -f "$start_menu/Brenvik.lnk" ] || fail "no Start-menu shortcut"
@@ -96,7 +102,7 @@ check_build() (
   done
   [ "$(entry_value DisplayVersion)" = 0.99 ] || fail "the entry names the wrong version"
 
-  start_brenvik
+  start_brenvik "$install/Brenvik.exe"
   wine_ "$remote" click Command3
   wait_for tray_shown || fail "Brenvik's icon did not show"
   wine_ "$work/setup.exe" /S /AUTOSTART=1 || fail "the upgrade failed (exit code $?)"
@@ -110,8 +116,9 @@ check_build() (
   wine_ "$work/setup.exe" /S /AUTOSTART=0 || fail "the install with /AUTOSTART=0 failed"
   [ ! -e "$startup/Brenvik.lnk" ] || fail "/AUTOSTART=0 left the Startup shortcut"
 
-  # A Brenvik that doesn't answer: stopped.
-  start_brenvik
+  # A Brenvik that doesn't answer: stopped. One from another folder, so that only the
+  # installer's own wait, not the program file in use, can stop it.
+  start_brenvik "$program"
   kill -STOP "$brenvik"
   status=0
   wine_ "$work/setup.exe" /S || status=$?
@@ -124,6 +131,7 @@ check_build() (
   wait_for entry_gone || fail "the uninstall left the Add/Remove entry"
   snapshot >"$work/after.txt"
   diff -u "$work/before.txt" "$work/after.txt" || fail "the uninstall left the prefix changed"
+  touch "$work/passed"
   echo "installer check ($arch): installed, upgraded while Brenvik ran, uninstalled"
 )
 
