@@ -12,7 +12,8 @@
 #     version in place, the Startup shortcut made;
 #   - an upgrade with no choice keeps the Startup shortcut, /AUTOSTART=0 removes it;
 #   - an upgrade beside a Brenvik that doesn't answer fails, with exit code 2;
-#   - the uninstall: the prefix's user folders and HKCU as they were before.
+#   - the uninstall, while Brenvik runs: Brenvik closed, the prefix's user folders and
+#     HKCU as they were before.
 # Windows' Temp folder is left out: the uninstaller runs from a copy there, which
 # Windows deletes at the next start.
 set -euo pipefail
@@ -125,10 +126,14 @@ check_build() (
   kill -CONT "$brenvik"
   [ $status -eq 2 ] || fail "the upgrade beside a Brenvik that doesn't answer ended with $status, not 2"
   wine_ "$remote" click Command2 || true
+  wait_for ended "$brenvik" || fail "the Brenvik that didn't answer did not end"
   wait "$brenvik" || true
 
+  # The uninstaller goes on from a copy of itself and returns at once.
+  start_brenvik "$install/Brenvik.exe"
   wine_ "$install/Uninstall.exe" /S || fail "the uninstall failed"
   wait_for entry_gone || fail "the uninstall left the Add/Remove entry"
+  ended "$brenvik" && wait "$brenvik" || fail "the uninstall left Brenvik running, or ended it abnormally"
   snapshot >"$work/after.txt"
   diff -u "$work/before.txt" "$work/after.txt" || fail "the uninstall left the prefix changed"
   touch "$work/passed"
