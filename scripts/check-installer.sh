@@ -12,8 +12,8 @@
 #     version in place, the Startup shortcut made;
 #   - an upgrade with no choice keeps the Startup shortcut, /AUTOSTART=0 removes it;
 #   - an upgrade beside a Brenvik that doesn't answer fails, with exit code 2;
-#   - the uninstall, while Brenvik runs: Brenvik closed, the prefix's user folders and
-#     HKCU as they were before.
+#   - the uninstall, while Brenvik runs: Brenvik closed, the prefix's files (all of C:)
+#     and HKCU as they were before.
 # Windows' Temp folder is left out: the uninstaller runs from a copy there, which
 # Windows deletes at the next start.
 set -euo pipefail
@@ -42,10 +42,10 @@ tray_shown() { xwininfo -name "Wine System Tray" 2>/dev/null | grep -q IsViewabl
 entry_value() { wine_ reg query "$entry" /v "$1" | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z]* *//p"; }
 entry_gone() { ! wine_ reg query "$entry" >/dev/null; }
 
-# What the installers may touch: the files under the users' folders and HKCU, as text,
-# but for the keys where Wine keeps the system parameters programs read.
+# What the installers may touch: the files of C: and HKCU, as text, but for the keys
+# where Wine keeps the system parameters programs read.
 snapshot() {
-  (cd "$WINEPREFIX/drive_c/users" && find . -path './*/Temp' -prune -o -print | sort)
+  (cd "$WINEPREFIX/drive_c" && find . -path './users/*/Temp' -prune -o -print | sort)
   wine_ reg export HKCU "$work/hkcu.reg" /y >/dev/null
   iconv -f UTF-16 -t UTF-8 "$work/hkcu.reg" | tr -d '\r' |
     awk '/^\[/ { wine = index($0, "\\Software\\Wine\\Temporary System Parameters") > 0 } !wine'
