@@ -1,6 +1,7 @@
 ; Brenvik's per-user installer, one per build, made by scripts/package.sh:
 ;   makensis -DVERSION=1.00 -DVERSION_FIELDS=1.0.0.0 -DARCH=x64|x86
-;            -DFILES=<folder holding Brenvik.exe and README.txt> -DOUTFILE=<setup.exe>
+;            -DFILES=<folder holding Brenvik.exe, README.txt and brenvik.ico>
+;            -DOUTFILE=<setup.exe>
 ; It needs no administrator: everything it writes is the user's own (the program
 ; folder under %LOCALAPPDATA%, the user's Start menu and Startup folder, HKCU).
 ; Command line: /S silent, /AUTOSTART=1 or 0 (start at sign-in), /D=<folder>.
