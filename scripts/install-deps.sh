@@ -68,7 +68,10 @@ wanted() {
     libclang-rt-14-dev "libFuzzer and the sanitizers' runtime for clang" \
     libbenchmark-dev 'the host benchmarks' \
     clang-format 'checks the layout of every C++ file' \
-    zip 'the release zips'
+    zip 'the release zips' \
+    nsis 'the release installers (makensis)' \
+    x11-utils "the installer check sees Brenvik's tray icon leave (xwininfo)" \
+    jq 'the manifest check reads the Scoop manifest'
 }
 
 missing=() reasons=()

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Makes the release from the windows (i686) and windows64 (x86_64) builds, in
 # build/dist: Brenvik-<version>-x86.zip and Brenvik-<version>-x64.zip, each holding
-# Brenvik.exe and README.txt, and SHA256SUMS for the two. The version is VERSION's.
+# Brenvik.exe and README.txt, the per-user installers Brenvik-<version>-x86-setup.exe
+# and Brenvik-<version>-x64-setup.exe (release/brenvik.nsi), SHA256SUMS for the four,
+# and the winget and Scoop manifests made from them (scripts/lib/manifests.sh). The
+# version is VERSION's.
 #
 # The same sources give the same bytes in any folder, on any machine, at any time:
 # the programs carry no link time and no path (cmake/reproducible.cmake), and the
@@ -14,6 +17,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/tmpdir.sh
 . scripts/lib/build-program.sh
+. scripts/lib/installer.sh
+. scripts/lib/manifests.sh
 scripts/install-deps.sh test
 version=$(head -n 1 VERSION)
 # Only the zip entries take the commit's time. The programs are built without it, like
@@ -41,15 +46,16 @@ for build in windows:x86 windows64:x64; do
   files=$stage/$arch
   mkdir "$files"
   cp "$program" "$files/Brenvik.exe"
-  # Plain text with CR LF line ends, as Windows' editors expect.
-  sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' release/README.txt.in >"$files/README.txt"
+  release_readme "$version" >"$files/README.txt"
   chmod 644 "$files"/*
   touch -d "@$epoch" "$files"/*
   # -X: no owner ids and no extra time fields; -D: no folder entries.
   (cd "$files" && zip -q -X -D "$OLDPWD/$dist/Brenvik-$version-$arch.zip" Brenvik.exe README.txt)
+  make_installer "$arch" "$version" "$program" "$dist/Brenvik-$version-$arch-setup.exe"
 done
-(cd "$dist" && sha256sum "Brenvik-$version-x86.zip" "Brenvik-$version-x64.zip" >SHA256SUMS)
+(cd "$dist" && sha256sum Brenvik-"$version"-{x86,x64}.zip Brenvik-"$version"-{x86,x64}-setup.exe >SHA256SUMS)
+write_manifests "$version" "$dist"
 for file in "$dist"/*; do
-  printf '%-40s %8d bytes\n' "$file" "$(stat -c %s "$file")"
+  printf '%-46s %8d bytes\n' "$file" "$(stat -c %s "$file")"
 done
 cat "$dist/SHA256SUMS"

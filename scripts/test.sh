@@ -41,7 +41,7 @@ finish_wine_tests() {
   wine_tests_pids=()
   return $status
 }
-trap 'for pid in "${wine_tests_pids[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
+trap 'for pid in "${wine_tests_pids[@]}" ${installer_check_pid:-}; do kill "$pid" 2>/dev/null || true; done' EXIT
 
 stage "C++ files against .clang-format"
 scripts/check-format.sh
@@ -56,6 +56,9 @@ for preset in $WINDOWS_BUILDS; do
   build_program --configure "$preset"
   start_wine_tests "$preset"
 done
+# The installers under Wine wait on Wine too: alongside what follows, like the tests.
+scripts/check-installer.sh >build/installer-check.log 2>&1 &
+installer_check_pid=$!
 
 stage "host build (simulation)"
 build_program --configure host
@@ -71,8 +74,14 @@ scripts/fuzz.sh replay
 stage "release: made twice, in two folders, and compared"
 scripts/release-reproduces.sh
 
+stage "release: the winget and Scoop manifests against SHA256SUMS"
+scripts/check-manifests.sh
+
 stage "Brenvik.exe of both builds within its budget: 160 KB i686, 135 KB x86_64"
 scripts/check-program-size.sh
 finish_wine_tests
+stage "installers under Wine: installed, upgraded while Brenvik runs, uninstalled"
+tail -n +1 -f --pid="$installer_check_pid" build/installer-check.log
+wait "$installer_check_pid"
 
 stages_done
