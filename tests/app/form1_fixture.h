@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/other_programs.h"
 #include "tests/app/form1_harness.h"
 #include "tests/app/recording_apis.h"
 #include "tests/support/test_backend.h"
@@ -34,13 +35,16 @@ protected:
     }
 
     void StartPlayer(const std::string& title) {
-        player = backend->CreateWindowOfClass("Winamp v1.x", title);
+        player = backend->CreateWindowOfClass(other_programs::kPlayerWindowClass<>, title);
     }
-    void StartMessenger() { messenger = backend->CreateWindowOfClass("YahooBuddyMain", ""); }
+    void StartMessenger() {
+        messenger = backend->CreateWindowOfClass(other_programs::kMessengerWindowClass<>, "");
+    }
     int CommandsReceived() {
         int count = 0;
         for (const auto& m : backend->Received(messenger))
-            count += m.message == 0x111 && m.wParam == 392 && m.lParam == 0;
+            count += m.message == 0x111 && m.wParam == other_programs::kReadStatusCommand &&
+                     m.lParam == 0;
         return count;
     }
 

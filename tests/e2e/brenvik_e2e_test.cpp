@@ -114,7 +114,7 @@ TEST_F(BrenvikExe, ASecondStartShowsTheRunningWindowPublishesNothingAndEnds) {
     BrenvikWindow window = StartBrenvik();
     ASSERT_TRUE(WaitForPublications(1));
     SetTitle(L"Song B");
-    HWND player = FindWindowW(L"Winamp v1.x", nullptr);
+    HWND player = FindWindowW(kPlayerWindowClass<wchar_t>, nullptr);
     for (const bool inTheTray : {true, false}) {
         SCOPED_TRACE(inTheTray ? "window in the tray" : "window shown");
         if (inTheTray) {

@@ -25,20 +25,19 @@ protected:
 };
 
 TEST_F(SimRegistryTest, RecordsEachWriteWithTheKeysFullPathInItsStoredSpelling) {
-    const Handle profile = Create("Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs");
+    const Handle profile = Create("Software\\Vendor\\app\\profiles\\user1\\Settings");
     ASSERT_EQ(registry_.RegCloseKey(profile), win::kErrorSuccess);
     const Handle again =
-        Create("software\\yahoo\\PAGER\\profiles\\USER1\\custom msgs");  // opens, writes nothing
+        Create("software\\vendor\\APP\\profiles\\USER1\\settings");  // opens, writes nothing
     const std::uint8_t text[] = "hello";
     ASSERT_EQ(registry_.RegSetValueExA(again, "5", 0, win::kRegSz, text, 5), win::kErrorSuccess);
     ASSERT_EQ(registry_.RegSetValueExA(again, "", 0, win::kRegSz, text, 5), win::kErrorSuccess);
     ASSERT_EQ(registry_.RegCloseKey(again), win::kErrorSuccess);
     ASSERT_EQ(registry_.RegDeleteKeyA(win::kHkeyCurrentUser,
-                                      "SOFTWARE\\Yahoo\\pager\\profiles\\user1\\custom msgs"),
+                                      "SOFTWARE\\Vendor\\app\\profiles\\user1\\settings"),
               win::kErrorSuccess);
 
-    const std::string path =
-        "HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs";
+    const std::string path = "HKEY_CURRENT_USER\\Software\\Vendor\\app\\profiles\\user1\\Settings";
     EXPECT_EQ(api_.effects.Entries(),
               (std::vector<std::string>{"RegCreateKeyA " + path, "RegSetValueExA " + path + " 5",
                                         "RegSetValueExA " + path + " ", "RegDeleteKeyA " + path}));
