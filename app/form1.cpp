@@ -8,22 +8,33 @@ namespace brenvik {
 
 using form1::Control;
 
+// The window and its tray control, which the window makes from the layout and owns.
+struct LoadedForm1 {
+    std::unique_ptr<forms::Form> form;
+    Tray* tray1 = nullptr;
+};
+
 namespace {
-std::unique_ptr<forms::Form> LoadForm1(const Platform& platform, forms::Runtime& runtime,
-                                       Tray*& tray1) {
-    return runtime.LoadForm(
-        Form1Layout(runtime.ProgramIcon(), [&platform, &tray1](forms::UserControlSite& site) {
+LoadedForm1 LoadForm1(const Platform& platform, forms::Runtime& runtime) {
+    LoadedForm1 loaded;
+    loaded.form = runtime.LoadForm(
+        Form1Layout(runtime.ProgramIcon(), [&platform, &loaded](forms::UserControlSite& site) {
             auto tray = std::make_unique<Tray>(platform.shell, platform.ansi, site);
-            tray1 = tray.get();
+            loaded.tray1 = tray.get();
             return tray;
         }));
+    return loaded;
 }
 }  // namespace
 
 Form1::Form1(const Platform& platform, forms::Runtime& runtime)
+    : Form1(platform, runtime, LoadForm1(platform, runtime)) {}
+
+Form1::Form1(const Platform& platform, forms::Runtime& runtime, LoadedForm1&& loaded)
     : platform_(platform),
       runtime_(runtime),
-      form_(LoadForm1(platform, runtime, tray1_)),
+      form_(std::move(loaded.form)),
+      tray1_(*loaded.tray1),
       Text1(form_->TextBoxOf(Control::Text1)),
       Text2(form_->TextBoxOf(Control::Text2)),
       Check1(form_->CheckBoxOf(Control::Check1)),
@@ -53,8 +64,8 @@ void Form1::LoadAndShow() {
 }
 
 void Form1::Form_Load() {
-    tray1_->SetVisible(false);
-    tray1_->SetToolTip(u"Dobel klik untuk menampilkan window");
+    tray1_.SetVisible(false);
+    tray1_.SetToolTip(u"Dobel klik untuk menampilkan window");
     LastStatus = u"";
     Timer1_Timer();  // the current title goes out once at start-up, with the refresh off
     Running = false;
@@ -63,29 +74,29 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command3_Click() {
-    tray1_->SetVisible(true);
+    tray1_.SetVisible(true);
     // Hide only behind an icon that is really there: a window hidden with no icon
     // could never be brought back. Withdrawing the request lets the next click retry.
-    if (tray1_->IconShown()) {
+    if (tray1_.IconShown()) {
         form_->Hide();
     } else {
-        tray1_->SetVisible(false);
+        tray1_.SetVisible(false);
     }
 }
 
 void Form1::Tray1_DblClick() {
     form_->Show();
-    tray1_->SetVisible(false);
+    tray1_.SetVisible(false);
 }
 
 void Form1::Form_ShellRestarted() {
     // A window in the tray whose icon the new shell refused could never be brought
     // back: it comes back at once, as a double click on the icon would bring it.
-    if (tray1_->Visible() && !tray1_->IconShown()) Tray1_DblClick();
+    if (tray1_.Visible() && !tray1_.IconShown()) Tray1_DblClick();
 }
 
 void Form1::Command2_Click() {
-    tray1_->SetVisible(false);
+    tray1_.SetVisible(false);
     form_->Unload();
     runtime_.End();
 }

@@ -13,6 +13,7 @@
 namespace brenvik {
 
 class Tray;
+struct LoadedForm1;
 
 class Form1 {
 public:
@@ -40,10 +41,12 @@ public:
     const std::u16string& PublishedStatus() const { return LastStatus; }
 
 private:
+    Form1(const Platform& platform, forms::Runtime& runtime, LoadedForm1&& loaded);
+
     const Platform& platform_;
     forms::Runtime& runtime_;
-    Tray* tray1_ = nullptr;  // made and owned by the window, from the layout
     std::unique_ptr<forms::Form> form_;
+    Tray& tray1_;  // made and owned by the window, from the layout
     forms::TextBox& Text1;
     forms::TextBox& Text2;
     forms::CheckBox& Check1;

@@ -12,13 +12,12 @@ namespace {
 const wchar_t* Wide(const std::u16string& text) {
     return reinterpret_cast<const wchar_t*>(text.c_str());
 }
+}  // namespace
 
-// The labels' tab indices are kept by the layout but skipped by the keyboard.
 bool TakesFocus(forms::ControlKind kind) {
     return kind == forms::ControlKind::TextBox || kind == forms::ControlKind::CommandButton ||
            kind == forms::ControlKind::CheckBox;
 }
-}  // namespace
 
 ChildControl::ChildControl(const wchar_t* windowClass, unsigned long style,
                            unsigned long extendedStyle, const forms::ControlLayout& row,
@@ -29,7 +28,7 @@ ChildControl::ChildControl(const wchar_t* windowClass, unsigned long style,
     window_ =
         ::CreateWindowExW(extendedStyle, windowClass, reinterpret_cast<const wchar_t*>(row.caption),
                           style, place.left, place.top, place.width, place.height, placement.parent,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)),
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id.WindowId())),
                           ::GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr)
         throw Failure({"The window of control ", row.name, " could not be made."});
@@ -156,8 +155,11 @@ void Win32CheckBox::SetValue(int value) {
         ::SendMessageW(window_, BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-Win32Timer::Win32Timer(const forms::ControlLayout& row, HWND__* owner, unsigned id)
-    : owner_(owner), id_(id), interval_(row.interval), enabled_(row.enabled) {
+Win32Timer::Win32Timer(const forms::ControlLayout& row, HWND__* owner)
+    : owner_(owner),
+      id_(static_cast<unsigned>(row.id.WindowId())),
+      interval_(row.interval),
+      enabled_(row.enabled) {
     Apply();
 }
 

@@ -20,12 +20,8 @@ namespace {
 // Fixed single border with a close button only: no sizing frame, no minimize or
 // maximize box.
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-// Controls without a tab index (or with one taken) have the identifiers after those
-// that the tab indices give.
 using forms::ControlOf;
 using forms::EntryOf;
-using forms::kFirstWindowId;
-using forms::WindowId;
 
 // Each form's window class, registered once, when its first window is made.
 void RegisterFormClass(const std::wstring& name) {
@@ -43,35 +39,23 @@ void RegisterFormClass(const std::wstring& name) {
     registered.push_back(name);
 }
 
-// Rows with a tab index in its order, the others after them in layout order.
-std::vector<const forms::ControlLayout*> InTabOrder(const forms::FormLayout& layout) {
-    const auto before = [](const forms::ControlLayout* a, const forms::ControlLayout* b) {
-        const bool aHas = a->tabIndex >= 0, bHas = b->tabIndex >= 0;
-        if (aHas != bHas) return aHas;
-        return aHas && a->tabIndex < b->tabIndex;
-    };
-    // A layout holds a dozen rows or so: each is inserted after those that go before it
-    // and after its equals, which keeps the layout's order among them.
-    std::vector<const forms::ControlLayout*> rows;
+// The order the controls are made in, which is their z-order: those that take the focus
+// by their tab indices, as the dialog keyboard walks them; each other row just before
+// the next of those in the layout (a label just before the box it names, as the
+// accessibility layer reads it), or at the end.
+std::vector<const forms::ControlLayout*> InCreationOrder(const forms::FormLayout& layout) {
+    using Rows = std::vector<const forms::ControlLayout*>;
+    std::vector<Rows> groups(1);  // each but the last ends in a row that takes the focus
     for (const auto& row : layout.controls) {
-        auto at = rows.end();
-        while (at != rows.begin() && before(&row, *(at - 1))) --at;
-        rows.insert(at, &row);
+        groups.back().push_back(&row);
+        if (TakesFocus(row.kind)) groups.emplace_back();
     }
+    std::stable_sort(groups.begin(), groups.end() - 1, [](const Rows& a, const Rows& b) {
+        return a.back()->tabIndex < b.back()->tabIndex;
+    });
+    Rows rows;
+    for (const Rows& group : groups) rows.insert(rows.end(), group.begin(), group.end());
     return rows;
-}
-
-// Each row's control identifier, in the order of `rows`.
-std::vector<int> WindowIds(const std::vector<const forms::ControlLayout*>& rows) {
-    int spare = kFirstWindowId;
-    for (const auto* row : rows) spare = std::max(spare, WindowId(row->tabIndex) + 1);
-    std::vector<int> ids;
-    for (const auto* row : rows) {
-        const int byTabIndex = WindowId(row->tabIndex);
-        const bool taken = std::find(ids.begin(), ids.end(), byTabIndex) != ids.end();
-        ids.push_back(row->tabIndex >= 0 && !taken ? byTabIndex : spare++);
-    }
-    return ids;
 }
 }  // namespace
 
@@ -113,9 +97,7 @@ void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
         SetSmallIconAt(dpi_);
         ::SendMessageW(window, WM_SETICON, ICON_BIG,
                        static_cast<LPARAM>(runtime_.ProgramIcon()->Handle()));
-        const auto rows = InTabOrder(layout);
-        const auto ids = WindowIds(rows);
-        for (std::size_t i = 0; i < rows.size(); ++i) CreateControl(*rows[i], ids[i]);
+        for (const forms::ControlLayout* row : InCreationOrder(layout)) CreateControl(*row);
     } catch (...) {
         Unload();
         throw;
@@ -135,10 +117,10 @@ void FormWindow::SetSmallIconAt(int dpi) {
     smallIcon_ = icon;
 }
 
-void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
-    const ControlPlacement placement{Window(), id, dpi_, font_};
+void FormWindow::CreateControl(const forms::ControlLayout& row) {
+    const ControlPlacement placement{Window(), dpi_, font_};
     auto keep = [&](auto& map, auto control) {
-        byId_.emplace_back(id, control.get());
+        byId_.emplace_back(row.id.WindowId(), control.get());
         map.emplace_back(row.id, std::move(control));
     };
     switch (row.kind) {
@@ -155,8 +137,7 @@ void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
             keep(checkBoxes_, std::make_unique<Win32CheckBox>(row, placement));
             break;
         case forms::ControlKind::Timer:
-            timers_.emplace_back(
-                row.id, std::make_unique<Win32Timer>(row, Window(), static_cast<unsigned>(id)));
+            timers_.emplace_back(row.id, std::make_unique<Win32Timer>(row, Window()));
             break;
         case forms::ControlKind::UserControl: {
             const Handle host = FromHandle(Window());

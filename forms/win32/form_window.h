@@ -29,8 +29,8 @@ class UserControlHost;
 
 class FormWindow final : public forms::Form, public WindowBase<FormWindow> {
 public:
-    // Makes the window, hidden, and its controls in tab order, so that the keyboard
-    // walks them in that order.
+    // Makes the window, hidden, and its controls, so that the keyboard walks them by
+    // their tab indices.
     FormWindow(FormsRuntime& runtime, const forms::FormLayout& layout);
     ~FormWindow() override;
     FormWindow(const FormWindow&) = delete;
@@ -68,7 +68,7 @@ private:
     using EventHandler = std::function<void(int eventNumber, forms::EventArgs& args)>;
 
     void CreateWindowAndControls(const forms::FormLayout& layout);
-    void CreateControl(const forms::ControlLayout& row, int id);
+    void CreateControl(const forms::ControlLayout& row);
     // Runs one of the program's event handlers; see the definition for nesting.
     void RunHandler(const std::function<void()>& handler);
     void RaiseUserControlEvent(forms::ControlId control, int eventNumber, forms::EventArgs& args);
