@@ -8,33 +8,20 @@ namespace brenvik {
 
 using form1::Control;
 
-// The window and its tray control, which the window makes from the layout and owns.
-struct LoadedForm1 {
-    std::unique_ptr<forms::Form> form;
-    Tray* tray1 = nullptr;
-};
-
 namespace {
-LoadedForm1 LoadForm1(const Platform& platform, forms::Runtime& runtime) {
-    LoadedForm1 loaded;
-    loaded.form = runtime.LoadForm(
-        Form1Layout(runtime.ProgramIcon(), [&platform, &loaded](forms::UserControlSite& site) {
-            auto tray = std::make_unique<Tray>(platform.shell, platform.ansi, site);
-            loaded.tray1 = tray.get();
-            return tray;
+std::unique_ptr<forms::Form> LoadForm1(const Platform& platform, forms::Runtime& runtime) {
+    return runtime.LoadForm(
+        Form1Layout(runtime.ProgramIcon(), [&platform](forms::UserControlSite& site) {
+            return std::make_unique<Tray>(platform.shell, platform.ansi, site);
         }));
-    return loaded;
 }
 }  // namespace
 
 Form1::Form1(const Platform& platform, forms::Runtime& runtime)
-    : Form1(platform, runtime, LoadForm1(platform, runtime)) {}
-
-Form1::Form1(const Platform& platform, forms::Runtime& runtime, LoadedForm1&& loaded)
     : platform_(platform),
       runtime_(runtime),
-      form_(std::move(loaded.form)),
-      tray1_(*loaded.tray1),
+      form_(LoadForm1(platform, runtime)),
+      tray1_(static_cast<Tray&>(form_->UserControlOf(Control::Tray1))),  // the layout makes a Tray
       Text1(form_->TextBoxOf(Control::Text1)),
       Text2(form_->TextBoxOf(Control::Text2)),
       Check1(form_->CheckBoxOf(Control::Check1)),

@@ -13,7 +13,6 @@
 namespace brenvik {
 
 class Tray;
-struct LoadedForm1;
 
 class Form1 {
 public:
@@ -41,8 +40,6 @@ public:
     const std::u16string& PublishedStatus() const { return LastStatus; }
 
 private:
-    Form1(const Platform& platform, forms::Runtime& runtime, LoadedForm1&& loaded);
-
     const Platform& platform_;
     forms::Runtime& runtime_;
     std::unique_ptr<forms::Form> form_;

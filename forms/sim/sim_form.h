@@ -66,7 +66,7 @@ public:
     forms::PixelRect RectangleOf(forms::ControlId control) const;
     // The user control's site, to drive its window as the shell would.
     forms::UserControlSite& SiteOf(forms::ControlId control);
-    forms::UserControl& UserControlOf(forms::ControlId control);
+    forms::UserControl& UserControlOf(forms::ControlId control) override;
 
 private:
     template <typename T>

@@ -90,15 +90,15 @@ void Win32TextBox::Detach() {
 Win32Label::Win32Label(const forms::ControlLayout& row, const ControlPlacement& placement)
     : ChildControl(L"STATIC", SS_LEFT | SS_NOPREFIX, 0, row, placement) {
     if (!row.autoSize || window_ == nullptr) return;
-    measuring_ = ::CreateCompatibleDC(nullptr);
+    measuring_.reset(::CreateCompatibleDC(nullptr));
     MeasureIn(placement.font);
     FitTo(row.caption);
 }
 
 void Win32Label::MeasureIn(HFONT__* font) {
-    ::SelectObject(measuring_, font);
+    ::SelectObject(measuring_.get(), font);
     TEXTMETRICW metrics{};
-    ::GetTextMetricsW(measuring_, &metrics);  // an empty caption keeps the height of a line
+    ::GetTextMetricsW(measuring_.get(), &metrics);  // an empty caption keeps the height of a line
     lineHeight_ = metrics.tmHeight;
     width_ = -1;  // measured afresh
 }
@@ -114,8 +114,7 @@ Win32Label::~Win32Label() { Detach(); }
 
 void Win32Label::Detach() {
     ChildControl::Detach();
-    if (measuring_ != nullptr) ::DeleteDC(measuring_);
-    measuring_ = nullptr;
+    measuring_.reset();
 }
 
 void Win32Label::SetCaption(const std::u16string& caption) {
@@ -126,7 +125,8 @@ void Win32Label::SetCaption(const std::u16string& caption) {
 void Win32Label::FitTo(const std::u16string& caption) {
     if (measuring_ == nullptr || window_ == nullptr) return;
     SIZE extent{};
-    ::GetTextExtentPoint32W(measuring_, Wide(caption), static_cast<int>(caption.size()), &extent);
+    ::GetTextExtentPoint32W(measuring_.get(), Wide(caption), static_cast<int>(caption.size()),
+                            &extent);
     if (extent.cx == width_) return;
     width_ = extent.cx;
     ::SetWindowPos(window_, nullptr, 0, 0, extent.cx, lineHeight_,

@@ -11,10 +11,7 @@
 
 #include "forms/forms.h"
 #include "forms/pixel_layout.h"
-
-struct HDC__;
-struct HWND__;
-struct HFONT__;
+#include "forms/win32/owned.h"
 
 namespace brenvik::win32 {
 
@@ -90,7 +87,7 @@ private:
     // A label that fits its text takes the size of its caption on one line.
     void FitTo(const std::u16string& caption);
 
-    HDC__* measuring_ = nullptr;  // with the label's font, for a label that fits its text
+    OwnedDc measuring_;  // with the label's font, for a label that fits its text
     int lineHeight_ = 0;
     int width_ = -1;
 };

@@ -93,7 +93,7 @@ void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
             dpi_ = own;
             PlaceFrameAt(dpi_, nullptr);
         }
-        font_ = runtime_.TakeFontAt(dpi_);
+        font_ = runtime_.FontAt(dpi_);
         SetSmallIconAt(dpi_);
         ::SendMessageW(window, WM_SETICON, ICON_BIG,
                        static_cast<LPARAM>(runtime_.ProgramIcon()->Handle()));
@@ -110,15 +110,14 @@ void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
 // The caption's icon is drawn from an image of its own size at the window's DPI, not
 // scaled from another's.
 void FormWindow::SetSmallIconAt(int dpi) {
-    HICON icon = runtime_.SmallIconAt(dpi);
+    OwnedIcon icon = runtime_.SmallIconAt(dpi);
     if (icon == nullptr) return;
-    ::SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    if (smallIcon_ != nullptr) ::DestroyIcon(smallIcon_);
-    smallIcon_ = icon;
+    ::SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
+    smallIcon_ = std::move(icon);
 }
 
 void FormWindow::CreateControl(const forms::ControlLayout& row) {
-    const ControlPlacement placement{Window(), dpi_, font_};
+    const ControlPlacement placement{Window(), dpi_, font_.get()};
     auto keep = [&](auto& map, auto control) {
         byId_.emplace_back(row.id.WindowId(), control.get());
         map.emplace_back(row.id, std::move(control));
@@ -164,6 +163,9 @@ forms::CheckBox& FormWindow::CheckBoxOf(forms::ControlId id) {
     return ControlOf(checkBoxes_, id, "check box");
 }
 forms::Timer& FormWindow::TimerOf(forms::ControlId id) { return ControlOf(timers_, id, "timer"); }
+forms::UserControl& FormWindow::UserControlOf(forms::ControlId id) {
+    return ControlOf(userControls_, id, "user control").Control();
+}
 
 void FormWindow::OnUserControlEvent(forms::ControlId control,
                                     std::function<void(int, forms::EventArgs&)> handler) {
@@ -320,14 +322,13 @@ void FormWindow::PlaceFrameAt(int dpi, const POINT* corner) {
 }
 
 // From the layout's twips, every control, whatever DPI they were at before. The new
-// font is in every control before the old one is released. The user controls are not
+// font is in every control before the old one is freed. The user controls are not
 // shown, and stay as they are.
 void FormWindow::PlaceControlsAt(int dpi) {
-    HFONT font = runtime_.TakeFontAt(dpi);
-    for (auto& [id, control] : byId_) control->PlaceAt(dpi, font);
-    runtime_.ReleaseFontAt(dpi_);
+    OwnedFont font = runtime_.FontAt(dpi);
+    for (auto& [id, control] : byId_) control->PlaceAt(dpi, font.get());
     dpi_ = dpi;
-    font_ = font;
+    font_ = std::move(font);
 }
 
 void FormWindow::OnDpiChanged(int dpi, const RECT* suggested) {
@@ -348,10 +349,8 @@ void FormWindow::OnDestroy() {
 void FormWindow::OnFinalDestroy() {
     for (auto& [id, control] : byId_) control->Detach();
     byId_.clear();
-    if (font_ != nullptr) runtime_.ReleaseFontAt(dpi_);
-    font_ = nullptr;
-    if (smallIcon_ != nullptr) ::DestroyIcon(smallIcon_);
-    smallIcon_ = nullptr;
+    font_.reset();
+    smallIcon_.reset();
     focus_ = nullptr;
     runtime_.FormUnloaded(*this);
 }

@@ -14,11 +14,9 @@
 #include "forms/controls_by_id.h"
 #include "forms/forms.h"
 #include "forms/win32/controls.h"
+#include "forms/win32/owned.h"
 #include "forms/win32/window_base.h"
 
-struct HFONT__;
-struct HICON__;
-struct HWND__;
 struct tagPOINT;
 struct tagRECT;
 
@@ -41,6 +39,7 @@ public:
     forms::CommandButton& ButtonOf(forms::ControlId id) override;
     forms::CheckBox& CheckBoxOf(forms::ControlId id) override;
     forms::Timer& TimerOf(forms::ControlId id) override;
+    forms::UserControl& UserControlOf(forms::ControlId id) override;
     void OnUserControlEvent(
         forms::ControlId control,
         std::function<void(int eventNumber, forms::EventArgs& args)> handler) override;
@@ -92,8 +91,8 @@ private:
     FormsRuntime& runtime_;
     int clientWidth_, clientHeight_;  // twips
     int dpi_;                         // the window's: its layout's pixels are at this DPI
-    HFONT__* font_ = nullptr;         // taken from the runtime at dpi_ while the window lives
-    HICON__* smallIcon_ = nullptr;    // the caption's, made at dpi_, the window's own
+    OwnedFont font_;                  // the controls', at dpi_, while the window lives
+    OwnedIcon smallIcon_;             // the caption's, made at dpi_
     HWND__* focus_ = nullptr;         // the control to focus when the window is next activated
     bool handling_ = false;           // one of the program's handlers is running
     bool closing_ = false;            // Unload has begun: the window answers no other start
