@@ -91,6 +91,7 @@ TEST_F(BrenvikExe, APublicationTheRegistryRefusesShowsNoPreviewAndGoesOutOnceItI
     // Below a volatile profile key the registry refuses a lasting "Custom Msgs" key.
     const std::wstring messages = CustomMessagesKey(kPager.c_str(), L"e2euser");
     const std::wstring user = messages.substr(0, messages.rfind(L'\\'));
+    const std::wstring profiles = user.substr(0, user.rfind(L'\\'));  // made volatile too
     HKEY profile = nullptr;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, user.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
                               KEY_WRITE, nullptr, &profile, nullptr),
@@ -102,7 +103,7 @@ TEST_F(BrenvikExe, APublicationTheRegistryRefusesShowsNoPreviewAndGoesOutOnceItI
     EXPECT_EQ(window.Text(Control::Label4), L"");
 
     // The registry takes it now: the same title goes out, unchanged, with its preview.
-    ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, user.c_str()), ERROR_SUCCESS);
+    ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, profiles.c_str()), ERROR_SUCCESS);
     ASSERT_TRUE(WaitForPublications(1));
     EXPECT_EQ(Published()[0].status, "Song");
     EXPECT_TRUE(WaitFor([&] { return window.Text(Control::Label4) == L"Preview: Song"; }));
