@@ -1,11 +1,10 @@
-// Form1's layout as every build reads it: what each control says at start, where the
-// preview line sits, and the order in which Tab walks the controls that take the focus.
+// Form1's layout as every build reads it: what each control says at start and where the
+// preview line sits.
 #include "app/form1_layout.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string_view>
-#include <vector>
 
 #include "app/form1_controls.h"
 
@@ -52,23 +51,6 @@ TEST(Form1Layout, EachControlStartsWithItsCaptionAndThePreviewSitsUnderThePrefix
     EXPECT_EQ(preview->place.left, 345);
     EXPECT_EQ(preview->place.top, 690);
     EXPECT_TRUE(preview->autoSize);
-}
-
-TEST(Form1Layout, TabWalksTheControlsThatTakeTheFocusInOrder) {
-    const forms::FormLayout layout = Form1Layout(nullptr, {});
-    std::vector<const forms::ControlLayout*> focusable;
-    for (const auto& row : layout.controls) {
-        const bool takesFocus = row.kind == forms::ControlKind::TextBox ||
-                                row.kind == forms::ControlKind::CommandButton ||
-                                row.kind == forms::ControlKind::CheckBox;
-        if (takesFocus) focusable.push_back(&row);
-    }
-    std::ranges::sort(focusable, {}, &forms::ControlLayout::tabIndex);
-    std::vector<forms::ControlId> order;
-    for (const auto* row : focusable) order.push_back(row->id);
-    EXPECT_EQ(order,
-              (std::vector<forms::ControlId>{Control::Text1, Control::Command1, Control::Command3,
-                                             Control::Text2, Control::Command2, Control::Check1}));
 }
 
 }  // namespace

@@ -57,12 +57,10 @@ std::vector<std::wstring> KeysUnderMaker() {
 // The keys that publishing for one user leaves under the maker's key: the user's
 // custom messages key and each key above it.
 std::vector<std::wstring> ProfileKeys(const std::wstring& user) {
-    const std::wstring profile = CustomMessagesKey(kPager.c_str(), user).substr(kMaker.size());
     std::vector<std::wstring> keys;
-    for (auto at = profile.find(L'\\', 1); at != std::wstring::npos;
-         at = profile.find(L'\\', at + 1))
-        keys.push_back(profile.substr(0, at));
-    keys.push_back(profile);
+    for (std::wstring key = CustomMessagesKey(kPager.c_str(), user); key.size() > kMaker.size();
+         key.resize(key.rfind(L'\\')))
+        keys.insert(keys.begin(), key.substr(kMaker.size()));
     return keys;
 }
 
