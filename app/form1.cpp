@@ -9,13 +9,10 @@ namespace brenvik {
 using form1::Control;
 
 namespace {
-std::unique_ptr<forms::Form> LoadForm1(const Platform& platform, forms::Runtime& runtime,
-                                       Tray*& tray1) {
+std::unique_ptr<forms::Form> LoadForm1(const Platform& platform, forms::Runtime& runtime) {
     return runtime.LoadForm(
-        Form1Layout(runtime.ProgramIcon(), [&platform, &tray1](forms::UserControlSite& site) {
-            auto tray = std::make_unique<Tray>(platform.shell, platform.ansi, site);
-            tray1 = tray.get();
-            return tray;
+        Form1Layout(runtime.ProgramIcon(), [&platform](forms::UserControlSite& site) {
+            return std::make_unique<Tray>(platform.shell, platform.ansi, site);
         }));
 }
 }  // namespace
@@ -23,7 +20,8 @@ std::unique_ptr<forms::Form> LoadForm1(const Platform& platform, forms::Runtime&
 Form1::Form1(const Platform& platform, forms::Runtime& runtime)
     : platform_(platform),
       runtime_(runtime),
-      form_(LoadForm1(platform, runtime, tray1_)),
+      form_(LoadForm1(platform, runtime)),
+      tray1_(static_cast<Tray&>(form_->UserControlOf(Control::Tray1))),  // the layout makes a Tray
       Text1(form_->TextBoxOf(Control::Text1)),
       Text2(form_->TextBoxOf(Control::Text2)),
       Check1(form_->CheckBoxOf(Control::Check1)),
@@ -53,8 +51,8 @@ void Form1::LoadAndShow() {
 }
 
 void Form1::Form_Load() {
-    tray1_->SetVisible(false);
-    tray1_->SetToolTip(u"Dobel klik untuk menampilkan window");
+    tray1_.SetVisible(false);
+    tray1_.SetToolTip(u"Dobel klik untuk menampilkan window");
     LastStatus = u"";
     Timer1_Timer();  // the current title goes out once at start-up, with the refresh off
     Running = false;
@@ -63,29 +61,29 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command3_Click() {
-    tray1_->SetVisible(true);
+    tray1_.SetVisible(true);
     // Hide only behind an icon that is really there: a window hidden with no icon
     // could never be brought back. Withdrawing the request lets the next click retry.
-    if (tray1_->IconShown()) {
+    if (tray1_.IconShown()) {
         form_->Hide();
     } else {
-        tray1_->SetVisible(false);
+        tray1_.SetVisible(false);
     }
 }
 
 void Form1::Tray1_DblClick() {
     form_->Show();
-    tray1_->SetVisible(false);
+    tray1_.SetVisible(false);
 }
 
 void Form1::Form_ShellRestarted() {
     // A window in the tray whose icon the new shell refused could never be brought
     // back: it comes back at once, as a double click on the icon would bring it.
-    if (tray1_->Visible() && !tray1_->IconShown()) Tray1_DblClick();
+    if (tray1_.Visible() && !tray1_.IconShown()) Tray1_DblClick();
 }
 
 void Form1::Command2_Click() {
-    tray1_->SetVisible(false);
+    tray1_.SetVisible(false);
     form_->Unload();
     runtime_.End();
 }

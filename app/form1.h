@@ -42,8 +42,8 @@ public:
 private:
     const Platform& platform_;
     forms::Runtime& runtime_;
-    Tray* tray1_ = nullptr;  // made and owned by the window, from the layout
     std::unique_ptr<forms::Form> form_;
+    Tray& tray1_;  // made and owned by the window, from the layout
     forms::TextBox& Text1;
     forms::TextBox& Text2;
     forms::CheckBox& Check1;

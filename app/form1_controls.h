@@ -1,31 +1,27 @@
 #pragma once
-// Form1's controls, and their window identifiers: what the window lays out, what Form1
-// gets each control by (its identity), and what other programs (the end-to-end tests,
-// brenvik_remote) find them by. The controls that take part in the tab order come first, in it.
-#include "forms/control_id.h"
-
+// Form1's controls. Each one's value is at once its identity, what Form1 gets it by,
+// and its window identifier, what other programs (the end-to-end tests, brenvik_remote)
+// find its window by: written here once, so that a control added later moves no other.
+// All are clear of IDOK and IDCANCEL, which the dialog keyboard sends for Enter and
+// Escape, so that no button is the default or the cancel button.
 namespace brenvik::form1 {
 
 enum class Control : int {
-    Text1,
-    Command1,
-    Command3,
-    Label1,
-    Label2,
-    Text2,
-    Label3,
-    Label4,
-    Command2,
-    Check1,
-    Label5,
-    // No tab index: the timer is no window, and the tray control's window is hidden.
-    Timer1,
-    Tray1,
+    Text1 = 100,
+    Command1 = 101,
+    Command3 = 102,
+    Label1 = 103,
+    Label2 = 104,
+    Text2 = 105,
+    Label3 = 106,
+    Label4 = 107,
+    Command2 = 108,
+    Check1 = 109,
+    Label5 = 110,
+    Timer1 = 111,  // the timer's identifier
+    Tray1 = 112,
 };
 
-constexpr int TabIndex(Control control) {
-    return control < Control::Timer1 ? static_cast<int>(control) : -1;
-}
-constexpr int WindowId(Control control) { return forms::WindowId(TabIndex(control)); }
+constexpr int WindowId(Control control) { return static_cast<int>(control); }
 
 }  // namespace brenvik::form1

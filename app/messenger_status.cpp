@@ -1,14 +1,14 @@
 #include "app/messenger_status.h"
 
+#include "app/other_programs.h"
 #include "app/value_write_watch.h"
 #include "registry/reg_routine.h"
 
 namespace brenvik {
 
 namespace {
-constexpr char16_t kPagerKey[] = u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager";
-constexpr char kMessengerWindowClass[] = "YahooBuddyMain";
-constexpr std::uint32_t kCustomMessageCommand = 392;
+using namespace other_programs;
+constexpr const char16_t* kPagerKey = kPagerKeyPath<char16_t>;
 
 // A user ID names a profile unless its read failed ("Error"), gave nothing, or gave a
 // name that would lead out of the profiles key.
@@ -21,20 +21,20 @@ bool MessengerStatus::Publish(const std::u16string& text, bool invisible) {
     // The accessor reports no failed write; the watch sees Windows' answer to each one.
     ValueWriteWatch watch(registry_.registry);
     registry::RegRoutine accessor({watch, registry_.ansi, registry_.messageBox});
-    std::u16string entry = u"Yahoo! User ID";
+    std::u16string entry(kUserIdValue<char16_t>);
     const std::u16string userId = registry::AsText(accessor.GetStringValue(kPagerKey, entry));
     // Without a user there is no profile to write to, and nothing has been written.
     if (!NamesAProfile(userId)) return false;
 
-    const std::u16string profileKey = kPagerKey + (u"\\profiles\\" + userId) + u"\\Custom Msgs";
+    const std::u16string profileKey = CustomMessagesKey(kPagerKey, userId);
     // From the first write on, the registry may hold values that were never announced,
     // until a publication finishes.
     owed_ = true;
     int writesMeant = 0;
-    entry = u"5";
+    entry = kStatusValue<char16_t>;
     accessor.SetStringValue(profileKey, entry, text);
     ++writesMeant;
-    entry = u"5_DND";
+    entry = kInvisibleValue<char16_t>;
     accessor.SetDWORDValue(profileKey, entry, invisible ? 1 : 0);
     ++writesMeant;
     // A value that the registry refused is not announced.
@@ -43,9 +43,8 @@ bool MessengerStatus::Publish(const std::u16string& text, bool invisible) {
     // Posted, not sent: the messenger is not waited for. With no messenger there is no one
     // to tell (a post to window 0 would land in our own queue). A post that Windows refuses
     // (the messenger runs elevated, or its queue is full) told no one.
-    const Handle messenger = windows_.FindWindowA(kMessengerWindowClass, nullptr);
-    if (messenger != 0 &&
-        !windows_.PostMessageA(messenger, win::kWmCommand, kCustomMessageCommand, 0))
+    const Handle messenger = windows_.FindWindowA(kMessengerWindowClass<>, nullptr);
+    if (messenger != 0 && !windows_.PostMessageA(messenger, win::kWmCommand, kReadStatusCommand, 0))
         return false;
     owed_ = false;
     return true;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/other_programs.h"
+
 namespace brenvik {
 
 namespace {
@@ -10,7 +12,7 @@ using TitleBuffer = std::array<char, NowPlaying::kTitleBytes + 1>;
 // The title bytes before the first NUL, or none when the player isn't running or the
 // read failed. The buffer starts as spaces, so a read that writes nothing leaves no NUL.
 std::string_view ReadTitle(PlayerWindowApi& windows, TitleBuffer& buffer) {
-    const Handle player = windows.FindWindowA("Winamp v1.x", nullptr);
+    const Handle player = windows.FindWindowA(other_programs::kPlayerWindowClass<>, nullptr);
     if (player == 0) return {};
     buffer.fill(' ');
     windows.GetWindowTextA(

@@ -3,6 +3,7 @@
 // a messenger user "user1" in the registry, the player and the messenger running.
 #include <string>
 
+#include "app/other_programs.h"
 #include "platform/platform.h"
 #include "platform/sim/iconv_codec.h"
 #include "platform/sim/sim_win_api.h"
@@ -18,9 +19,9 @@ public:
 struct BenchPlatform {
     BenchPlatform() {
         Handle pager = 0;
-        api.registry.RegCreateKeyA(win::kHkeyCurrentUser, "Software\\Yahoo\\pager", &pager);
+        api.registry.RegCreateKeyA(win::kHkeyCurrentUser, other_programs::kPagerSubKey<>, &pager);
         const std::string user = "user1";
-        api.registry.RegSetValueExA(pager, "Yahoo! User ID", 0, win::kRegSz,
+        api.registry.RegSetValueExA(pager, other_programs::kUserIdValue<>, 0, win::kRegSz,
                                     reinterpret_cast<const std::uint8_t*>(user.c_str()),
                                     static_cast<std::uint32_t>(user.size() + 1));
         api.registry.RegCloseKey(pager);

@@ -3,6 +3,7 @@
 // as SetBrenvik does.
 #include <benchmark/benchmark.h>
 
+#include "app/other_programs.h"
 #include "bench/allocation_counter.h"
 #include "bench/bench_platform.h"
 #include "registry/reg_routine.h"
@@ -15,7 +16,7 @@ void ReadUserId(benchmark::State& state, const std::u16string& path) {
     const std::size_t news = NewCount(), calls = on.api.registry.CallCount();
     for (auto _ : state) {
         registry::RegRoutine accessor({on.api.registry, on.ansi, on.messageBox});
-        std::u16string entry = u"Yahoo! User ID";
+        std::u16string entry(other_programs::kUserIdValue<char16_t>);
         benchmark::DoNotOptimize(accessor.GetStringValue(path, entry));
     }
     state.counters["new/op"] =
@@ -25,17 +26,19 @@ void ReadUserId(benchmark::State& state, const std::u16string& path) {
 }
 
 void BM_ReadOnRefusedPath(benchmark::State& state) {
-    ReadUserId(state, u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\");
+    ReadUserId(state, std::u16string(other_programs::kPagerKeyPath<char16_t>) + u"\\");
 }
 BENCHMARK(BM_ReadOnRefusedPath);
 
 void BM_ReadOnUnknownRoot(benchmark::State& state) {
-    ReadUserId(state, u"HKEY_CURRENT_USEr\\Software\\Yahoo\\pager");
+    std::u16string path(other_programs::kPagerKeyPath<char16_t>);
+    path[sizeof "HKEY_CURRENT_USE" - 1] = u'r';
+    ReadUserId(state, path);
 }
 BENCHMARK(BM_ReadOnUnknownRoot);
 
 void BM_ReadOnValidPath(benchmark::State& state) {
-    ReadUserId(state, u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager");
+    ReadUserId(state, std::u16string(other_programs::kPagerKeyPath<char16_t>));
 }
 BENCHMARK(BM_ReadOnValidPath);
 

@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "app/form1_controls.h"
+#include "app/other_programs.h"
 #include "bench/allocation_counter.h"
 #include "bench/bench_platform.h"
 #include "forms/sim/sim_form.h"
@@ -21,8 +22,8 @@ constexpr char kTitleB[] = "13. Some Artist - Another Song - Winamp";
 
 struct RunningForm1 {
     RunningForm1() {
-        player = on.api.windows.Create("Winamp v1.x", kTitleA);
-        on.api.windows.Create("YahooBuddyMain", "");
+        player = on.api.windows.Create(other_programs::kPlayerWindowClass<>, kTitleA);
+        on.api.windows.Create(other_programs::kMessengerWindowClass<>, "");
         runtime.LoadedForm().TextBoxOf(Control::Text1).SetText(kPrefix);
         form.LoadAndShow();  // publishes the first title
     }

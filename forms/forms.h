@@ -95,6 +95,7 @@ public:
     virtual CommandButton& ButtonOf(ControlId id) = 0;
     virtual CheckBox& CheckBoxOf(ControlId id) = 0;
     virtual Timer& TimerOf(ControlId id) = 0;
+    virtual UserControl& UserControlOf(ControlId id) = 0;
     // The host's handler of a user control's events, by event number.
     virtual void OnUserControlEvent(
         ControlId control, std::function<void(int eventNumber, EventArgs& args)> handler) = 0;

@@ -1,6 +1,7 @@
 // Any title of the player's window, in a single- or double-byte code page: the
 // capture is the title up to its first NUL, at most 259 bytes, converted back.
 #include "app/now_playing.h"
+#include "app/other_programs.h"
 #include "fuzz/fuzz_target.h"
 #include "fuzz/fuzz_text.h"
 #include "platform/sim/iconv_codec.h"
@@ -17,7 +18,7 @@ void TestOneInput(FuzzedDataProvider& input) {
 
     sim::SimWinApi api;
     api.windows.Create("Other class", "not this one");
-    if (playing) api.windows.Create("Winamp v1.x", title);
+    if (playing) api.windows.Create(other_programs::kPlayerWindowClass<>, title);
     NowPlaying nowPlaying;
     const std::u16string captured = nowPlaying.Capture(api.windows, ansi);
 

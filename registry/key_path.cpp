@@ -34,7 +34,7 @@ std::int32_t RegRoutine::GetMainKeyHandle(const std::u16string& MainKeyName) con
 void RegRoutine::SplitKeyPath(std::u16string& path, std::int32_t& root) {
     const std::size_t separator = path.find(kSeparator);
     if (!path.starts_with(kRootPrefix) || path.ends_with(kSeparator)) {
-        platform_.messageBox.Show(u"Incorrect Format:\n\n" + path);
+        access_.messageBox.Show(u"Incorrect Format:\n\n" + path);
         root = 0;
         return;
     }

@@ -23,35 +23,35 @@ const std::uint8_t* Bytes(const std::string& buffer) {
 }  // namespace
 
 bool RegRoutine::OpenKey(const std::u16string& subKey, std::uint32_t access) {
-    const std::string name = platform_.ansi.ToAnsi(subKey);
-    LastCode = platform_.registry.RegOpenKeyExA(Root(), name.c_str(), 0, access, &KeyHandle);
+    const std::string name = access_.ansi.ToAnsi(subKey);
+    LastCode = access_.registry.RegOpenKeyExA(Root(), name.c_str(), 0, access, &KeyHandle);
     return LastCode == win::kErrorSuccess;
 }
 
 bool RegRoutine::OpenOrCreateKey(const std::u16string& subKey) {
     if (OpenKey(subKey, win::kKeyWrite)) return true;
-    const std::string name = platform_.ansi.ToAnsi(subKey);
-    LastCode = platform_.registry.RegCreateKeyA(Root(), name.c_str(), &KeyHandle);
+    const std::string name = access_.ansi.ToAnsi(subKey);
+    LastCode = access_.registry.RegCreateKeyA(Root(), name.c_str(), &KeyHandle);
     return LastCode == win::kErrorSuccess;
 }
 
 // A failed close is not reported: the operation's result stands either way.
-void RegRoutine::CloseKey() { LastCode = platform_.registry.RegCloseKey(KeyHandle); }
+void RegRoutine::CloseKey() { LastCode = access_.registry.RegCloseKey(KeyHandle); }
 
 bool RegRoutine::QueryValue(std::u16string& Entry, std::uint32_t& type, std::uint8_t* data,
                             std::uint32_t& size) {
-    const std::string name = platform_.ansi.ToAnsi(Entry);
+    const std::string name = access_.ansi.ToAnsi(Entry);
     LastCode =
-        platform_.registry.RegQueryValueExA(KeyHandle, name.c_str(), nullptr, &type, data, &size);
-    Entry = platform_.ansi.FromAnsi(name);
+        access_.registry.RegQueryValueExA(KeyHandle, name.c_str(), nullptr, &type, data, &size);
+    Entry = access_.ansi.FromAnsi(name);
     return LastCode == win::kErrorSuccess;
 }
 
 void RegRoutine::SetValue(std::u16string& Entry, std::uint32_t type, const std::uint8_t* data,
                           std::uint32_t size) {
-    const std::string name = platform_.ansi.ToAnsi(Entry);
-    LastCode = platform_.registry.RegSetValueExA(KeyHandle, name.c_str(), 0, type, data, size);
-    Entry = platform_.ansi.FromAnsi(name);
+    const std::string name = access_.ansi.ToAnsi(Entry);
+    LastCode = access_.registry.RegSetValueExA(KeyHandle, name.c_str(), 0, type, data, size);
+    Entry = access_.ansi.FromAnsi(name);
 }
 
 AccessorResult RegRoutine::SetDWORDValue(std::u16string SubKey, std::u16string& Entry,
@@ -86,7 +86,7 @@ AccessorResult RegRoutine::SetBinaryValue(std::u16string SubKey, std::u16string&
     if (RootHandle == 0 || !OpenOrCreateKey(SubKey)) return {};
     // Every byte of each character's ANSI code goes in, so that a double-byte
     // character reads back as itself; an empty text is an empty value.
-    const std::string bytes = platform_.ansi.ToAnsi(Value);
+    const std::string bytes = access_.ansi.ToAnsi(Value);
     BinaryLength = static_cast<std::int32_t>(bytes.size());
     BinaryBytes.assign(bytes.begin(), bytes.end());
     SetValue(Entry, win::kRegBinary, BinaryBytes.data(), static_cast<std::uint32_t>(BinaryLength));
@@ -111,11 +111,11 @@ AccessorResult RegRoutine::GetBinaryValue(std::u16string SubKey, std::u16string&
     ReadSize = static_cast<std::int32_t>(size);
 
     TextBuffer.assign(size, u' ');
-    std::string buffer = platform_.ansi.ToAnsi(TextBuffer);
+    std::string buffer = access_.ansi.ToAnsi(TextBuffer);
     type = win::kRegBinary;
     const bool read = QueryValue(Entry, type, Bytes(buffer), size);
     ReadSize = static_cast<std::int32_t>(size);
-    TextBuffer = platform_.ansi.FromAnsi(buffer);
+    TextBuffer = access_.ansi.FromAnsi(buffer);
     CloseKey();
     if (!read) return kError;
     return TextBuffer;
@@ -124,8 +124,8 @@ AccessorResult RegRoutine::GetBinaryValue(std::u16string SubKey, std::u16string&
 AccessorResult RegRoutine::DeleteKey(std::u16string Keyname) {
     SplitKeyPath(Keyname, RootHandle);
     if (RootHandle == 0 || !OpenKey(Keyname, win::kKeyWrite)) return {};
-    const std::string name = platform_.ansi.ToAnsi(Keyname);
-    LastCode = platform_.registry.RegDeleteKeyA(Root(), name.c_str());
+    const std::string name = access_.ansi.ToAnsi(Keyname);
+    LastCode = access_.registry.RegDeleteKeyA(Root(), name.c_str());
     CloseKey();
     return {};
 }
@@ -137,10 +137,10 @@ AccessorResult RegRoutine::GetStringValue(std::u16string SubKey, std::u16string&
     TextBuffer.assign(kStringBufferLength, u' ');
     std::uint32_t size = kStringBufferLength;
     std::uint32_t type = win::kRegSz;  // any type is read; the one reported is not examined
-    std::string buffer = platform_.ansi.ToAnsi(TextBuffer);
+    std::string buffer = access_.ansi.ToAnsi(TextBuffer);
     const bool read = QueryValue(Entry, type, Bytes(buffer), size);
     ReadSize = static_cast<std::int32_t>(size);
-    TextBuffer = platform_.ansi.FromAnsi(buffer);
+    TextBuffer = access_.ansi.FromAnsi(buffer);
     CloseKey();
     if (!read) return kError;
 
@@ -156,8 +156,8 @@ AccessorResult RegRoutine::GetStringValue(std::u16string SubKey, std::u16string&
 AccessorResult RegRoutine::CreateKey(std::u16string SubKey) {
     SplitKeyPath(SubKey, RootHandle);
     if (RootHandle == 0) return {};
-    const std::string name = platform_.ansi.ToAnsi(SubKey);
-    LastCode = platform_.registry.RegCreateKeyA(Root(), name.c_str(), &KeyHandle);
+    const std::string name = access_.ansi.ToAnsi(SubKey);
+    LastCode = access_.registry.RegCreateKeyA(Root(), name.c_str(), &KeyHandle);
     if (LastCode == win::kErrorSuccess) CloseKey();
     return {};
 }
@@ -168,7 +168,7 @@ AccessorResult RegRoutine::SetStringValue(std::u16string SubKey, std::u16string&
     if (RootHandle == 0 || !OpenOrCreateKey(SubKey)) return {};
     // The size is that of the text's bytes, without the NUL that follows them in
     // memory. Counting characters instead would cut a double-byte text short.
-    const std::string data = platform_.ansi.ToAnsi(Value);
+    const std::string data = access_.ansi.ToAnsi(Value);
     SetValue(Entry, win::kRegSz, Bytes(data), static_cast<std::uint32_t>(data.size()));
     CloseKey();
     return {};

@@ -24,7 +24,7 @@ struct RegistryAccess {
 
 class RegRoutine {
 public:
-    explicit RegRoutine(const RegistryAccess& platform) : platform_(platform) {}
+    explicit RegRoutine(const RegistryAccess& access) : access_(access) {}
 
     // The reads return the value, or "Error" when the key or the value can't be
     // read; every operation returns empty when its key path is refused or names no
@@ -62,7 +62,7 @@ private:
                   std::uint32_t size);
     Handle Root() const { return static_cast<Handle>(RootHandle); }
 
-    RegistryAccess platform_;
+    RegistryAccess access_;
     Handle KeyHandle = 0;
     std::int32_t RootHandle = 0;
     LResult LastCode = 0;

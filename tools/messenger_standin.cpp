@@ -12,12 +12,13 @@
 // writes that value first. The log file is made (empty) at start.
 #include <cstdint>
 
+#include "app/other_programs.h"
 #include "standin.h"
 
 namespace {
 
-constexpr WORD kCustomStatusCommand = 392;
-constexpr wchar_t kPagerKey[] = L"Software\\Yahoo\\pager";
+using namespace brenvik::other_programs;
+constexpr const wchar_t* kPagerKey = kPagerSubKey<wchar_t>;
 constexpr wchar_t kMissing[] = L"(missing)";
 
 std::wstring g_logPath;
@@ -72,11 +73,10 @@ void Append(const std::string& bytes) {
 }
 
 void LogCustomStatus() {
-    const std::wstring user = ReadString(kPagerKey, L"Yahoo! User ID");
-    const std::wstring profile =
-        std::wstring(kPagerKey) + L"\\profiles\\" + user + L"\\Custom Msgs";
-    const std::wstring dnd = ReadDword(profile, L"5_DND");
-    const std::wstring text = ReadString(profile, L"5");
+    const std::wstring user = ReadString(kPagerKey, kUserIdValue<wchar_t>);
+    const std::wstring profile = CustomMessagesKey(kPagerKey, user);
+    const std::wstring dnd = ReadDword(profile, kInvisibleValue<wchar_t>);
+    const std::wstring text = ReadString(profile, kStatusValue<wchar_t>);
     g_lastLine = dnd + L"\t" + text;
     ++g_commands;
     Append(std::to_string(MillisecondsSince1970()) + "\t" + standin::ToUtf8(g_lastLine) + "\n");
@@ -87,7 +87,8 @@ void WriteUserId(const std::wstring& user) {
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kPagerKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
                         nullptr) != ERROR_SUCCESS)
         return;
-    RegSetValueExW(key, L"Yahoo! User ID", 0, REG_SZ, reinterpret_cast<const BYTE*>(user.c_str()),
+    RegSetValueExW(key, kUserIdValue<wchar_t>, 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(user.c_str()),
                    static_cast<DWORD>((user.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
 }
@@ -97,7 +98,7 @@ void WriteUserId(const std::wstring& user) {
 std::optional<LRESULT> standin::Handle(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_COMMAND:
-            if (LOWORD(wParam) == kCustomStatusCommand && HIWORD(wParam) == 0) {
+            if (LOWORD(wParam) == kReadStatusCommand && HIWORD(wParam) == 0) {
                 LogCustomStatus();
                 InvalidateRect(window, nullptr, TRUE);
             }
@@ -122,6 +123,8 @@ std::optional<int> standin::Start(std::vector<std::wstring> arguments) {
     }
     if (!user.empty()) WriteUserId(user);
     Append("");
-    if (standin::MakeWindow(L"YahooBuddyMain", L"Yahoo! Messenger", 420, 110) == nullptr) return 1;
+    if (standin::MakeWindow(kMessengerWindowClass<wchar_t>, L"Yahoo! Messenger", 420, 110) ==
+        nullptr)
+        return 1;
     return std::nullopt;
 }

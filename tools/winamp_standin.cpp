@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/other_programs.h"
 #include "standin.h"
 
 namespace {
@@ -75,8 +76,8 @@ std::optional<int> standin::Start(std::vector<std::wstring> arguments) {
     g_titleFile = standin::TakeOption(arguments, L"--title-file");
     g_titles = arguments;
 
-    HWND window =
-        standin::MakeWindow(L"Winamp v1.x", g_titles.empty() ? L"" : g_titles.front(), 420, 110);
+    HWND window = standin::MakeWindow(brenvik::other_programs::kPlayerWindowClass<wchar_t>,
+                                      g_titles.empty() ? L"" : g_titles.front(), 420, 110);
     if (window == nullptr) return 1;
     const int ms = interval.empty() ? 0 : _wtoi(interval.c_str());
     if (g_titles.size() > 1 && ms > 0)

@@ -2,10 +2,14 @@
 
 #include <cstdint>
 
+#include "app/other_programs.h"
+
 namespace brenvik::winbench {
 
+using namespace other_programs;
+
 void ReadPlayerTitle(win32::Win32Api& api, char (&title)[260]) {
-    const Handle player = api.FindWindowA("Winamp v1.x", nullptr);
+    const Handle player = api.FindWindowA(kPlayerWindowClass<>, nullptr);
     (void)api.GetWindowTextA(player, title, sizeof title);
 }
 
@@ -14,22 +18,25 @@ void PublishDirectly(win32::Win32Api& api, std::string_view status) {
     std::uint8_t userId[255];
     std::uint32_t type = win::kRegSz, size = sizeof userId;
     (void)api.RegOpenKeyExA(win::kHkeyCurrentUser, kPagerKey, 0, win::kKeyRead, &key);
-    (void)api.RegQueryValueExA(key, "Yahoo! User ID", nullptr, &type, userId, &size);
+    (void)api.RegQueryValueExA(key, kUserIdValue<>, nullptr, &type, userId, &size);
     (void)api.RegCloseKey(key);
 
-    (void)api.RegOpenKeyExA(win::kHkeyCurrentUser, kCustomMessagesKey, 0, win::kKeyWrite, &key);
-    (void)api.RegSetValueExA(key, "5", 0, win::kRegSz,
+    (void)api.RegOpenKeyExA(win::kHkeyCurrentUser, kCustomMessagesKey.c_str(), 0, win::kKeyWrite,
+                            &key);
+    (void)api.RegSetValueExA(key, kStatusValue<>, 0, win::kRegSz,
                              reinterpret_cast<const std::uint8_t*>(status.data()),
                              static_cast<std::uint32_t>(status.size()));
     (void)api.RegCloseKey(key);
 
     const std::uint8_t invisible[4] = {1, 0, 0, 0};
-    (void)api.RegOpenKeyExA(win::kHkeyCurrentUser, kCustomMessagesKey, 0, win::kKeyWrite, &key);
-    (void)api.RegSetValueExA(key, "5_DND", 0, win::kRegDword, invisible, sizeof invisible);
+    (void)api.RegOpenKeyExA(win::kHkeyCurrentUser, kCustomMessagesKey.c_str(), 0, win::kKeyWrite,
+                            &key);
+    (void)api.RegSetValueExA(key, kInvisibleValue<>, 0, win::kRegDword, invisible,
+                             sizeof invisible);
     (void)api.RegCloseKey(key);
 
-    const Handle messenger = api.FindWindowA("YahooBuddyMain", nullptr);
-    (void)api.PostMessageA(messenger, win::kWmCommand, 392, 0);
+    const Handle messenger = api.FindWindowA(kMessengerWindowClass<>, nullptr);
+    (void)api.PostMessageA(messenger, win::kWmCommand, kReadStatusCommand, 0);
 }
 
 }  // namespace brenvik::winbench

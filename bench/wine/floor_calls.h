@@ -1,8 +1,10 @@
 #pragma once
 // The floors the program's ticks are measured against: the Windows calls a tick
 // can't do without, made directly through the real functions.
+#include <string>
 #include <string_view>
 
+#include "app/other_programs.h"
 #include "forms/forms.h"
 #include "platform/win32/win32_api.h"
 
@@ -12,8 +14,8 @@ struct HWND__;
 namespace brenvik::winbench {
 
 constexpr char kUserId[] = "benchuser";
-constexpr char kPagerKey[] = "Software\\Yahoo\\pager";
-constexpr char kCustomMessagesKey[] = "Software\\Yahoo\\pager\\profiles\\benchuser\\Custom Msgs";
+constexpr const char* kPagerKey = other_programs::kPagerSubKey<>;
+inline const std::string kCustomMessagesKey = other_programs::CustomMessagesKey(kPagerKey, kUserId);
 
 // What an unchanged tick needs: find the player and read its title.
 void ReadPlayerTitle(win32::Win32Api& api, char (&title)[260]);

@@ -13,6 +13,7 @@
 
 #include "app/form1_controls.h"
 #include "app/form1_layout.h"
+#include "app/other_programs.h"
 #include "bench/wine/report.h"
 #include "bench/wine/running_form1.h"
 #include "registry/reg_routine.h"
@@ -28,17 +29,18 @@ constexpr int kRounds = 21;
 constexpr wchar_t kTitle[] = L"12. Some Artist - A Song Title - Winamp";
 constexpr const wchar_t* kPrefixes[] = {L"Listening to: ", L"Now playing: "};
 
-// A window of class "YahooBuddyMain" that counts the custom status commands it gets.
+// A window of the messenger's class that counts the custom status commands it gets.
 class MessengerWindow {
 public:
     MessengerWindow() {
         WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = Procedure;
         windowClass.hInstance = ::GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"YahooBuddyMain";
+        windowClass.lpszClassName = other_programs::kMessengerWindowClass<wchar_t>;
         ::RegisterClassW(&windowClass);
-        window_ = ::CreateWindowExW(0, L"YahooBuddyMain", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                                    nullptr, nullptr, windowClass.hInstance, nullptr);
+        window_ = ::CreateWindowExW(0, other_programs::kMessengerWindowClass<wchar_t>, L"",
+                                    WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                    windowClass.hInstance, nullptr);
         if (window_ == nullptr) throw std::runtime_error("can't make the messenger's window");
     }
     ~MessengerWindow() { ::DestroyWindow(window_); }
@@ -49,7 +51,7 @@ public:
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_COMMAND && wParam == 392) ++commands_;
+        if (message == WM_COMMAND && wParam == other_programs::kReadStatusCommand) ++commands_;
         return ::DefWindowProcW(window, message, wParam, lParam);
     }
     static inline long commands_ = 0;
@@ -135,8 +137,8 @@ int Run() {
     // preview, Label4 on a second form of Form1's layout, among the same siblings.
     const std::u16string statuses16[] = {std::u16string(statuses[0].begin(), statuses[0].end()),
                                          std::u16string(statuses[1].begin(), statuses[1].end())};
-    const std::u16string profileKey =
-        u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\profiles\\benchuser\\Custom Msgs";
+    using namespace other_programs;
+    const std::u16string profileKey = CustomMessagesKey(kPagerKeyPath<char16_t>, u"benchuser");
     const auto registryWork = [&] {
         double nanoseconds = 0;
         for (int i = 0; i < kIterations; ++i) {
@@ -144,11 +146,11 @@ int Run() {
                 const Platform& services = running.Services();
                 registry::RegRoutine accessor(
                     {services.registry, services.ansi, services.messageBox});
-                std::u16string entry = u"Yahoo! User ID";
-                (void)accessor.GetStringValue(u"HKEY_CURRENT_USER\\Software\\Yahoo\\pager", entry);
-                entry = u"5";
+                std::u16string entry(kUserIdValue<char16_t>);
+                (void)accessor.GetStringValue(kPagerKeyPath<char16_t>, entry);
+                entry = kStatusValue<char16_t>;
                 (void)accessor.SetStringValue(profileKey, entry, statuses16[i % 2]);
-                entry = u"5_DND";
+                entry = kInvisibleValue<char16_t>;
                 (void)accessor.SetDWORDValue(profileKey, entry, 1);
             });
         }

@@ -4,6 +4,7 @@
 
 #include "app/form1_controls.h"
 #include "app/form1_identity.h"
+#include "app/other_programs.h"
 #include "bench/wine/visible_window.h"
 
 namespace brenvik::winbench {
@@ -32,20 +33,21 @@ HWND OwnWindowOfClass(const wchar_t* windowClass) {
 }  // namespace
 
 MessengerUser::MessengerUser() {
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Yahoo");
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, kPagerKey);
     HKEY pager = nullptr;
     if (::RegCreateKeyA(HKEY_CURRENT_USER, kPagerKey, &pager) != ERROR_SUCCESS)
         throw std::runtime_error("can't make the messenger's settings key");
-    ::RegSetValueExA(pager, "Yahoo! User ID", 0, REG_SZ, reinterpret_cast<const BYTE*>(kUserId),
-                     sizeof kUserId);
+    ::RegSetValueExA(pager, other_programs::kUserIdValue<>, 0, REG_SZ,
+                     reinterpret_cast<const BYTE*>(kUserId), sizeof kUserId);
     ::RegCloseKey(pager);
 }
 
-MessengerUser::~MessengerUser() { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Yahoo"); }
+MessengerUser::~MessengerUser() { ::RegDeleteTreeA(HKEY_CURRENT_USER, kPagerKey); }
 
 RunningForm1::RunningForm1(const std::wstring& title, const std::wstring& prefix)
     : player_(L"winamp_standin.exe", L"\"" + title + L"\"") {
-    if (WaitForVisibleWindow(L"Winamp v1.x", nullptr, 15000) == nullptr)
+    if (WaitForVisibleWindow(other_programs::kPlayerWindowClass<wchar_t>, nullptr, 15000) ==
+        nullptr)
         throw std::runtime_error("the stand-in player did not show its window");
     window_ = OwnWindowOfClass(form1::WideWindowClass());
     text1_ = ::GetDlgItem(window_, form1::WindowId(form1::Control::Text1));

@@ -52,7 +52,7 @@ public:
     void StartedAgain();
     // The user control's site, to drive its window as the shell would.
     forms::UserControlSite& SiteOf(forms::ControlId control);
-    forms::UserControl& UserControlOf(forms::ControlId control);
+    forms::UserControl& UserControlOf(forms::ControlId control) override;
 
 private:
     template <typename T>

@@ -12,13 +12,12 @@ namespace {
 const wchar_t* Wide(const std::u16string& text) {
     return reinterpret_cast<const wchar_t*>(text.c_str());
 }
+}  // namespace
 
-// The labels' tab indices are kept by the layout but skipped by the keyboard.
 bool TakesFocus(forms::ControlKind kind) {
     return kind == forms::ControlKind::TextBox || kind == forms::ControlKind::CommandButton ||
            kind == forms::ControlKind::CheckBox;
 }
-}  // namespace
 
 ChildControl::ChildControl(const wchar_t* windowClass, unsigned long style,
                            unsigned long extendedStyle, const forms::ControlLayout& row,
@@ -29,7 +28,7 @@ ChildControl::ChildControl(const wchar_t* windowClass, unsigned long style,
     window_ =
         ::CreateWindowExW(extendedStyle, windowClass, reinterpret_cast<const wchar_t*>(row.caption),
                           style, place.left, place.top, place.width, place.height, placement.parent,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)),
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id.WindowId())),
                           ::GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr)
         throw Failure({"The window of control ", row.name, " could not be made."});
@@ -91,15 +90,15 @@ void Win32TextBox::Detach() {
 Win32Label::Win32Label(const forms::ControlLayout& row, const ControlPlacement& placement)
     : ChildControl(L"STATIC", SS_LEFT | SS_NOPREFIX, 0, row, placement) {
     if (!row.autoSize || window_ == nullptr) return;
-    measuring_ = ::CreateCompatibleDC(nullptr);
+    measuring_.reset(::CreateCompatibleDC(nullptr));
     MeasureIn(placement.font);
     FitTo(row.caption);
 }
 
 void Win32Label::MeasureIn(HFONT__* font) {
-    ::SelectObject(measuring_, font);
+    ::SelectObject(measuring_.get(), font);
     TEXTMETRICW metrics{};
-    ::GetTextMetricsW(measuring_, &metrics);  // an empty caption keeps the height of a line
+    ::GetTextMetricsW(measuring_.get(), &metrics);  // an empty caption keeps the height of a line
     lineHeight_ = metrics.tmHeight;
     width_ = -1;  // measured afresh
 }
@@ -115,8 +114,7 @@ Win32Label::~Win32Label() { Detach(); }
 
 void Win32Label::Detach() {
     ChildControl::Detach();
-    if (measuring_ != nullptr) ::DeleteDC(measuring_);
-    measuring_ = nullptr;
+    measuring_.reset();
 }
 
 void Win32Label::SetCaption(const std::u16string& caption) {
@@ -127,7 +125,8 @@ void Win32Label::SetCaption(const std::u16string& caption) {
 void Win32Label::FitTo(const std::u16string& caption) {
     if (measuring_ == nullptr || window_ == nullptr) return;
     SIZE extent{};
-    ::GetTextExtentPoint32W(measuring_, Wide(caption), static_cast<int>(caption.size()), &extent);
+    ::GetTextExtentPoint32W(measuring_.get(), Wide(caption), static_cast<int>(caption.size()),
+                            &extent);
     if (extent.cx == width_) return;
     width_ = extent.cx;
     ::SetWindowPos(window_, nullptr, 0, 0, extent.cx, lineHeight_,
@@ -156,8 +155,11 @@ void Win32CheckBox::SetValue(int value) {
         ::SendMessageW(window_, BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-Win32Timer::Win32Timer(const forms::ControlLayout& row, HWND__* owner, unsigned id)
-    : owner_(owner), id_(id), interval_(row.interval), enabled_(row.enabled) {
+Win32Timer::Win32Timer(const forms::ControlLayout& row, HWND__* owner)
+    : owner_(owner),
+      id_(static_cast<unsigned>(row.id.WindowId())),
+      interval_(row.interval),
+      enabled_(row.enabled) {
     Apply();
 }
 

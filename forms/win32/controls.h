@@ -11,21 +11,20 @@
 
 #include "forms/forms.h"
 #include "forms/pixel_layout.h"
-
-struct HDC__;
-struct HWND__;
-struct HFONT__;
+#include "forms/win32/owned.h"
 
 namespace brenvik::win32 {
 
 // Calls one of the program's event handlers on the form's behalf.
 using HandlerRunner = std::function<void(const std::function<void()>& handler)>;
 
-// Where a row's child window goes: its parent, its control identifier, the screen's
-// pixels per inch (the layout is in twips) and the font every control shows.
+// The labels' tab indices are kept by the layout but skipped by the keyboard.
+bool TakesFocus(forms::ControlKind kind);
+
+// Where a row's child window goes: its parent, the screen's pixels per inch (the layout
+// is in twips) and the font every control shows.
 struct ControlPlacement {
     HWND__* parent;
-    int id;
     int dpi;
     HFONT__* font;
 };
@@ -88,7 +87,7 @@ private:
     // A label that fits its text takes the size of its caption on one line.
     void FitTo(const std::u16string& caption);
 
-    HDC__* measuring_ = nullptr;  // with the label's font, for a label that fits its text
+    OwnedDc measuring_;  // with the label's font, for a label that fits its text
     int lineHeight_ = 0;
     int width_ = -1;
 };
@@ -117,7 +116,8 @@ public:
 // interval. Changing the interval of a running timer starts its count again.
 class Win32Timer final : public forms::Timer {
 public:
-    Win32Timer(const forms::ControlLayout& row, HWND__* owner, unsigned id);
+    // The timer's identifier is its control's window identifier.
+    Win32Timer(const forms::ControlLayout& row, HWND__* owner);
     std::int32_t Interval() const override { return interval_; }
     void SetInterval(std::int32_t milliseconds) override;
     bool Enabled() const override { return enabled_; }

@@ -20,12 +20,8 @@ namespace {
 // Fixed single border with a close button only: no sizing frame, no minimize or
 // maximize box.
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-// Controls without a tab index (or with one taken) have the identifiers after those
-// that the tab indices give.
 using forms::ControlOf;
 using forms::EntryOf;
-using forms::kFirstWindowId;
-using forms::WindowId;
 
 // Each form's window class, registered once, when its first window is made.
 void RegisterFormClass(const std::wstring& name) {
@@ -43,35 +39,23 @@ void RegisterFormClass(const std::wstring& name) {
     registered.push_back(name);
 }
 
-// Rows with a tab index in its order, the others after them in layout order.
-std::vector<const forms::ControlLayout*> InTabOrder(const forms::FormLayout& layout) {
-    const auto before = [](const forms::ControlLayout* a, const forms::ControlLayout* b) {
-        const bool aHas = a->tabIndex >= 0, bHas = b->tabIndex >= 0;
-        if (aHas != bHas) return aHas;
-        return aHas && a->tabIndex < b->tabIndex;
-    };
-    // A layout holds a dozen rows or so: each is inserted after those that go before it
-    // and after its equals, which keeps the layout's order among them.
-    std::vector<const forms::ControlLayout*> rows;
+// The order the controls are made in, which is their z-order: those that take the focus
+// by their tab indices, as the dialog keyboard walks them; each other row just before
+// the next of those in the layout (a label just before the box it names, as the
+// accessibility layer reads it), or at the end.
+std::vector<const forms::ControlLayout*> InCreationOrder(const forms::FormLayout& layout) {
+    using Rows = std::vector<const forms::ControlLayout*>;
+    std::vector<Rows> groups(1);  // each but the last ends in a row that takes the focus
     for (const auto& row : layout.controls) {
-        auto at = rows.end();
-        while (at != rows.begin() && before(&row, *(at - 1))) --at;
-        rows.insert(at, &row);
+        groups.back().push_back(&row);
+        if (TakesFocus(row.kind)) groups.emplace_back();
     }
+    std::stable_sort(groups.begin(), groups.end() - 1, [](const Rows& a, const Rows& b) {
+        return a.back()->tabIndex < b.back()->tabIndex;
+    });
+    Rows rows;
+    for (const Rows& group : groups) rows.insert(rows.end(), group.begin(), group.end());
     return rows;
-}
-
-// Each row's control identifier, in the order of `rows`.
-std::vector<int> WindowIds(const std::vector<const forms::ControlLayout*>& rows) {
-    int spare = kFirstWindowId;
-    for (const auto* row : rows) spare = std::max(spare, WindowId(row->tabIndex) + 1);
-    std::vector<int> ids;
-    for (const auto* row : rows) {
-        const int byTabIndex = WindowId(row->tabIndex);
-        const bool taken = std::find(ids.begin(), ids.end(), byTabIndex) != ids.end();
-        ids.push_back(row->tabIndex >= 0 && !taken ? byTabIndex : spare++);
-    }
-    return ids;
 }
 }  // namespace
 
@@ -109,13 +93,11 @@ void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
             dpi_ = own;
             PlaceFrameAt(dpi_, nullptr);
         }
-        font_ = runtime_.TakeFontAt(dpi_);
+        font_ = runtime_.FontAt(dpi_);
         SetSmallIconAt(dpi_);
         ::SendMessageW(window, WM_SETICON, ICON_BIG,
                        static_cast<LPARAM>(runtime_.ProgramIcon()->Handle()));
-        const auto rows = InTabOrder(layout);
-        const auto ids = WindowIds(rows);
-        for (std::size_t i = 0; i < rows.size(); ++i) CreateControl(*rows[i], ids[i]);
+        for (const forms::ControlLayout* row : InCreationOrder(layout)) CreateControl(*row);
     } catch (...) {
         Unload();
         throw;
@@ -128,17 +110,16 @@ void FormWindow::CreateWindowAndControls(const forms::FormLayout& layout) {
 // The caption's icon is drawn from an image of its own size at the window's DPI, not
 // scaled from another's.
 void FormWindow::SetSmallIconAt(int dpi) {
-    HICON icon = runtime_.SmallIconAt(dpi);
+    OwnedIcon icon = runtime_.SmallIconAt(dpi);
     if (icon == nullptr) return;
-    ::SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    if (smallIcon_ != nullptr) ::DestroyIcon(smallIcon_);
-    smallIcon_ = icon;
+    ::SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
+    smallIcon_ = std::move(icon);
 }
 
-void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
-    const ControlPlacement placement{Window(), id, dpi_, font_};
+void FormWindow::CreateControl(const forms::ControlLayout& row) {
+    const ControlPlacement placement{Window(), dpi_, font_.get()};
     auto keep = [&](auto& map, auto control) {
-        byId_.emplace_back(id, control.get());
+        byId_.emplace_back(row.id.WindowId(), control.get());
         map.emplace_back(row.id, std::move(control));
     };
     switch (row.kind) {
@@ -155,8 +136,7 @@ void FormWindow::CreateControl(const forms::ControlLayout& row, int id) {
             keep(checkBoxes_, std::make_unique<Win32CheckBox>(row, placement));
             break;
         case forms::ControlKind::Timer:
-            timers_.emplace_back(
-                row.id, std::make_unique<Win32Timer>(row, Window(), static_cast<unsigned>(id)));
+            timers_.emplace_back(row.id, std::make_unique<Win32Timer>(row, Window()));
             break;
         case forms::ControlKind::UserControl: {
             const Handle host = FromHandle(Window());
@@ -183,6 +163,9 @@ forms::CheckBox& FormWindow::CheckBoxOf(forms::ControlId id) {
     return ControlOf(checkBoxes_, id, "check box");
 }
 forms::Timer& FormWindow::TimerOf(forms::ControlId id) { return ControlOf(timers_, id, "timer"); }
+forms::UserControl& FormWindow::UserControlOf(forms::ControlId id) {
+    return ControlOf(userControls_, id, "user control").Control();
+}
 
 void FormWindow::OnUserControlEvent(forms::ControlId control,
                                     std::function<void(int, forms::EventArgs&)> handler) {
@@ -341,14 +324,13 @@ void FormWindow::PlaceFrameAt(int dpi, const POINT* corner) {
 }
 
 // From the layout's twips, every control, whatever DPI they were at before. The new
-// font is in every control before the old one is released. The user controls are not
+// font is in every control before the old one is freed. The user controls are not
 // shown, and stay as they are.
 void FormWindow::PlaceControlsAt(int dpi) {
-    HFONT font = runtime_.TakeFontAt(dpi);
-    for (auto& [id, control] : byId_) control->PlaceAt(dpi, font);
-    runtime_.ReleaseFontAt(dpi_);
+    OwnedFont font = runtime_.FontAt(dpi);
+    for (auto& [id, control] : byId_) control->PlaceAt(dpi, font.get());
     dpi_ = dpi;
-    font_ = font;
+    font_ = std::move(font);
 }
 
 void FormWindow::OnDpiChanged(int dpi, const RECT* suggested) {
@@ -369,10 +351,8 @@ void FormWindow::OnDestroy() {
 void FormWindow::OnFinalDestroy() {
     for (auto& [id, control] : byId_) control->Detach();
     byId_.clear();
-    if (font_ != nullptr) runtime_.ReleaseFontAt(dpi_);
-    font_ = nullptr;
-    if (smallIcon_ != nullptr) ::DestroyIcon(smallIcon_);
-    smallIcon_ = nullptr;
+    font_.reset();
+    smallIcon_.reset();
     focus_ = nullptr;
     runtime_.FormUnloaded(*this);
 }

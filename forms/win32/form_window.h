@@ -14,11 +14,9 @@
 #include "forms/controls_by_id.h"
 #include "forms/forms.h"
 #include "forms/win32/controls.h"
+#include "forms/win32/owned.h"
 #include "forms/win32/window_base.h"
 
-struct HFONT__;
-struct HICON__;
-struct HWND__;
 struct tagPOINT;
 struct tagRECT;
 
@@ -29,8 +27,8 @@ class UserControlHost;
 
 class FormWindow final : public forms::Form, public WindowBase<FormWindow> {
 public:
-    // Makes the window, hidden, and its controls in tab order, so that the keyboard
-    // walks them in that order.
+    // Makes the window, hidden, and its controls, so that the keyboard walks them by
+    // their tab indices.
     FormWindow(FormsRuntime& runtime, const forms::FormLayout& layout);
     ~FormWindow() override;
     FormWindow(const FormWindow&) = delete;
@@ -41,6 +39,7 @@ public:
     forms::CommandButton& ButtonOf(forms::ControlId id) override;
     forms::CheckBox& CheckBoxOf(forms::ControlId id) override;
     forms::Timer& TimerOf(forms::ControlId id) override;
+    forms::UserControl& UserControlOf(forms::ControlId id) override;
     void OnUserControlEvent(
         forms::ControlId control,
         std::function<void(int eventNumber, forms::EventArgs& args)> handler) override;
@@ -68,7 +67,7 @@ private:
     using EventHandler = std::function<void(int eventNumber, forms::EventArgs& args)>;
 
     void CreateWindowAndControls(const forms::FormLayout& layout);
-    void CreateControl(const forms::ControlLayout& row, int id);
+    void CreateControl(const forms::ControlLayout& row);
     // Runs one of the program's event handlers; see the definition for nesting.
     void RunHandler(const std::function<void()>& handler);
     void RaiseUserControlEvent(forms::ControlId control, int eventNumber, forms::EventArgs& args);
@@ -92,8 +91,8 @@ private:
     FormsRuntime& runtime_;
     int clientWidth_, clientHeight_;  // twips
     int dpi_;                         // the window's: its layout's pixels are at this DPI
-    HFONT__* font_ = nullptr;         // taken from the runtime at dpi_ while the window lives
-    HICON__* smallIcon_ = nullptr;    // the caption's, made at dpi_, the window's own
+    OwnedFont font_;                  // the controls', at dpi_, while the window lives
+    OwnedIcon smallIcon_;             // the caption's, made at dpi_
     HWND__* focus_ = nullptr;         // the control to focus when the window is next activated
     bool handling_ = false;           // one of the program's handlers is running
     bool closing_ = false;            // Unload has begun: the window answers no other start

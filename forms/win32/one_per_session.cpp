@@ -47,23 +47,16 @@ OnePerSession::OnePerSession(std::wstring_view name) : name_(L"Local\\" + std::w
     TryTake();
 }
 
-OnePerSession::~OnePerSession() {
-    if (mutex_ != nullptr) ::CloseHandle(mutex_);
-}
-
 void OnePerSession::TryTake() {
-    HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name_.c_str());
+    OwnedHandle mutex(::CreateMutexW(nullptr, FALSE, name_.c_str()));
     const DWORD error = ::GetLastError();
-    if (mutex != nullptr && error == ERROR_ALREADY_EXISTS) {
-        ::CloseHandle(mutex);
-        return;
-    }
+    if (mutex != nullptr && error == ERROR_ALREADY_EXISTS) return;
     // A mutex this process may not open is another Brenvik's: one elevated, seen from
     // a start that is not.
     if (mutex == nullptr && error == ERROR_ACCESS_DENIED) return;
     // A name that can't be taken at all (another kind of object holds it) doesn't keep
     // the program from running.
-    mutex_ = mutex;
+    mutex_ = std::move(mutex);
     first_ = true;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "forms/win32/owned.h"
 #include "forms/win32/registered_message.h"
 
 namespace brenvik::win32 {
@@ -44,9 +45,6 @@ public:
     // Takes the name `Local\<name>` for this process, unless another process of the
     // same user session holds it, or holds it out of this one's reach.
     explicit OnePerSession(std::wstring_view name);
-    ~OnePerSession();
-    OnePerSession(const OnePerSession&) = delete;
-    OnePerSession& operator=(const OnePerSession&) = delete;
 
     // False when an earlier start in the same user session is still running.
     bool First() const { return first_; }
@@ -65,7 +63,7 @@ private:
     void TryTake();
 
     std::wstring name_;
-    void* mutex_ = nullptr;
+    OwnedHandle mutex_;
     bool first_ = false;
 };
 

@@ -39,16 +39,11 @@ FormsRuntime::FormsRuntime(WindowDpiQuery windowDpi, MessageFilter letThrough)
     // Buttons, edit boxes and check boxes of common controls 6, in the visual style.
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&classes);
-    font_ = MessageFont();
-    ownsFont_ = font_ != nullptr;
-    if (!ownsFont_) font_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-    HICON icon = LoadProgramIcon(32);
-    programIcon_ = std::make_shared<IconPicture>(FromHandle(icon));
+    font_.reset(MessageFont());
+    programIcon_ = std::make_shared<IconPicture>(OwnedIcon(LoadProgramIcon(32)));
 }
 
 FormsRuntime::~FormsRuntime() {
-    for (const ScaledFont& scaled : scaledFonts_) ::DeleteObject(scaled.font);
-    if (ownsFont_) ::DeleteObject(font_);
     // No quit request is left behind for whatever runs on this thread next.
     MSG message;
     while (::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
@@ -61,32 +56,17 @@ std::unique_ptr<forms::Form> FormsRuntime::LoadForm(const forms::FormLayout& lay
 
 forms::PictureRef FormsRuntime::ProgramIcon() { return programIcon_; }
 
-HICON FormsRuntime::SmallIconAt(int dpi) const { return LoadProgramIcon(SmallIconSize(dpi)); }
-
-HFONT FormsRuntime::TakeFontAt(int dpi) {
-    if (dpi == dpi_) return font_;
-    for (ScaledFont& scaled : scaledFonts_) {
-        if (scaled.dpi == dpi) {
-            ++scaled.users;
-            return scaled.font;
-        }
-    }
-    LOGFONTW description{};
-    ::GetObjectW(font_, sizeof description, &description);
-    description.lfHeight = ::MulDiv(description.lfHeight, dpi, dpi_);
-    description.lfWidth = ::MulDiv(description.lfWidth, dpi, dpi_);
-    HFONT font = ::CreateFontIndirectW(&description);
-    if (font == nullptr) return font_;  // released as the screen's, which stays
-    scaledFonts_.push_back({dpi, font, 1});
-    return font;
+OwnedIcon FormsRuntime::SmallIconAt(int dpi) const {
+    return OwnedIcon(LoadProgramIcon(SmallIconSize(dpi)));
 }
 
-void FormsRuntime::ReleaseFontAt(int dpi) {
-    const auto it = std::find_if(scaledFonts_.begin(), scaledFonts_.end(),
-                                 [dpi](const ScaledFont& scaled) { return scaled.dpi == dpi; });
-    if (it == scaledFonts_.end() || --it->users > 0) return;
-    ::DeleteObject(it->font);
-    scaledFonts_.erase(it);
+OwnedFont FormsRuntime::FontAt(int dpi) const {
+    LOGFONTW description{};
+    ::GetObjectW(font_ ? font_.get() : ::GetStockObject(DEFAULT_GUI_FONT), sizeof description,
+                 &description);
+    description.lfHeight = ::MulDiv(description.lfHeight, dpi, dpi_);
+    description.lfWidth = ::MulDiv(description.lfWidth, dpi, dpi_);
+    return OwnedFont(::CreateFontIndirectW(&description));
 }
 
 void FormsRuntime::End() {

@@ -9,11 +9,8 @@
 
 #include "forms/forms.h"
 #include "forms/win32/message_filter.h"
+#include "forms/win32/owned.h"
 #include "forms/win32/window_dpi.h"
-
-struct HFONT__;
-struct HICON__;
-struct tagMSG;
 
 namespace brenvik::win32 {
 
@@ -44,18 +41,15 @@ public:
     // the program has ended. Tests drive the runtime with it.
     bool RunPending();
 
-    // What the forms share: the screen's DPI, each form's own, and the font every
-    // control shows at a form's DPI (the system's message font, scaled from the
-    // screen's DPI to another).
+    // What the forms share: the screen's DPI and each form's own.
     int Dpi() const { return dpi_; }
     int DpiOf(HWND__* window) const { return windowDpi_(window); }
-    // The font at `dpi`, kept until each one who took it has released it; the
-    // screen's DPI's is kept for the runtime's life.
-    HFONT__* TakeFontAt(int dpi);
-    void ReleaseFontAt(int dpi);
-    // Icon 1 of the program file at the small icon's size at `dpi`, for the caller to
-    // destroy; null when the file has none.
-    HICON__* SmallIconAt(int dpi) const;
+    // The font every control shows at `dpi`: the system's message font, scaled from the
+    // screen's DPI to another.
+    OwnedFont FontAt(int dpi) const;
+    // Icon 1 of the program file at the small icon's size at `dpi`; null when the file
+    // has none.
+    OwnedIcon SmallIconAt(int dpi) const;
     void LetThrough(HWND__* window, unsigned message) const { letThrough_(window, message); }
     void FormLoaded(FormWindow& form);
     void FormUnloaded(FormWindow& form);
@@ -67,18 +61,10 @@ private:
     void RethrowFailure();
     void Quit();
 
-    struct ScaledFont {
-        int dpi;
-        HFONT__* font;
-        int users;
-    };
-
     WindowDpiQuery windowDpi_;
     MessageFilter letThrough_;
     int dpi_;
-    HFONT__* font_;
-    bool ownsFont_;
-    std::vector<ScaledFont> scaledFonts_;  // made when first taken, freed when last released
+    OwnedFont font_;  // at the screen's DPI; null: the stock GUI font stands for it
     forms::PictureRef programIcon_;
     std::vector<FormWindow*> loaded_;
     bool quitPosted_ = false;

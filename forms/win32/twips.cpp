@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include <memory>
+
 namespace brenvik::win32 {
 
 int ScreenDpi() {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSX) : 0;
-    if (screen != nullptr) ::ReleaseDC(nullptr, screen);
+    const std::unique_ptr<HDC__, decltype([](HDC dc) { ::ReleaseDC(nullptr, dc); })> screen(
+        ::GetDC(nullptr));
+    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
     return dpi > 0 ? dpi : forms::kStandardDpi;
 }
 

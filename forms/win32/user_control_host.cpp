@@ -27,10 +27,6 @@ void RegisterControlClass() {
 }
 }  // namespace
 
-IconPicture::~IconPicture() {
-    if (icon_ != 0) DestroyIcon(ToHandle<HICON>(icon_));
-}
-
 UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& row,
                                  EventHandler onEvent, FailureHandler onFailure)
     : UserControlSite(TwipsPerPixel(ScreenDpi()), static_cast<float>(row.place.width),
@@ -43,9 +39,9 @@ UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& 
     const std::string_view narrowName(row.name);
     const std::wstring name(narrowName.begin(), narrowName.end());
     HWND window = CreateWindowExW(
-        0, kWindowClass, name.c_str(), WS_CHILD, Pixels(static_cast<float>(row.place.left)),
-        Pixels(static_cast<float>(row.place.top)), Pixels(Width()), Pixels(Height()),
-        ToHwnd(hostWindow), nullptr, GetModuleHandleW(nullptr), this);
+        0, kWindowClass, name.c_str(), WS_CHILD, TwipsToPixels(row.place.left, dpi_),
+        TwipsToPixels(row.place.top, dpi_), Pixels(Width()), Pixels(Height()), ToHwnd(hostWindow),
+        nullptr, GetModuleHandleW(nullptr), this);
     if (!window) throw Failure({"The window of user control ", row.name, " could not be made."});
     try {
         control_ = row.createUserControl(*this);
@@ -73,7 +69,9 @@ RegisteredMessage UserControlHost::TaskbarCreatedMessage() {
 }
 
 int UserControlHost::Pixels(float twips) const {
-    return static_cast<int>(std::lround(twips / TwipsPerPixelX()));
+    // The site's sizes are whole twips (the layout's, the image's): they round as the
+    // layout's do.
+    return TwipsToPixels(static_cast<int>(std::lround(twips)), dpi_);
 }
 
 void UserControlHost::Resized() {

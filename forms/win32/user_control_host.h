@@ -8,8 +8,11 @@
 #include <memory>
 
 #include "forms/forms.h"
+#include "forms/win32/owned.h"
 #include "forms/win32/registered_message.h"
+#include "forms/win32/twips.h"
 #include "forms/win32/window_base.h"
+#include "platform/win32/handles.h"
 #include "platform/win_types.h"
 
 namespace brenvik::win32 {
@@ -17,14 +20,11 @@ namespace brenvik::win32 {
 // A picture of an icon; it owns the icon and destroys it. Handle 0 is the empty picture.
 class IconPicture final : public forms::Picture {
 public:
-    explicit IconPicture(brenvik::Handle icon) : icon_(icon) {}
-    ~IconPicture() override;
-    IconPicture(const IconPicture&) = delete;
-    IconPicture& operator=(const IconPicture&) = delete;
-    std::uint32_t Handle() const override { return icon_; }
+    explicit IconPicture(OwnedIcon icon) : icon_(std::move(icon)) {}
+    std::uint32_t Handle() const override { return FromHandle(icon_.get()); }
 
 private:
-    brenvik::Handle icon_;
+    OwnedIcon icon_;
 };
 
 class UserControlHost final : public forms::UserControlSite, public WindowBase<UserControlHost> {
@@ -56,7 +56,7 @@ public:
     bool AmbientUserMode() const override { return true; }
     // The running host keeps no design-time state that a change would touch.
     void PropertyChanged(std::u16string_view) override {}
-    forms::PictureRef EmptyPicture() override { return std::make_shared<IconPicture>(0); }
+    forms::PictureRef EmptyPicture() override { return std::make_shared<IconPicture>(nullptr); }
     void RaiseEvent(int eventNumber, forms::EventArgs& args) override;
     double Rnd() override;
 
@@ -69,6 +69,7 @@ private:
     int Pixels(float twips) const;
     void Resized() override;
 
+    int dpi_ = ScreenDpi();
     EventHandler onEvent_;
     FailureHandler onFailure_;
     std::unique_ptr<forms::UserControl> control_;

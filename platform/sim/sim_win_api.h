@@ -17,7 +17,12 @@ struct SimWinApi {
 
     // The program's platform over this Windows.
     Platform With(const AnsiCodec& ansi, MessageBoxService& messageBox) {
-        return {windows, windows, registry, shell, ansi, messageBox};
+        return {.playerWindows = windows,
+                .messengerWindows = windows,
+                .registry = registry,
+                .shell = shell,
+                .ansi = ansi,
+                .messageBox = messageBox};
     }
 };
 

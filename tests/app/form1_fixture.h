@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "app/other_programs.h"
 #include "app/form1.h"
 #include "app/form1_controls.h"
 #include "forms/sim/sim_form.h"
@@ -64,13 +65,16 @@ public:
     sim::SimForm& Window() { return runtime.LoadedForm(); }
 
     void StartPlayer(const std::string& title) {
-        player = backend->CreateWindowOfClass("Winamp v1.x", title);
+        player = backend->CreateWindowOfClass(other_programs::kPlayerWindowClass<>, title);
     }
-    void StartMessenger() { messenger = backend->CreateWindowOfClass("YahooBuddyMain", ""); }
+    void StartMessenger() {
+        messenger = backend->CreateWindowOfClass(other_programs::kMessengerWindowClass<>, "");
+    }
     int CommandsReceived() {
         int count = 0;
         for (const auto& m : backend->Received(messenger))
-            count += m.message == 0x111 && m.wParam == 392 && m.lParam == 0;
+            count += m.message == 0x111 && m.wParam == other_programs::kReadStatusCommand &&
+                     m.lParam == 0;
         return count;
     }
     std::u16string Caption(forms::ControlId label) { return Window().LabelOf(label).Caption(); }

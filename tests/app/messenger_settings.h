@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/other_programs.h"
 #include "platform/registry_api.h"
 #include "tests/support/caller.h"
 
@@ -16,9 +17,9 @@ public:
     using TreeRemover = std::function<void(const std::string& subKey)>;
     MessengerSettings(RegistryApi& api, TreeRemover deleteTree)
         : api_(api), deleteTree_(std::move(deleteTree)) {
-        deleteTree_("Software\\Yahoo");
+        deleteTree_(other_programs::kPagerSubKey<>);
     }
-    ~MessengerSettings() { deleteTree_("Software\\Yahoo"); }
+    ~MessengerSettings() { deleteTree_(other_programs::kPagerSubKey<>); }
 
     // Stores "Yahoo! User ID" under the pager key (ANSI bytes as given).
     void SetUserId(const std::string& userId, Caller caller = Caller::current());

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "app/other_programs.h"
 #include "tests/app/form1_fixture.h"
 #include "tests/support/sim_backend.h"
 
@@ -16,8 +17,8 @@ namespace {
 
 using sim::RegFunction;
 
-constexpr char kProfileKey[] =
-    "HKEY_CURRENT_USER\\Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs";
+using namespace other_programs;
+const std::string kProfileKey = CustomMessagesKey(kPagerKeyPath<>, "user1");
 
 // The codes each function answers with on Windows when it fails.
 struct FunctionCodes {
@@ -71,8 +72,8 @@ void ExpectWritesOnlyToTheProfile(const sim::EffectLog& effects) {
         if (effect.starts_with("RegCreateKeyA ")) {
             EXPECT_EQ(effect, std::string("RegCreateKeyA ") + kProfileKey);
         } else if (effect.starts_with("RegSetValueExA ")) {
-            EXPECT_TRUE(effect == std::string("RegSetValueExA ") + kProfileKey + " 5" ||
-                        effect == std::string("RegSetValueExA ") + kProfileKey + " 5_DND");
+            const std::string value = "RegSetValueExA " + kProfileKey + " ";
+            EXPECT_TRUE(effect == value + kStatusValue<> || effect == value + kInvisibleValue<>);
         } else {
             EXPECT_FALSE(effect.starts_with("Reg"));
         }

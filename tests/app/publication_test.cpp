@@ -7,6 +7,7 @@ namespace brenvik::testing {
 namespace {
 
 using Publication = Form1Test;
+using namespace other_programs;
 
 TEST_F(Publication, WritesTheProfileOfTheUserAndShowsThePreview) {
     settings.SetUserId("user1");
@@ -25,8 +26,9 @@ TEST_F(Publication, WritesTheStringThenTheFlagThenPostsThenShowsThePreview) {
     log.Clear();
     form->SetBrenvik(u"abc");
     const std::vector<std::string> expected = {
-        "create Software\\Yahoo\\pager\\profiles\\user1\\Custom Msgs",  // a new profile
-        "value 5", "value 5_DND", "post 273 392 0", "Label4.Caption Preview: abc"};
+        "create " + CustomMessagesKey(kPagerSubKey<>, "user1"),  // a new profile
+        "value " + std::string(kStatusValue<>), "value " + std::string(kInvisibleValue<>),
+        "post 273 " + std::to_string(kReadStatusCommand) + " 0", "Label4.Caption Preview: abc"};
     EXPECT_EQ(log.Entries(), expected);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/other_programs.h"
 #include "tests/app/form1_fixture.h"
 #include "tests/support/sim_backend.h"
 
@@ -42,7 +43,7 @@ protected:
 
 TEST_F(WindowCommands, StartUpPublishesThePlayingTitleOnceWithTheRefreshOff) {
     settings.SetUserId("user1");
-    api.windows.Create("Winamp v1.x", "Song A");
+    api.windows.Create(other_programs::kPlayerWindowClass<>, "Song A");
     Start();
     EXPECT_EQ(settings.Status("user1"), "Song A");
     EXPECT_EQ(Caption(Control::Label4), u"Preview: Song A");
@@ -62,7 +63,7 @@ TEST_F(WindowCommands, StartUpWithNothingPlayingPublishesNothing) {
 
 TEST_F(WindowCommands, GotoTrayTradesTheWindowForTheIconAndTheRefreshGoesOn) {
     settings.SetUserId("user1");
-    const Handle player = api.windows.Create("Winamp v1.x", "Song A");
+    const Handle player = api.windows.Create(other_programs::kPlayerWindowClass<>, "Song A");
     Start();
     Window().Click(Control::Command1);
     Window().Click(Control::Command3);
@@ -82,7 +83,7 @@ TEST_F(WindowCommands, GotoTrayTradesTheWindowForTheIconAndTheRefreshGoesOn) {
 
 TEST_F(WindowCommands, ADoubleClickOnTheIconBringsTheWindowBackAsItWas) {
     settings.SetUserId("user1");
-    api.windows.Create("Winamp v1.x", "Song A");
+    api.windows.Create(other_programs::kPlayerWindowClass<>, "Song A");
     Start();
     Window().Click(Control::Command1);
     Window().Click(Control::Command3);
@@ -172,7 +173,7 @@ TEST_F(WindowCommands, AnotherStartShowsTheWindowBackFromTheTrayTooAndPublishesN
         {"window shown", false, {"Form.Show"}},
     };
     settings.SetUserId("user1");
-    api.windows.Create("Winamp v1.x", "Song A");
+    api.windows.Create(other_programs::kPlayerWindowClass<>, "Song A");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Start();

@@ -22,7 +22,11 @@ std::string AsCaptured(const std::wstring& title) {
     return utf8;
 }
 
-// Every key under HKEY_CURRENT_USER\Software\Yahoo, as paths below it.
+// The messenger's settings key, and its maker's key above it.
+const std::wstring kPager = kPagerSubKey<wchar_t>;
+const std::wstring kMaker = kPager.substr(0, kPager.rfind(L'\\'));
+
+// Every key under `key`, as paths below it.
 void ListKeys(HKEY key, const std::wstring& path, std::vector<std::wstring>& keys) {
     wchar_t name[256];
     for (DWORD i = 0;; ++i) {
@@ -40,20 +44,24 @@ void ListKeys(HKEY key, const std::wstring& path, std::vector<std::wstring>& key
     }
 }
 
-std::vector<std::wstring> KeysUnderYahoo() {
+std::vector<std::wstring> KeysUnderMaker() {
     std::vector<std::wstring> keys;
-    HKEY yahoo;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Yahoo", 0, KEY_READ, &yahoo) != ERROR_SUCCESS)
+    HKEY maker;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kMaker.c_str(), 0, KEY_READ, &maker) != ERROR_SUCCESS)
         return keys;
-    ListKeys(yahoo, L"", keys);
-    RegCloseKey(yahoo);
+    ListKeys(maker, L"", keys);
+    RegCloseKey(maker);
     return keys;
 }
 
-// The keys that publishing for one user leaves under Software\Yahoo.
+// The keys that publishing for one user leaves under the maker's key: the user's
+// custom messages key and each key above it.
 std::vector<std::wstring> ProfileKeys(const std::wstring& user) {
-    return {L"\\pager", L"\\pager\\profiles", L"\\pager\\profiles\\" + user,
-            L"\\pager\\profiles\\" + user + L"\\Custom Msgs"};
+    std::vector<std::wstring> keys;
+    for (std::wstring key = CustomMessagesKey(kPager.c_str(), user); key.size() > kMaker.size();
+         key.resize(key.rfind(L'\\')))
+        keys.insert(keys.begin(), key.substr(kMaker.size()));
+    return keys;
 }
 
 TEST_F(BrenvikExe,
@@ -74,14 +82,17 @@ TEST_F(BrenvikExe,
         ASSERT_TRUE(WaitForPublications(++published));
         EXPECT_EQ(Published().back().status, AsCaptured(title));
     }
-    EXPECT_EQ(KeysUnderYahoo(), ProfileKeys(L"e2euser"));
+    EXPECT_EQ(KeysUnderMaker(), ProfileKeys(L"e2euser"));
 }
 
 TEST_F(BrenvikExe, APublicationTheRegistryRefusesShowsNoPreviewAndGoesOutOnceItIsTaken) {
     // Below a volatile profile key the registry refuses a lasting "Custom Msgs" key.
+    const std::wstring messages = CustomMessagesKey(kPager.c_str(), L"e2euser");
+    const std::wstring user = messages.substr(0, messages.rfind(L'\\'));
+    const std::wstring profiles = user.substr(0, user.rfind(L'\\'));  // made volatile too
     HKEY profile = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Yahoo\\pager\\profiles\\e2euser", 0,
-                              nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr, &profile, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, user.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                              KEY_WRITE, nullptr, &profile, nullptr),
               ERROR_SUCCESS);
     RegCloseKey(profile);
     StartPlayer(L"Song");
@@ -90,29 +101,28 @@ TEST_F(BrenvikExe, APublicationTheRegistryRefusesShowsNoPreviewAndGoesOutOnceItI
     EXPECT_EQ(window.Text(Control::Label4), L"");
 
     // The registry takes it now: the same title goes out, unchanged, with its preview.
-    ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo\\pager\\profiles"),
-              ERROR_SUCCESS);
+    ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, profiles.c_str()), ERROR_SUCCESS);
     ASSERT_TRUE(WaitForPublications(1));
     EXPECT_EQ(Published()[0].status, "Song");
     EXPECT_TRUE(WaitFor([&] { return window.Text(Control::Label4) == L"Preview: Song"; }));
-    EXPECT_EQ(KeysUnderYahoo(), ProfileKeys(L"e2euser"));
+    EXPECT_EQ(KeysUnderMaker(), ProfileKeys(L"e2euser"));
 }
 
 TEST_F(BrenvikExe, AUserIdStoredWithoutItsNulPublishesToThatWholeProfileAndCreatesNoOther) {
     HKEY pager = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Yahoo\\pager", 0, KEY_WRITE, &pager),
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kPagerSubKey<>, 0, KEY_WRITE, &pager),
               ERROR_SUCCESS);
     // Eight bytes and no NUL: a byte other than NUL follows them, so the registry adds none.
     constexpr char kUserId[] = "nulless1!";
-    ASSERT_EQ(RegSetValueExA(pager, "Yahoo! User ID", 0, REG_SZ,
-                             reinterpret_cast<const BYTE*>(kUserId), 8),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegSetValueExA(pager, kUserIdValue<>, 0, REG_SZ, reinterpret_cast<const BYTE*>(kUserId), 8),
+        ERROR_SUCCESS);
     RegCloseKey(pager);
     StartPlayer(L"Song");
     StartBrenvik();
     ASSERT_TRUE(WaitForPublications(1));
     EXPECT_EQ(Published()[0].status, "Song");  // read by the messenger from the profile "nulless1"
-    EXPECT_EQ(KeysUnderYahoo(), ProfileKeys(L"nulless1"));
+    EXPECT_EQ(KeysUnderMaker(), ProfileKeys(L"nulless1"));
 }
 
 // How long after a publication the next one comes, with the title changed at once.

@@ -116,7 +116,7 @@ TEST_F(BrenvikExe, ASecondStartShowsTheRunningWindowPublishesNothingAndEnds) {
     BrenvikWindow window = StartBrenvik();
     ASSERT_TRUE(WaitForPublications(1));
     SetTitle(L"Song B");
-    HWND player = FindWindowW(L"Winamp v1.x", nullptr);
+    HWND player = FindWindowW(kPlayerWindowClass<wchar_t>, nullptr);
     for (const bool inTheTray : {true, false}) {
         SCOPED_TRACE(inTheTray ? "window in the tray" : "window shown");
         if (inTheTray) {
@@ -187,6 +187,11 @@ TEST_F(BrenvikExe, TheWindowIsLaidOutAsDesignedAt96Dpi) {
         }
         EXPECT_EQ(window.Text(c.control), c.text);
     }
+    // A screen reader names a box after the label just before it in z-order.
+    for (const auto& [box, label] : {std::pair{Control::Text1, Control::Label1},
+                                     {Control::Text2, Control::Label2},
+                                     {Control::Check1, Control::Label5}})
+        EXPECT_EQ(GetWindow(window.Item(box), GW_HWNDPREV), window.Item(label));
 
     // Tab walks Text1, Command1, Command3, Text2, Command2, Check1; Text1 has the focus.
     const Control order[] = {Control::Text1, Control::Command1, Control::Command3,

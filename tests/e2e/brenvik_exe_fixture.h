@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/other_programs.h"
 #include "tests/e2e/brenvik_window.h"
 #include "tests/e2e/messenger_log.h"
 #include "tests/e2e/wait.h"
@@ -13,6 +14,8 @@
 #include "tests/support/child_process.h"
 
 namespace brenvik::e2e {
+
+using namespace other_programs;
 
 // Wine's notification area, shown while it holds an icon.
 inline HWND WineSystemTray() {
@@ -61,14 +64,15 @@ class BrenvikExe : public ::testing::Test {
 protected:
     void SetUp() override {
         EndLeftoverBrenvik();
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo");
+        RegDeleteTreeW(HKEY_CURRENT_USER, kPagerSubKey<wchar_t>);
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
         logPath_ = std::wstring(temp) + L"brenvik-e2e-messenger.log";
         DeleteFileW(logPath_.c_str());
         messenger_ = std::make_unique<testing::ChildProcess>(
             L"messenger_standin.exe", L"--log \"" + logPath_ + L"\" --user-id e2euser");
-        ASSERT_TRUE(WaitFor([] { return FindWindowW(L"YahooBuddyMain", nullptr) != nullptr; }));
+        ASSERT_TRUE(WaitFor(
+            [] { return FindWindowW(kMessengerWindowClass<wchar_t>, nullptr) != nullptr; }));
     }
 
     void TearDown() override {
@@ -81,7 +85,7 @@ protected:
         brenvik_.reset();
         player_.reset();
         messenger_.reset();
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo");
+        RegDeleteTreeW(HKEY_CURRENT_USER, kPagerSubKey<wchar_t>);
     }
 
     void StartPlayer(const std::wstring& title,
@@ -89,10 +93,11 @@ protected:
         const auto trace = testing::TraceCaller(caller);
         player_ =
             std::make_unique<testing::ChildProcess>(L"winamp_standin.exe", L"\"" + title + L"\"");
-        ASSERT_TRUE(WaitFor([] { return FindWindowW(L"Winamp v1.x", nullptr) != nullptr; }));
+        ASSERT_TRUE(
+            WaitFor([] { return FindWindowW(kPlayerWindowClass<wchar_t>, nullptr) != nullptr; }));
     }
     void SetTitle(const std::wstring& title) {
-        SetWindowTextW(FindWindowW(L"Winamp v1.x", nullptr), title.c_str());
+        SetWindowTextW(FindWindowW(kPlayerWindowClass<wchar_t>, nullptr), title.c_str());
     }
 
     BrenvikWindow StartBrenvik(testing::Caller caller = testing::Caller::current()) {

@@ -1,6 +1,6 @@
 #pragma once
-// Brenvik.exe's main window as a user meets it: its controls found by their place
-// in the tab order, read and driven with the messages another program may send.
+// Brenvik.exe's main window as a user meets it: its controls found by their window
+// identifiers, read and driven with the messages another program may send.
 #include <windows.h>
 
 #include <string>

@@ -11,19 +11,19 @@
 
 namespace brenvik::testing {
 
-// The controls that take part in the tab order come first, in it.
-// No tab index for the last two: the timer is no window, the user control's is hidden.
+// Each control's value is its window identifier. The controls that take part in the tab
+// order come first, in it. No tab index for the last two: the timer is no window, the
+// user control's is hidden.
 // clang-format off
 enum class Control : int {
-    Text1, Command1, Command3, Label1, Text2, Label3, Label4, Command2, Check1, Timer1, Tray1
+    Text1 = 100, Command1, Command3, Label1, Text2, Label3, Label4, Command2, Check1, Timer1, Tray1
 };
 // clang-format on
 
+constexpr int WindowIdOf(Control control) { return static_cast<int>(control); }
 constexpr int TabIndexOf(Control control) {
-    return control < Control::Timer1 ? static_cast<int>(control) : -1;
+    return control < Control::Timer1 ? WindowIdOf(control) - WindowIdOf(Control::Text1) : -1;
 }
-// The control's window identifier, as the runtime gives it from the tab index.
-constexpr int WindowIdOf(Control control) { return forms::WindowId(TabIndexOf(control)); }
 
 inline constexpr char16_t kSampleClass[] = u"BrenvikSampleForm";
 inline constexpr char16_t kSampleCaption[] = u"Sample";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "app/other_programs.h"
 #include "tests/support/test_backend.h"
 
 namespace brenvik::testing {
@@ -15,14 +16,16 @@ TEST(MessengerWindowApi, APostReachesALiveWindowAndIsRefusedOnceTheWindowIsDestr
     MessengerWindowApi& windows = backend->MessengerWindows();
     const Handle window = backend->CreateWindowOfClass("BrenvikPostTarget", "");
     ASSERT_NE(window, 0u);
-    EXPECT_TRUE(windows.PostMessageA(window, win::kWmCommand, 392, 0));
+    EXPECT_TRUE(
+        windows.PostMessageA(window, win::kWmCommand, other_programs::kReadStatusCommand, 0));
     const std::vector<ReceivedMessage> received = backend->Received(window);
     ASSERT_EQ(received.size(), 1u);
-    EXPECT_EQ(received[0].wParam, 392u);
+    EXPECT_EQ(received[0].wParam, other_programs::kReadStatusCommand);
 
     backend->DestroyWindow(window);
     EXPECT_EQ(windows.FindWindowA("BrenvikPostTarget", nullptr), 0u);
-    EXPECT_FALSE(windows.PostMessageA(window, win::kWmCommand, 392, 0));
+    EXPECT_FALSE(
+        windows.PostMessageA(window, win::kWmCommand, other_programs::kReadStatusCommand, 0));
 }
 
 }  // namespace

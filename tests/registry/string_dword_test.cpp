@@ -74,20 +74,19 @@ TEST_F(RegRoutineTest, AnEmptyTextIsStoredWithNoBytesAndReadsAsEmpty) {
 }
 
 TEST_F(RegRoutineTest, WritesCreateTheWholePathOnlyWhenItIsMissing) {
-    std::u16string entry = u"5";
+    std::u16string entry = u"Text";
     reg_.SetStringValue(Path(u"New\\Deep\\Er"), entry, u"x");
-    EXPECT_EQ(Read("New\\Deep\\Er", "5").bytes, WithNul("x"));
+    EXPECT_EQ(Read("New\\Deep\\Er", "Text").bytes, WithNul("x"));
     ASSERT_EQ(api_.Calls().size(), 4u);
     EXPECT_EQ(api_.Calls()[1].function, "RegCreateKeyA");
 
     api_.ClearCalls();
-    entry = u"5_DND";
+    entry = u"Flag";
     reg_.SetDWORDValue(Path(u"New\\Deep\\Er"), entry, 1);
     ASSERT_EQ(api_.Calls().size(), 3u);  // open, set, close
     EXPECT_EQ(api_.Calls()[1].function, "RegSetValueExA");
-    EXPECT_EQ(Read("New\\Deep\\Er", "5_DND").bytes, std::string("\1\0\0\0", 4));
+    EXPECT_EQ(Read("New\\Deep\\Er", "Flag").bytes, std::string("\1\0\0\0", 4));
 
-    entry = u"5_DND";
     reg_.SetDWORDValue(Path(u"Parent\\Child"), entry, 0);
     EXPECT_TRUE(KeyExists("Parent\\Child"));
 }

@@ -12,6 +12,7 @@
 #include "app/form1.h"
 #include "app/form1_controls.h"
 #include "app/form1_identity.h"
+#include "app/other_programs.h"
 #include "forms/win32/runtime.h"
 #include "platform/win32/real_platform.h"
 #include "tests/e2e/wait.h"
@@ -20,6 +21,8 @@
 
 namespace brenvik::soak {
 namespace {
+
+using namespace other_programs;
 
 constexpr int kWarmUp = 500;
 constexpr int kPublications = 10000;                            // the warm-up's included
@@ -31,7 +34,8 @@ constexpr DWORD kObjectNoise = 5;
 constexpr SIZE_T kMemoryNoise = 2 * 1024 * 1024;
 
 constexpr wchar_t kPrefix[] = L"Listening to: ";
-constexpr wchar_t kCustomMessagesKey[] = L"Software\\Yahoo\\pager\\profiles\\soakuser\\Custom Msgs";
+constexpr wchar_t kUser[] = L"soakuser";
+const std::wstring kCustomMessagesKey = CustomMessagesKey(kPagerSubKey<wchar_t>, kUser);
 
 // A title of its own for every publication, of changing length.
 std::wstring Title(int publication) {
@@ -40,21 +44,21 @@ std::wstring Title(int publication) {
            std::wstring(static_cast<std::size_t>(publication % 23), L'!');
 }
 
-// A window of class "YahooBuddyMain" in this process that counts the custom status commands.
+// A window of the messenger's class in this process that counts the custom status commands.
 class MessengerWindow {
 public:
     MessengerWindow() {
         WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = Procedure;
         windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"YahooBuddyMain";
+        windowClass.lpszClassName = kMessengerWindowClass<wchar_t>;
         RegisterClassW(&windowClass);
-        window_ = CreateWindowExW(0, L"YahooBuddyMain", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+        window_ = CreateWindowExW(0, kMessengerWindowClass<wchar_t>, L"", WS_OVERLAPPEDWINDOW, 0, 0,
+                                  100, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
     }
     ~MessengerWindow() {
         DestroyWindow(window_);
-        UnregisterClassW(L"YahooBuddyMain", GetModuleHandleW(nullptr));
+        UnregisterClassW(kMessengerWindowClass<wchar_t>, GetModuleHandleW(nullptr));
     }
     MessengerWindow(const MessengerWindow&) = delete;
     MessengerWindow& operator=(const MessengerWindow&) = delete;
@@ -64,7 +68,7 @@ public:
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_COMMAND && wParam == 392) ++commands_;
+        if (message == WM_COMMAND && wParam == kReadStatusCommand) ++commands_;
         return DefWindowProcW(window, message, wParam, lParam);
     }
     static inline int commands_ = 0;
@@ -74,8 +78,8 @@ private:
 std::wstring ReadStatus() {
     wchar_t status[1024] = L"";
     DWORD size = sizeof status;
-    if (RegGetValueW(HKEY_CURRENT_USER, kCustomMessagesKey, L"5", RRF_RT_REG_SZ, nullptr, status,
-                     &size) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, kCustomMessagesKey.c_str(), kStatusValue<wchar_t>,
+                     RRF_RT_REG_SZ, nullptr, status, &size) != ERROR_SUCCESS)
         return L"(missing)";
     return status;
 }
@@ -114,22 +118,21 @@ TEST(ProcessUsage, CountsTheHandlesWindowsAndGdiObjectsThatAreMade) {
 class Soak : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo");
+        RegDeleteTreeW(HKEY_CURRENT_USER, kPagerSubKey<wchar_t>);
         HKEY pager = nullptr;
-        ASSERT_EQ(RegCreateKeyW(HKEY_CURRENT_USER, L"Software\\Yahoo\\pager", &pager),
-                  ERROR_SUCCESS);
-        constexpr wchar_t kUser[] = L"soakuser";
-        RegSetValueExW(pager, L"Yahoo! User ID", 0, REG_SZ, reinterpret_cast<const BYTE*>(kUser),
-                       sizeof kUser);
+        ASSERT_EQ(RegCreateKeyW(HKEY_CURRENT_USER, kPagerSubKey<wchar_t>, &pager), ERROR_SUCCESS);
+        RegSetValueExW(pager, kUserIdValue<wchar_t>, 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(kUser), sizeof kUser);
         RegCloseKey(pager);
         player_ = std::make_unique<testing::ChildProcess>(L"winamp_standin.exe",
                                                           L"\"" + Title(0) + L"\"");
-        ASSERT_TRUE(e2e::WaitFor(
-            [&] { return (playerWindow_ = FindWindowW(L"Winamp v1.x", nullptr)) != nullptr; }));
+        ASSERT_TRUE(e2e::WaitFor([&] {
+            return (playerWindow_ = FindWindowW(kPlayerWindowClass<wchar_t>, nullptr)) != nullptr;
+        }));
     }
     void TearDown() override {
         player_.reset();
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Yahoo");
+        RegDeleteTreeW(HKEY_CURRENT_USER, kPagerSubKey<wchar_t>);
     }
 
     std::unique_ptr<testing::ChildProcess> player_;

@@ -1,5 +1,5 @@
 // The stand-ins, run as separate programs: the player's title can be set in every
-// advertised way, and the messenger logs custom status 5 at each command 392.
+// advertised way, and the messenger logs custom status 5 at each read command.
 #include <chrono>
 #include <fstream>
 #include <functional>
@@ -8,9 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "app/other_programs.h"
 #include "tests/support/child_process.h"  // <windows.h>
 
 namespace {
+
+using namespace brenvik::other_programs;
+constexpr const wchar_t* kPlayer = kPlayerWindowClass<wchar_t>;
+constexpr const wchar_t* kMessenger = kMessengerWindowClass<wchar_t>;
 
 std::wstring TempPath(const wchar_t* name) {
     wchar_t dir[MAX_PATH]{};
@@ -59,13 +64,13 @@ void WriteFile(const std::wstring& path, const std::string& content) {
 }
 
 TEST(PlayerStandIn, ShowsTheTitleFromItsCommandLine) {
-    StandIn player(L"winamp_standin.exe", L"\"Artist - Song\"", L"Winamp v1.x");
+    StandIn player(L"winamp_standin.exe", L"\"Artist - Song\"", kPlayer);
     ASSERT_NE(player.Window(), nullptr);
     EXPECT_EQ(TitleOf(player.Window()), "Artist - Song");
 }
 
 TEST(PlayerStandIn, CyclesThroughItsTitles) {
-    StandIn player(L"winamp_standin.exe", L"--interval 20 One Two Three", L"Winamp v1.x");
+    StandIn player(L"winamp_standin.exe", L"--interval 20 One Two Three", kPlayer);
     ASSERT_NE(player.Window(), nullptr);
     for (const char* title : {"Two", "Three", "One", "Two"}) {
         SCOPED_TRACE(title);
@@ -76,7 +81,7 @@ TEST(PlayerStandIn, CyclesThroughItsTitles) {
 TEST(PlayerStandIn, FollowsTheFirstLineOfItsTitleFile) {
     const std::wstring file = TempPath(L"brenvik_player_title.txt");
     WriteFile(file, "First\r\nignored");
-    StandIn player(L"winamp_standin.exe", L"--title-file \"" + file + L"\"", L"Winamp v1.x");
+    StandIn player(L"winamp_standin.exe", L"--title-file \"" + file + L"\"", kPlayer);
     ASSERT_NE(player.Window(), nullptr);
     EXPECT_TRUE(WaitUntil([&] { return TitleOf(player.Window()) == "First"; }));
     WriteFile(file, "Caf\xc3\xa9 - Second");  // UTF-8; read back in the ANSI code page
@@ -89,7 +94,7 @@ TEST(PlayerStandIn, FollowsTheFirstLineOfItsTitleFile) {
 }
 
 TEST(PlayerStandIn, TakesATitleSentByAnotherProgram) {
-    StandIn player(L"winamp_standin.exe", L"Before", L"Winamp v1.x");
+    StandIn player(L"winamp_standin.exe", L"Before", kPlayer);
     ASSERT_NE(player.Window(), nullptr);
     SendMessageA(player.Window(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("After"));
     EXPECT_EQ(TitleOf(player.Window()), "After");
@@ -98,9 +103,8 @@ TEST(PlayerStandIn, TakesATitleSentByAnotherProgram) {
 // The messenger's settings in the test prefix's registry, removed before and after.
 class MessengerStandIn : public ::testing::Test {
 protected:
-    static constexpr wchar_t kPager[] = L"Software\\Yahoo\\pager";
-    static constexpr wchar_t kProfile[] =
-        L"Software\\Yahoo\\pager\\profiles\\standin_tester\\Custom Msgs";
+    static constexpr const wchar_t* kPager = kPagerSubKey<wchar_t>;
+    static inline const std::wstring kProfile = CustomMessagesKey(kPager, L"standin_tester");
 
     void SetUp() override {
         CleanUp();
@@ -112,23 +116,24 @@ protected:
         DeleteFileW(log_.c_str());
     }
     static void CleanUp() {
-        RegDeleteKeyW(HKEY_CURRENT_USER, kProfile);
-        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Yahoo\\pager\\profiles\\standin_tester");
+        RegDeleteKeyW(HKEY_CURRENT_USER, kProfile.c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, kProfile.substr(0, kProfile.rfind(L'\\')).c_str());
         HKEY pager = nullptr;
         if (RegOpenKeyExW(HKEY_CURRENT_USER, kPager, 0, KEY_WRITE, &pager) == ERROR_SUCCESS) {
-            RegDeleteValueW(pager, L"Yahoo! User ID");
+            RegDeleteValueW(pager, kUserIdValue<wchar_t>);
             RegCloseKey(pager);
         }
     }
     static void WriteStatus(const std::wstring& text, DWORD dnd) {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kProfile, 0, nullptr, 0, KEY_WRITE, nullptr,
-                                  &key, nullptr),
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kProfile.c_str(), 0, nullptr, 0, KEY_WRITE,
+                                  nullptr, &key, nullptr),
                   ERROR_SUCCESS);
-        RegSetValueExW(key, L"5", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+        RegSetValueExW(key, kStatusValue<wchar_t>, 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(text.c_str()),
                        static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-        RegSetValueExW(key, L"5_DND", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dnd),
-                       sizeof dnd);
+        RegSetValueExW(key, kInvisibleValue<wchar_t>, 0, REG_DWORD,
+                       reinterpret_cast<const BYTE*>(&dnd), sizeof dnd);
         RegCloseKey(key);
     }
     std::vector<std::string> LogLines() const {
@@ -145,36 +150,37 @@ protected:
     std::wstring log_;
 };
 
-TEST_F(MessengerStandIn, LogsStatusFiveOfTheCurrentUserAtEachCommand392) {
+TEST_F(MessengerStandIn, LogsStatusFiveOfTheCurrentUserAtEachReadCommand) {
     StandIn messenger(L"messenger_standin.exe", L"--log \"" + log_ + L"\" --user-id standin_tester",
-                      L"YahooBuddyMain");
+                      kMessenger);
     ASSERT_NE(messenger.Window(), nullptr);
     EXPECT_TRUE(LogLines().empty()) << "made empty at start";
 
     WriteStatus(L"Now: Caf\u00e9", 1);
-    PostMessageW(messenger.Window(), WM_COMMAND, 392, 0);
+    PostMessageW(messenger.Window(), WM_COMMAND, kReadStatusCommand, 0);
     ASSERT_TRUE(WaitUntil([&] { return LogLines().size() == 1; }));
     EXPECT_EQ(WithoutTime(LogLines()[0]), "1\tNow: Caf\xc3\xa9");
     EXPECT_GT(std::stoull(LogLines()[0].substr(0, LogLines()[0].find('\t'))), 1600000000000ull)
         << "ms since 1970";
 
-    PostMessageW(messenger.Window(), WM_COMMAND, 393, 0);  // another command: not logged
+    PostMessageW(messenger.Window(), WM_COMMAND, kReadStatusCommand + 1,
+                 0);  // another command: not logged
     WriteStatus(L"Second", 0);
-    PostMessageW(messenger.Window(), WM_COMMAND, 392, 0);
+    PostMessageW(messenger.Window(), WM_COMMAND, kReadStatusCommand, 0);
     ASSERT_TRUE(WaitUntil([&] { return LogLines().size() == 2; }));
     EXPECT_EQ(WithoutTime(LogLines()[1]), "0\tSecond");
 }
 
 TEST_F(MessengerStandIn, LogsValuesThatCannotBeReadAsMissing) {
-    StandIn messenger(L"messenger_standin.exe", L"--log \"" + log_ + L"\"", L"YahooBuddyMain");
+    StandIn messenger(L"messenger_standin.exe", L"--log \"" + log_ + L"\"", kMessenger);
     ASSERT_NE(messenger.Window(), nullptr);
-    PostMessageW(messenger.Window(), WM_COMMAND, 392, 0);
+    PostMessageW(messenger.Window(), WM_COMMAND, kReadStatusCommand, 0);
     ASSERT_TRUE(WaitUntil([&] { return LogLines().size() == 1; }));
     EXPECT_EQ(WithoutTime(LogLines()[0]), "(missing)\t(missing)");
 }
 
 TEST_F(MessengerStandIn, EndsWhenItsWindowCloses) {
-    StandIn messenger(L"messenger_standin.exe", L"--log \"" + log_ + L"\"", L"YahooBuddyMain");
+    StandIn messenger(L"messenger_standin.exe", L"--log \"" + log_ + L"\"", kMessenger);
     ASSERT_NE(messenger.Window(), nullptr);
     PostMessageW(messenger.Window(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(messenger.Exited());

@@ -70,8 +70,8 @@ using win32::FromHandle;
 using win32::ToHwnd;
 
 forms::PictureRef ApplicationIcon() {
-    HICON icon = CopyIcon(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)));
-    return std::make_shared<win32::IconPicture>(FromHandle(reinterpret_cast<HWND>(icon)));
+    return std::make_shared<win32::IconPicture>(
+        win32::OwnedIcon(CopyIcon(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)))));
 }
 
 // Delivers this thread's messages until `done` holds or a generous deadline passes.
