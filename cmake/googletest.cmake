@@ -13,6 +13,10 @@ if(NOT BRENVIK_TESTS STREQUAL "OFF")
     set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
     set(gtest_disable_pthreads ${WIN32} CACHE BOOL "" FORCE)
     add_subdirectory(${BRENVIK_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    # GoogleTest's own code only runs the tests: unoptimised and with no debug
+    # information, its one large file compiles in a third of the time.
+    target_compile_options(gtest PRIVATE -O0 -g0)
+    target_compile_options(gtest_main PRIVATE -O0 -g0)
     set(brenvik_tests ON)
   else()
     find_package(GTest QUIET)
