@@ -41,15 +41,17 @@ run_target() {
   fi
 }
 
-# The targets, as fuzz/CMakeLists.txt lists them for the build.
+# The targets, as fuzz/CMakeLists.txt lists them for the build, two at a time: the next
+# starts as soon as one ends.
 mapfile -t targets <build/fuzz/fuzz-targets.txt
-failed=0
-for ((i = 0; i < ${#targets[@]}; i += 2)); do
-  pids=()
-  for name in "${targets[@]:i:2}"; do
-    run_target "$name" &
-    pids+=($!)
-  done
-  for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
+failed=0 running=0
+for name in "${targets[@]}"; do
+  if [ $running -eq 2 ]; then
+    wait -n || failed=1
+    running=$((running - 1))
+  fi
+  run_target "$name" &
+  running=$((running + 1))
 done
+for ((; running > 0; running--)); do wait -n || failed=1; done
 exit $failed

@@ -13,35 +13,16 @@ say_while_quiet
 scripts/install-deps.sh test
 export BRENVIK_DEPS_CHECKED=test
 
-# start_wine_tests PRESET: the build's tests under Wine, in the background, on a display
-# and with a Wine server of their own (they click at the tray icon and must not meet a
-# real desktop); each build's prefix, server and display are its own, so the two
-# builds' tests run side by side. finish_wine_tests prints each one's output, in turn,
-# and fails when any failed.
-wine_tests_pids=() wine_tests_presets=() wine_tests_starts=()
-start_wine_tests() {
-  echo "The $1 build's tests run under Wine alongside what follows; their output comes when they end"
-  (
-    . scripts/lib/wine.sh
-    wine_start_build "$PWD/build/$1"
-    ctest --preset "$1"
-  ) >"build/$1/wine-tests.log" 2>&1 &
-  wine_tests_pids+=($!) wine_tests_presets+=("$1") wine_tests_starts+=($SECONDS)
-}
-finish_wine_tests() {
-  local i status=0
-  stage_end
-  for i in "${!wine_tests_pids[@]}"; do
-    echo "== the ${wine_tests_presets[i]} build's tests under Wine =="
-    tail -n +1 -f --pid="${wine_tests_pids[i]}" "build/${wine_tests_presets[i]}/wine-tests.log"
-    wait "${wine_tests_pids[i]}" || status=1
-    BRENVIK_STAGE_TIMES+=("$(printf '%4d s  %s' $((SECONDS - wine_tests_starts[i])) \
-      "Windows build ${wine_tests_presets[i]}, tests under Wine (while the stages after it ran)")")
-  done
-  wine_tests_pids=()
-  return $status
-}
-trap 'for pid in "${wine_tests_pids[@]}" ${installer_check_pid:-}; do kill "$pid" 2>/dev/null || true; done' EXIT
+# wine_tests PRESET: the build's tests under Wine, on a display and with a Wine server of
+# their own (they click at the tray icon and must not meet a real desktop); each
+# build's prefix, server and display are its own, so the two builds' tests run side by
+# side.
+wine_tests() (
+  . scripts/lib/wine.sh
+  wine_start_build "$PWD/build/$1"
+  ctest --preset "$1"
+)
+trap 'for pid in "${BRENVIK_ALONGSIDE_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
 
 stage "C++ files against .clang-format"
 scripts/check-format.sh
@@ -54,11 +35,16 @@ echo "Windows builds under Wine: $WINDOWS_BUILDS ($WINDOWS_BUILDS_WHY)"
 for preset in $WINDOWS_BUILDS; do
   stage "Windows build $preset"
   build_program --configure "$preset"
-  start_wine_tests "$preset"
+  alongside "the $preset build's tests under Wine" "build/$preset/wine-tests.log" wine_tests "$preset"
 done
-# The installers under Wine wait on Wine too: alongside what follows, like the tests.
-scripts/check-installer.sh >build/installer-check.log 2>&1 &
-installer_check_pid=$!
+# The installers under Wine wait on Wine too.
+alongside "installers under Wine: installed, upgraded while Brenvik runs, uninstalled" \
+  build/installer-check.log scripts/check-installer.sh
+# The release builds Brenvik.exe three more times, with the configures and links that
+# keep a core idle between compiles: at a lower priority it takes that core, and the
+# rest of the time only what the stages below leave.
+alongside "release: made twice, in two folders, and compared" build/release.log \
+  nice -n 10 scripts/release-reproduces.sh
 
 stage "host build (simulation)"
 build_program --configure host
@@ -71,17 +57,15 @@ ctest --preset host-sanitize
 stage "fuzz targets: each corpus replayed, then a fixed number of seeded inputs"
 scripts/fuzz.sh replay
 
-stage "release: made twice, in two folders, and compared"
-scripts/release-reproduces.sh
+status=0
+alongside_done || status=1
 
 stage "release: the winget and Scoop manifests against SHA256SUMS"
 scripts/check-manifests.sh
 
+# After the release, which builds the i686 program where the tests under Wine didn't.
 stage "Brenvik.exe of both builds within its budget: 160 KB i686, 135 KB x86_64"
 scripts/check-program-size.sh
-finish_wine_tests
-stage "installers under Wine: installed, upgraded while Brenvik runs, uninstalled"
-tail -n +1 -f --pid="$installer_check_pid" build/installer-check.log
-wait "$installer_check_pid"
 
 stages_done
+exit $status

@@ -10,9 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "app/other_programs.h"
 #include "app/form1.h"
 #include "app/form1_controls.h"
+#include "app/other_programs.h"
 #include "forms/sim/sim_form.h"
 #include "forms/sim/sim_forms.h"
 #include "tests/app/messenger_settings.h"

@@ -1,4 +1,4 @@
-// Ten thousand publications in a running program: Form1 on the real forms runtime
+// Fifteen hundred publications in a running program: Form1 on the real forms runtime
 // (the classes Brenvik.exe runs), the stand-in player in a process of its own, whose
 // title changes before every tick, and a messenger window. After a warm-up, the
 // process's handles, USER and GDI objects and memory must stay where they were.
@@ -24,14 +24,16 @@ namespace {
 
 using namespace other_programs;
 
-constexpr int kWarmUp = 500;
-constexpr int kPublications = 10000;                            // the warm-up's included
 constexpr int kText1 = form1::WindowId(form1::Control::Text1);  // the prefix's box
-// What a count may move by without a leak: a handle or object made once on a late
-// first use, a heap that grows in steps.
-constexpr DWORD kHandleNoise = 5;
-constexpr DWORD kObjectNoise = 5;
-constexpr SIZE_T kMemoryNoise = 2 * 1024 * 1024;
+// How many, and what a count may move by without a leak. Under Wine, over 4,000
+// publications, every count stood still from the 100th on and the committed memory
+// moved by 4 KB from the 500th on: the 1,200 after the warm-up put a leak of a handle
+// or an object a publication 240 times over its 5, and one of a kilobyte 4.7 times
+// over its 256 KB.
+constexpr int kWarmUp = 300;
+constexpr int kPublications = 1500;          // the warm-up's included
+constexpr DWORD kCountNoise = 5;             // a handle or object made on a late first use
+constexpr SIZE_T kMemoryNoise = 256 * 1024;  // a heap that grows in steps
 
 constexpr wchar_t kPrefix[] = L"Listening to: ";
 constexpr wchar_t kUser[] = L"soakuser";
@@ -139,7 +141,7 @@ protected:
     HWND playerWindow_ = nullptr;
 };
 
-TEST_F(Soak, TenThousandPublicationsLeaveHandlesObjectsAndMemoryWhereTheyWere) {
+TEST_F(Soak, PublicationsLeaveHandlesObjectsAndMemoryWhereTheyWere) {
     const Usage atStart = ProcessUsage();
     Print("at start:", atStart);
     const ULONGLONG startTicks = GetTickCount64();
@@ -174,12 +176,12 @@ TEST_F(Soak, TenThousandPublicationsLeaveHandlesObjectsAndMemoryWhereTheyWere) {
         EXPECT_EQ(form1.PublishedStatus(), std::u16string(last.begin(), last.end()));
 
         const Usage atEnd = ProcessUsage();
-        Print("after 10,000 publications:", atEnd);
+        Print("after the last publication:", atEnd);
         std::printf("%d publications in %.1f s\n", kPublications,
                     double(GetTickCount64() - startTicks) / 1000);
-        EXPECT_LE(atEnd.handles, afterWarmUp.handles + kHandleNoise);
-        EXPECT_LE(atEnd.userObjects, afterWarmUp.userObjects + kObjectNoise);
-        EXPECT_LE(atEnd.gdiObjects, afterWarmUp.gdiObjects + kObjectNoise);
+        EXPECT_LE(atEnd.handles, afterWarmUp.handles + kCountNoise);
+        EXPECT_LE(atEnd.userObjects, afterWarmUp.userObjects + kCountNoise);
+        EXPECT_LE(atEnd.gdiObjects, afterWarmUp.gdiObjects + kCountNoise);
         EXPECT_LE(atEnd.privateBytes, afterWarmUp.privateBytes + kMemoryNoise);
         EXPECT_LE(atEnd.pagefileBytes, afterWarmUp.pagefileBytes + kMemoryNoise);
     }
