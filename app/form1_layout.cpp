@@ -59,6 +59,7 @@ forms::FormLayout Form1Layout(
                  .name = "Check1",
                  .kind = CheckBox,
                  .caption = u"Check1",
+                 .accessibleName = u"invisible",
                  .place = {3930, 315, 270, 240},
                  .tabIndex = TabIndex(Control::Check1),
                  .checked = 1});
