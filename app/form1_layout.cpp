@@ -43,6 +43,7 @@ forms::FormLayout Form1Layout(
     c.back().autoSize = true;
     c.push_back(row(Control::Check1, "Check1", CheckBox, u"Check1", {3930, 315, 270, 240}, 9));
     c.back().checked = 1;
+    c.back().accessibleName = u"invisible";
     c.push_back(row(Control::Command1, "Command1", CommandButton, u"", {240, 1020, 1575, 375}, 1));
     c.push_back(row(Control::Command3, "Command3", CommandButton, u"Goto Tray",
                     {2085, 1020, 1905, 375}, 2));

@@ -1,5 +1,6 @@
 # What both MinGW-w64 cross builds share; the toolchain file of each sets
-# BRENVIK_MINGW_TRIPLE (i686-w64-mingw32 or x86_64-w64-mingw32) and includes this.
+# BRENVIK_MINGW_TRIPLE (i686-w64-mingw32 or x86_64-w64-mingw32) and the oldest Windows
+# the build runs on (BRENVIK_WINDOWS_OLDEST, BRENVIK_WINDOWS_OLDEST_NTDDI), and includes this.
 set(CMAKE_SYSTEM_NAME Windows)
 # The win32 thread model: the C++ runtime sits on Windows' own threads, so the
 # program carries no winpthreads (nothing in the tree starts a std::thread).
@@ -11,10 +12,18 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# The headers declare only what the oldest Windows has: a call to something newer fails
+# to compile instead of failing to load there; newer functions are found at run time.
+set(brenvik_oldest_windows
+    "-D_WIN32_WINNT=${BRENVIK_WINDOWS_OLDEST} -DWINVER=${BRENVIK_WINDOWS_OLDEST} -DNTDDI_VERSION=${BRENVIK_WINDOWS_OLDEST_NTDDI}")
 # Each function and datum in a section of its own, so the linker can leave out
 # what the program never uses.
-set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections")
-set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections ${brenvik_oldest_windows}")
+set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections ${brenvik_oldest_windows}")
+# The tests and benchmarks run on the Windows (Wine) that runs them: they see all the
+# headers declare, as the headers' own defaults give it. (So no program header holds a
+# Windows structure whose size depends on the version.)
+set(BRENVIK_TESTS_WINDOWS_OPTIONS -U_WIN32_WINNT -UWINVER -UNTDDI_VERSION)
 # One self-contained file: the C and C++ runtimes linked in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # ctest runs the programs under Wine through the one Wine module (scripts/lib/wine.sh).

@@ -67,6 +67,9 @@ struct ControlLayout {
     const char* name;  // what a user or another program sees it named
     ControlKind kind;
     const char16_t* caption;  // caption, or the text of a text box
+    // What a screen reader calls a control whose caption the window doesn't show (the
+    // label beside it stands for it); null for the name Windows gives.
+    const char16_t* accessibleName = nullptr;
     TwipsRect place;
     int tabIndex;               // -1 for controls without one
     bool autoSize = false;      // a label that fits its caption

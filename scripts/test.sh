@@ -2,8 +2,8 @@
 # Runs every test: the layout of the C++ files, each Windows build this machine can run
 # under Wine, the host build (simulation) plain and under sanitizers, the fuzz targets'
 # fixed runs, the release, made twice (the second time as a Windows developer would
-# build it, with no GoogleTest) and compared, and the programs' size. Ends with each
-# stage's time.
+# build it, with no GoogleTest) and compared, and the programs' size and imports. Ends
+# with each stage's time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/quiet.sh
@@ -66,6 +66,9 @@ scripts/check-manifests.sh
 # After the release, which builds the i686 program where the tests under Wine didn't.
 stage "Brenvik.exe of both builds within its budget: 160 KB i686, 135 KB x86_64"
 scripts/check-program-size.sh
+
+stage "Brenvik.exe of both builds imports only what XP SP3 (i686) and XP x64 (x86_64) export"
+scripts/check-imports.sh
 
 stages_done
 exit $status

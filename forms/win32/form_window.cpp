@@ -20,6 +20,10 @@ namespace {
 // Fixed single border with a close button only: no sizing frame, no minimize or
 // maximize box.
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// Sent by the Windows that move windows between monitors of different DPI (8.1 and 10
+// 1703 on); the headers of the oldest Windows the program runs on don't name them.
+constexpr UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED
+constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
 using forms::ControlOf;
 using forms::EntryOf;
 
@@ -150,6 +154,13 @@ void FormWindow::CreateControl(const forms::ControlLayout& row) {
             break;
         }
     }
+    // Only a child control just made (byId_'s last) has a window to name.
+    if (row.accessibleName != nullptr && !byId_.empty() && byId_.back().first == id) {
+        HWND control = byId_.back().second->Window();
+        runtime_.NameForScreenReaders(control,
+                                      reinterpret_cast<const wchar_t*>(row.accessibleName));
+        named_.push_back(control);
+    }
 }
 
 forms::TextBox& FormWindow::TextBoxOf(forms::ControlId id) {
@@ -245,7 +256,7 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
         case WM_ACTIVATE:
             OnActivate(LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0);
             return 0;
-        case WM_GETDPISCALEDSIZE: {
+        case kGetDpiScaledSize: {
             // Windows would scale the old frame linearly; the layout's client area at
             // the new DPI is exact.
             auto* size = reinterpret_cast<SIZE*>(lParam);
@@ -255,7 +266,7 @@ Result FormWindow::OnMessage(HWND__* window, unsigned message, WParam wParam, LP
             *size = {frame.width, frame.height};
             return TRUE;
         }
-        case WM_DPICHANGED:
+        case kDpiChanged:
             OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_SETFOCUS:
@@ -344,6 +355,8 @@ void FormWindow::OnDpiChanged(int dpi, const RECT* suggested) {
 // The controls are still there: each user control ends (its end-of-life hook runs
 // and its window goes) before the window itself.
 void FormWindow::OnDestroy() {
+    for (HWND control : named_) runtime_.NameForScreenReaders(control, nullptr);
+    named_.clear();
     for (auto& [id, timer] : timers_) timer->Detach();
     userControls_.clear();
 }

@@ -107,6 +107,7 @@ private:
     std::function<void()> shellRestartedHandler_;
     std::function<void()> startedAgainHandler_;
     std::vector<std::pair<int, ChildControl*>> byId_;  // by WM_COMMAND's control identifier
+    std::vector<HWND__*> named_;  // given a name for screen readers, taken back before they go
 };
 
 }  // namespace brenvik::win32

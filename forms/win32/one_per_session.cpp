@@ -65,13 +65,14 @@ LaterStart OnePerSession::AskRunningFormForwardOrTakeOver(std::u16string_view wi
                                                           const ForwardWay& way) {
     const std::wstring wideClass(windowClass.begin(), windowClass.end());
     const std::wstring title(caption.begin(), caption.end());
-    const ULONGLONG started = ::GetTickCount64();
+    // GetTickCount wraps after 49.7 days; the unsigned difference is right across it.
+    const DWORD started = ::GetTickCount();
     do {
         if (AskEachForward(wideClass, title, way)) return LaterStart::Reached;
         TryTake();
         if (first_) return LaterStart::TookName;
         ::Sleep(kStepMilliseconds);
-    } while (::GetTickCount64() - started < way.waitMilliseconds);
+    } while (static_cast<DWORD>(::GetTickCount() - started) < way.waitMilliseconds);
     return LaterStart::NoAnswer;
 }
 

@@ -23,6 +23,14 @@ HICON LoadProgramIcon(int size) {
                                            LR_DEFAULTCOLOR));
 }
 
+// XP refuses the metrics at Vista's size, which adds iPaddedBorderWidth; every Windows
+// accepts them at XP's, which the headers give for the oldest Windows the program runs on.
+template <typename Metrics>
+concept HasPaddedBorder = requires(Metrics metrics) {
+    metrics.iPaddedBorderWidth;
+};
+static_assert(!HasPaddedBorder<NONCLIENTMETRICSW>, "NONCLIENTMETRICSW at Vista's size");
+
 // The system's message font, as dialogs and message boxes show it; the stock GUI
 // font where the system can't tell.
 HFONT MessageFont() {
@@ -34,8 +42,12 @@ HFONT MessageFont() {
 }
 }  // namespace
 
-FormsRuntime::FormsRuntime(WindowDpiQuery windowDpi, MessageFilter letThrough)
-    : windowDpi_(std::move(windowDpi)), letThrough_(letThrough), dpi_(ScreenDpi()) {
+FormsRuntime::FormsRuntime(WindowDpiQuery windowDpi, MessageFilter letThrough,
+                           AccessibleNaming nameForScreenReaders)
+    : windowDpi_(std::move(windowDpi)),
+      letThrough_(letThrough),
+      nameForScreenReaders_(nameForScreenReaders),
+      dpi_(ScreenDpi()) {
     // Buttons, edit boxes and check boxes of common controls 6, in the visual style.
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&classes);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/forms.h"
+#include "forms/win32/accessible_name.h"
 #include "forms/win32/message_filter.h"
 #include "forms/win32/owned.h"
 #include "forms/win32/window_dpi.h"
@@ -22,7 +23,8 @@ using WindowDpiQuery = std::function<int(HWND__* window)>;
 class FormsRuntime final : public forms::Runtime {
 public:
     explicit FormsRuntime(WindowDpiQuery windowDpi = WindowDpi,
-                          MessageFilter letThrough = LetThroughFromEveryLevel);
+                          MessageFilter letThrough = LetThroughFromEveryLevel,
+                          AccessibleNaming nameForScreenReaders = NameByAnnotation);
     ~FormsRuntime() override;
     FormsRuntime(const FormsRuntime&) = delete;
     FormsRuntime& operator=(const FormsRuntime&) = delete;
@@ -51,6 +53,9 @@ public:
     // has none.
     OwnedIcon SmallIconAt(int dpi) const;
     void LetThrough(HWND__* window, unsigned message) const { letThrough_(window, message); }
+    void NameForScreenReaders(HWND__* control, const wchar_t* name) const {
+        nameForScreenReaders_(control, name);
+    }
     void FormLoaded(FormWindow& form);
     void FormUnloaded(FormWindow& form);
     void HandlerFailed(std::exception_ptr failure);
@@ -63,6 +68,7 @@ private:
 
     WindowDpiQuery windowDpi_;
     MessageFilter letThrough_;
+    AccessibleNaming nameForScreenReaders_;
     int dpi_;
     OwnedFont font_;  // at the screen's DPI; null: the stock GUI font stands for it
     forms::PictureRef programIcon_;

@@ -15,10 +15,11 @@ std::uint32_t Field(const std::uint8_t* record, int offset) {
 }
 }  // namespace
 
-NativeNotifyIconData::NativeNotifyIconData(std::uint8_t* record) : native_(&copy_) {
+NativeNotifyIconData::NativeNotifyIconData(std::uint8_t* record)
+    : native_(reinterpret_cast<NOTIFYICONDATAA*>(&copy_)) {
     // The first form: cbSize, hWnd, uID, uFlags, uCallbackMessage, hIcon at 4-byte
     // steps, then the 64 bytes of szTip.
-    copy_.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    copy_.cbSize = sizeof copy_;
     copy_.hWnd = ToHwnd(Field(record, 4));
     copy_.uID = Field(record, 8);
     copy_.uFlags = Field(record, 12);

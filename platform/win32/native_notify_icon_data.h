@@ -18,7 +18,19 @@ public:
 
 private:
 #ifdef _WIN64
-    NOTIFYICONDATAA copy_{};
+    // The first form only: NOTIFYICONDATAA's size depends on the Windows version the
+    // includer's headers describe, and this class's must not.
+    struct FirstForm {
+        DWORD cbSize;
+        HWND hWnd;
+        UINT uID;
+        UINT uFlags;
+        UINT uCallbackMessage;
+        HICON hIcon;
+        CHAR szTip[64];
+    };
+    static_assert(sizeof(FirstForm) == NOTIFYICONDATAA_V1_SIZE);
+    FirstForm copy_{};
 #endif
     NOTIFYICONDATAA* native_;
 };
