@@ -48,17 +48,22 @@ void RegisterFormClass(const std::wstring& name) {
 // the next of those in the layout (a label just before the box it names, as the
 // accessibility layer reads it), or at the end.
 std::vector<const forms::ControlLayout*> InCreationOrder(const forms::FormLayout& layout) {
-    using Rows = std::vector<const forms::ControlLayout*>;
-    std::vector<Rows> groups(1);  // each but the last ends in a row that takes the focus
-    for (const auto& row : layout.controls) {
-        groups.back().push_back(&row);
-        if (TakesFocus(row.kind)) groups.emplace_back();
+    const auto& all = layout.controls;
+    // Runs of the layout [first, last]: each ends in a row that takes the focus, kept in
+    // tab-index order as they come (a dozen rows: each goes after those before it).
+    std::vector<std::pair<std::size_t, std::size_t>> runs;
+    std::size_t first = 0;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (!TakesFocus(all[i].kind)) continue;
+        auto at = runs.end();
+        while (at != runs.begin() && all[(at - 1)->second].tabIndex > all[i].tabIndex) --at;
+        runs.insert(at, {first, i});
+        first = i + 1;
     }
-    std::stable_sort(groups.begin(), groups.end() - 1, [](const Rows& a, const Rows& b) {
-        return a.back()->tabIndex < b.back()->tabIndex;
-    });
-    Rows rows;
-    for (const Rows& group : groups) rows.insert(rows.end(), group.begin(), group.end());
+    std::vector<const forms::ControlLayout*> rows;
+    for (const auto& [from, last] : runs)
+        for (std::size_t i = from; i <= last; ++i) rows.push_back(&all[i]);
+    for (std::size_t i = first; i < all.size(); ++i) rows.push_back(&all[i]);
     return rows;
 }
 }  // namespace
@@ -155,7 +160,7 @@ void FormWindow::CreateControl(const forms::ControlLayout& row) {
         }
     }
     // Only a child control just made (byId_'s last) has a window to name.
-    if (row.accessibleName != nullptr && !byId_.empty() && byId_.back().first == id) {
+    if (row.accessibleName != nullptr && !byId_.empty() && byId_.back().first == row.id.WindowId()) {
         HWND control = byId_.back().second->Window();
         runtime_.NameForScreenReaders(control,
                                       reinterpret_cast<const wchar_t*>(row.accessibleName));
