@@ -160,7 +160,8 @@ void FormWindow::CreateControl(const forms::ControlLayout& row) {
         }
     }
     // Only a child control just made (byId_'s last) has a window to name.
-    if (row.accessibleName != nullptr && !byId_.empty() && byId_.back().first == row.id.WindowId()) {
+    if (row.accessibleName != nullptr && !byId_.empty() &&
+        byId_.back().first == row.id.WindowId()) {
         HWND control = byId_.back().second->Window();
         runtime_.NameForScreenReaders(control,
                                       reinterpret_cast<const wchar_t*>(row.accessibleName));
