@@ -21,9 +21,11 @@ private:
     std::u16string text_;
 };
 
-class SimLabel final : public forms::Label {
+// A control whose caption changes are recorded.
+template <typename Control>
+class SimCaptioned : public Control {
 public:
-    SimLabel(EffectLog& effects, std::string name, std::u16string caption)
+    SimCaptioned(EffectLog& effects, std::string name, std::u16string caption)
         : effects_(effects), name_(std::move(name)), caption_(std::move(caption)) {}
     std::u16string Caption() const override { return caption_; }
     void SetCaption(const std::u16string& caption) override {
@@ -37,24 +39,17 @@ private:
     std::u16string caption_;
 };
 
-class SimButton final : public forms::CommandButton {
+using SimLabel = SimCaptioned<forms::Label>;
+
+class SimButton final : public SimCaptioned<forms::CommandButton> {
 public:
-    SimButton(EffectLog& effects, std::string name, std::u16string caption)
-        : effects_(effects), name_(std::move(name)), caption_(std::move(caption)) {}
-    std::u16string Caption() const override { return caption_; }
-    void SetCaption(const std::u16string& caption) override {
-        caption_ = caption;
-        effects_.Record(name_ + ".Caption " + Narrow(caption));
-    }
+    using SimCaptioned::SimCaptioned;
     void OnClick(std::function<void()> handler) override { click_ = std::move(handler); }
     void Click() {
         if (click_) click_();
     }
 
 private:
-    EffectLog& effects_;
-    std::string name_;
-    std::u16string caption_;
     std::function<void()> click_;
 };
 

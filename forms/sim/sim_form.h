@@ -3,7 +3,6 @@
 // and the user controls it hosts.
 #include <functional>
 #include <memory>
-#include <string>
 #include <utility>
 #include <vector>
 

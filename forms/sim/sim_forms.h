@@ -1,9 +1,7 @@
 #pragma once
 // A headless forms runtime: the window and its controls as plain state, with every
 // visible change recorded in the effect log, and timers that a test fires.
-#include <map>
 #include <memory>
-#include <string>
 
 #include "forms/forms.h"
 #include "platform/sim/effect_log.h"

@@ -110,8 +110,6 @@ void Win32Label::PlaceAt(int dpi, HFONT__* font) {
     FitTo(OwnText());
 }
 
-Win32Label::~Win32Label() { Detach(); }
-
 void Win32Label::Detach() {
     ChildControl::Detach();
     measuring_.reset();

@@ -72,9 +72,6 @@ private:
 class Win32Label final : public forms::Label, public ChildControl {
 public:
     Win32Label(const forms::ControlLayout& row, const ControlPlacement& placement);
-    ~Win32Label() override;
-    Win32Label(const Win32Label&) = delete;
-    Win32Label& operator=(const Win32Label&) = delete;
     std::u16string Caption() const override { return OwnText(); }
     void SetCaption(const std::u16string& caption) override;
     void PlaceAt(int dpi, HFONT__* font) override;

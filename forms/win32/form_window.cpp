@@ -25,7 +25,6 @@ constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCH
 constexpr UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED
 constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
 using forms::ControlOf;
-using forms::EntryOf;
 
 // Each form's window class, registered once, when its first window is made.
 void RegisterFormClass(const std::wstring& name) {
@@ -129,6 +128,11 @@ void FormWindow::CreateControl(const forms::ControlLayout& row) {
     const ControlPlacement placement{Window(), dpi_, font_.get()};
     auto keep = [&](auto& map, auto control) {
         byId_.emplace_back(row.id.WindowId(), control.get());
+        if (row.accessibleName != nullptr) {
+            named_.push_back(control->Window());
+            runtime_.NameForScreenReaders(named_.back(),
+                                          reinterpret_cast<const wchar_t*>(row.accessibleName));
+        }
         map.emplace_back(row.id, std::move(control));
     };
     switch (row.kind) {
@@ -148,24 +152,11 @@ void FormWindow::CreateControl(const forms::ControlLayout& row) {
             timers_.emplace_back(row.id, std::make_unique<Win32Timer>(row, Window()));
             break;
         case forms::ControlKind::UserControl: {
-            const Handle host = FromHandle(Window());
+            auto failed = [this](std::exception_ptr failure) { OnFailure(failure); };
             userControls_.emplace_back(
-                row.id, std::make_unique<UserControlHost>(
-                            host, row,
-                            [this, control = row.id](int eventNumber, forms::EventArgs& args) {
-                                RaiseUserControlEvent(control, eventNumber, args);
-                            },
-                            [this](std::exception_ptr failure) { OnFailure(failure); }));
+                row.id, std::make_unique<UserControlHost>(FromHandle(Window()), row, failed));
             break;
         }
-    }
-    // Only a child control just made (byId_'s last) has a window to name.
-    if (row.accessibleName != nullptr && !byId_.empty() &&
-        byId_.back().first == row.id.WindowId()) {
-        HWND control = byId_.back().second->Window();
-        runtime_.NameForScreenReaders(control,
-                                      reinterpret_cast<const wchar_t*>(row.accessibleName));
-        named_.push_back(control);
     }
 }
 
@@ -186,13 +177,10 @@ forms::UserControl& FormWindow::UserControlOf(forms::ControlId id) {
 
 void FormWindow::OnUserControlEvent(forms::ControlId control,
                                     std::function<void(int, forms::EventArgs&)> handler) {
-    ControlOf(userControls_, control, "user control");
-    const auto it = EntryOf(userControlHandlers_, control);
-    if (it != userControlHandlers_.end()) {
-        it->second = std::move(handler);
-    } else {
-        userControlHandlers_.emplace_back(control, std::move(handler));
-    }
+    ControlOf(userControls_, control, "user control")
+        .OnEvent([this, handler = std::move(handler)](int eventNumber, forms::EventArgs& args) {
+            RunHandler([&] { handler(eventNumber, args); });
+        });
 }
 
 void FormWindow::OnShellRestarted(std::function<void()> handler) {
@@ -231,14 +219,6 @@ void FormWindow::RunHandler(const std::function<void()>& handler) {
         runtime_.HandlerFailed(std::current_exception());
     }
     handling_ = false;
-}
-
-void FormWindow::RaiseUserControlEvent(forms::ControlId control, int eventNumber,
-                                       forms::EventArgs& args) {
-    const auto it = EntryOf(userControlHandlers_, control);
-    if (it == userControlHandlers_.end()) return;
-    const EventHandler handler = it->second;  // a handler may replace itself
-    RunHandler([&] { handler(eventNumber, args); });
 }
 
 void FormWindow::OnFailure(std::exception_ptr failure) { runtime_.HandlerFailed(failure); }

@@ -3,11 +3,8 @@
 // client area and controls laid out in twips, its controls found by identity. The
 // window procedure routes WM_COMMAND and WM_TIMER to the control they concern and
 // runs the program's handlers one at a time.
-#include <cstdint>
 #include <functional>
 #include <memory>
-#include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -64,13 +61,11 @@ private:
 
     template <typename T>
     using ById = forms::ById<std::unique_ptr<T>>;
-    using EventHandler = std::function<void(int eventNumber, forms::EventArgs& args)>;
 
     void CreateWindowAndControls(const forms::FormLayout& layout);
     void CreateControl(const forms::ControlLayout& row);
     // Runs one of the program's event handlers; see the definition for nesting.
     void RunHandler(const std::function<void()>& handler);
-    void RaiseUserControlEvent(forms::ControlId control, int eventNumber, forms::EventArgs& args);
     void OnActivate(bool active);
     Result AnswerStartedAgain();
     void SetSmallIconAt(int dpi);
@@ -103,7 +98,6 @@ private:
     ById<Win32CheckBox> checkBoxes_;
     ById<Win32Timer> timers_;
     ById<UserControlHost> userControls_;
-    forms::ById<EventHandler> userControlHandlers_;
     std::function<void()> shellRestartedHandler_;
     std::function<void()> startedAgainHandler_;
     std::vector<std::pair<int, ChildControl*>> byId_;  // by WM_COMMAND's control identifier

@@ -10,10 +10,7 @@ namespace brenvik::win32 {
 
 template <auto free>
 struct Freer {
-    template <typename H>
-    void operator()(H handle) const {
-        free(handle);
-    }
+    void operator()(auto handle) const { free(handle); }
 };
 
 // A handle of type H (HFONT, HICON, ...) that `free` frees.

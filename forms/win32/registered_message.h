@@ -16,8 +16,4 @@ private:
     unsigned id_;
 };
 
-static_assert(RegisteredMessage(0xC0DE).Is(0xC0DE));
-static_assert(!RegisteredMessage(0xC0DE).Is(0) && !RegisteredMessage(0xC0DE).Is(0xC0DF));
-static_assert(!RegisteredMessage(0).Is(0));
-
 }  // namespace brenvik::win32

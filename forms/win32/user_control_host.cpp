@@ -28,10 +28,9 @@ void RegisterControlClass() {
 }  // namespace
 
 UserControlHost::UserControlHost(Handle hostWindow, const forms::ControlLayout& row,
-                                 EventHandler onEvent, FailureHandler onFailure)
+                                 FailureHandler onFailure)
     : UserControlSite(TwipsPerPixel(ScreenDpi()), static_cast<float>(row.place.width),
                       static_cast<float>(row.place.height)),
-      onEvent_(std::move(onEvent)),
       onFailure_(std::move(onFailure)) {
     RegisterControlClass();
     // Never shown: the control is invisible at run time, yet its window receives the
@@ -81,7 +80,8 @@ void UserControlHost::Resized() {
 }
 
 void UserControlHost::RaiseEvent(int eventNumber, forms::EventArgs& args) {
-    if (onEvent_) onEvent_(eventNumber, args);
+    // A copy runs: the handler may replace itself.
+    if (const EventHandler handler = onEvent_) handler(eventNumber, args);
 }
 
 double UserControlHost::Rnd() {

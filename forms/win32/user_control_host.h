@@ -34,17 +34,17 @@ public:
 
     // Makes the control's window inside `hostWindow`, makes the control by the row's
     // factory, loads it from the row's stored properties and gives it the row's size
-    // (the control may then set its own). Events go to `onEvent`; a failure in the
-    // handling of the control's window goes to `onFailure`.
-    UserControlHost(Handle hostWindow, const forms::ControlLayout& row, EventHandler onEvent,
-                    FailureHandler onFailure);
+    // (the control may then set its own). A failure in the handling of the control's
+    // window goes to `onFailure`.
+    UserControlHost(Handle hostWindow, const forms::ControlLayout& row, FailureHandler onFailure);
     // The control's end-of-life hook runs, then its window goes.
     ~UserControlHost() override;
     UserControlHost(const UserControlHost&) = delete;
     UserControlHost& operator=(const UserControlHost&) = delete;
 
     forms::UserControl& Control() { return *control_; }
-    forms::UserControlSite& Site() { return *this; }
+    // The control's events go to `handler` from now on.
+    void OnEvent(EventHandler handler) { onEvent_ = std::move(handler); }
 
     // The message that a new shell broadcasts to the top-level windows. It reaches
     // only the host's top-level window, whose procedure hands it on by calling

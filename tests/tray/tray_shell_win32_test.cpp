@@ -146,11 +146,11 @@ protected:
         row.storedProperties = {{u"icon", ApplicationIcon()}};
         host = std::make_unique<win32::UserControlHost>(
             FromHandle(hostWindow), row,
-            [this](int event, forms::EventArgs& args) {
-                raised.push_back({event, args.button});
-                if (onEvent) onEvent(event);
-            },
             [this](std::exception_ptr failure) { failures.push_back(failure); });
+        host->OnEvent([this](int event, forms::EventArgs& args) {
+            raised.push_back({event, args.button});
+            if (onEvent) onEvent(event);
+        });
         g_host = host.get();
     }
     void TearDown() override {
