@@ -1,7 +1,10 @@
-# What both MinGW-w64 cross builds share; the toolchain file of each sets
-# BRENVIK_MINGW_TRIPLE (i686-w64-mingw32 or x86_64-w64-mingw32) and the oldest Windows
-# the build runs on (BRENVIK_WINDOWS_OLDEST, BRENVIK_WINDOWS_OLDEST_NTDDI), and includes this.
+# What both MinGW-w64 cross builds share; the toolchain file of each sets the processor
+# (i686 or x86_64) and the oldest Windows the build runs on (BRENVIK_WINDOWS_OLDEST: its
+# _WIN32_WINNT and NTDDI_VERSION), and includes this.
 set(CMAKE_SYSTEM_NAME Windows)
+set(BRENVIK_MINGW_TRIPLE ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
+list(GET BRENVIK_WINDOWS_OLDEST 0 brenvik_winnt)
+list(GET BRENVIK_WINDOWS_OLDEST 1 brenvik_ntddi)
 # The win32 thread model: the C++ runtime sits on Windows' own threads, so the
 # program carries no winpthreads (nothing in the tree starts a std::thread).
 set(CMAKE_C_COMPILER ${BRENVIK_MINGW_TRIPLE}-gcc-win32)
@@ -15,7 +18,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # The headers declare only what the oldest Windows has: a call to something newer fails
 # to compile instead of failing to load there; newer functions are found at run time.
 set(brenvik_oldest_windows
-    "-D_WIN32_WINNT=${BRENVIK_WINDOWS_OLDEST} -DWINVER=${BRENVIK_WINDOWS_OLDEST} -DNTDDI_VERSION=${BRENVIK_WINDOWS_OLDEST_NTDDI}")
+    "-D_WIN32_WINNT=${brenvik_winnt} -DWINVER=${brenvik_winnt} -DNTDDI_VERSION=${brenvik_ntddi}")
 # Each function and datum in a section of its own, so the linker can leave out
 # what the program never uses.
 set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections ${brenvik_oldest_windows}")
