@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "tests/support/caller.h"
 #include "tests/support/test_backend.h"
@@ -184,49 +185,49 @@ TEST_F(RegistryApiTest, InvalidAndClosedHandlesGiveInvalidHandle) {
     }
 }
 
-TEST_F(RegistryApiTest, AStringCountedWithoutItsNulIsStoredWithIt) {
+// A value as stored, then read into a buffer of `room` bytes: what the call answers and
+// what it writes, no byte past `bytes` (the fill shows any).
+struct ReadCase {
+    const char* name;
+    const char* value;  // null: none stored
+    std::uint32_t type;
+    std::string_view stored;  // its first `size` bytes are given to RegSetValueExA
+    std::uint32_t size;
+    std::uint32_t room;
+    LResult code;
+    std::uint32_t typeRead;
+    std::uint32_t sizeRead;
+    std::string_view bytes;
+};
+
+TEST_F(RegistryApiTest, AValueIsReadWholeWithAStringsNulOrNotAtAll) {
+    using win::kRegBinary, win::kRegSz, win::kErrorSuccess, win::kErrorMoreData;
+    const ReadCase cases[] = {
+        // A string counted without its NUL is stored with it (the NUL follows in memory).
+        {"string", "abc", kRegSz, "abc", 3, 100, kErrorSuccess, kRegSz, 4, {"abc\0", 4}},
+        {"string, too little room", "abc", kRegSz, "abc", 3, 2, kErrorMoreData, kRegSz, 4, ""},
+        // Without a NUL in memory, the reader's buffer gets one, when it has room.
+        {"unterminated", "abcX", kRegSz, "abcX", 3, 100, kErrorSuccess, kRegSz, 3, {"abc\0", 4}},
+        {"unterminated, no room for a NUL", "abcX", kRegSz, "abcX", 3, 3, kErrorSuccess, kRegSz, 3,
+         "abc"},
+        {"empty string", "empty", kRegSz, "", 0, 10, kErrorSuccess, kRegSz, 0, ""},
+        {"binary", "short", kRegBinary, "\x01\x02", 2, 4, kErrorSuccess, kRegBinary, 2, "\x01\x02"},
+        {"binary, too little room", "long", kRegBinary, "\x01\x02\x03\x04\x05", 5, 4,
+         kErrorMoreData, kRegBinary, 5, ""},
+        {"missing: no type", "missing", 0, "", 0, 4, win::kErrorFileNotFound, 0, 4, ""},
+    };
     const Handle key = Create(key_.Path("Values"));
-    Set(key, "abc", win::kRegSz, "abc", 3);  // the NUL follows in memory
-
-    Query q = QueryInto(api_, key, "abc", 100);
-    EXPECT_EQ(q.code, win::kErrorSuccess);
-    EXPECT_EQ(q.type, win::kRegSz);
-    EXPECT_EQ(q.size, 4u);
-    EXPECT_EQ(std::memcmp(q.buffer.data(), "abc\0", 4), 0);
-    EXPECT_EQ(q.buffer[4], kFill);
-
-    q = QueryInto(api_, key, "abc", 2);
-    EXPECT_EQ(q.code, win::kErrorMoreData);
-    EXPECT_EQ(q.type, win::kRegSz);
-    EXPECT_EQ(q.size, 4u);
-    EXPECT_EQ(q.buffer[0], kFill);
-    Close(key);
-}
-
-TEST_F(RegistryApiTest, AStringWithoutANulInMemoryGetsOneOnlyInTheReadersBuffer) {
-    const Handle key = Create(key_.Path("Values"));
-    Set(key, "abc", win::kRegSz, "abcX", 3);
-
-    Query q = QueryInto(api_, key, "abc", 100);
-    EXPECT_EQ(q.code, win::kErrorSuccess);
-    EXPECT_EQ(q.size, 3u);
-    EXPECT_EQ(std::memcmp(q.buffer.data(), "abc\0", 4), 0);
-
-    q = QueryInto(api_, key, "abc", 3);  // no room for a NUL: none is written
-    EXPECT_EQ(q.code, win::kErrorSuccess);
-    EXPECT_EQ(q.size, 3u);
-    EXPECT_EQ(q.buffer[3], kFill);
-    Close(key);
-}
-
-TEST_F(RegistryApiTest, AnEmptyStringHasNoBytes) {
-    const Handle key = Create(key_.Path("Values"));
-    Set(key, "empty", win::kRegSz, "", 0);
-    const Query q = QueryInto(api_, key, "empty", 10);
-    EXPECT_EQ(q.code, win::kErrorSuccess);
-    EXPECT_EQ(q.type, win::kRegSz);
-    EXPECT_EQ(q.size, 0u);
-    EXPECT_EQ(q.buffer[0], kFill);
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.type != 0) Set(key, c.value, c.type, std::string(c.stored), c.size);
+        const Query q = QueryInto(api_, key, c.value, c.room);
+        EXPECT_EQ(q.code, c.code);
+        EXPECT_EQ(q.type, c.typeRead);
+        EXPECT_EQ(q.size, c.sizeRead);
+        EXPECT_EQ(std::string_view(reinterpret_cast<const char*>(q.buffer.data()), c.bytes.size()),
+                  c.bytes);
+        EXPECT_EQ(q.buffer[c.bytes.size()], kFill);
+    }
     Close(key);
 }
 
@@ -243,36 +244,6 @@ TEST_F(RegistryApiTest, ANullBufferAsksForTheSize) {
         EXPECT_EQ(size, std::string(name) == "abc" ? 4u : 5u);
         EXPECT_EQ(type, std::string(name) == "abc" ? win::kRegSz : win::kRegBinary);
     }
-    Close(key);
-}
-
-TEST_F(RegistryApiTest, NonStringValuesAreCopiedWholeOrNotAtAll) {
-    const Handle key = Create(key_.Path("Values"));
-    Set(key, "short", win::kRegBinary, "\x01\x02", 2);
-    Set(key, "long", win::kRegBinary, "\x01\x02\x03\x04\x05", 5);
-
-    Query q = QueryInto(api_, key, "short", 4);
-    EXPECT_EQ(q.code, win::kErrorSuccess);
-    EXPECT_EQ(q.type, win::kRegBinary);
-    EXPECT_EQ(q.size, 2u);
-    EXPECT_EQ(q.buffer[1], 2);
-    EXPECT_EQ(q.buffer[2], kFill);
-
-    q = QueryInto(api_, key, "long", 4);
-    EXPECT_EQ(q.code, win::kErrorMoreData);
-    EXPECT_EQ(q.type, win::kRegBinary);
-    EXPECT_EQ(q.size, 5u);
-    EXPECT_EQ(q.buffer[0], kFill);
-    Close(key);
-}
-
-TEST_F(RegistryApiTest, AMissingValueIsNotFoundAndHasNoType) {
-    const Handle key = Create(key_.Path("Values"));
-    const Query q = QueryInto(api_, key, "missing", 4);
-    EXPECT_EQ(q.code, win::kErrorFileNotFound);
-    EXPECT_EQ(q.type, 0u);
-    EXPECT_EQ(q.size, 4u);
-    EXPECT_EQ(q.buffer[0], kFill);
     std::uint32_t size = kSeed;
     EXPECT_EQ(api_.RegQueryValueExA(key, "missing", nullptr, nullptr, nullptr, &size),
               win::kErrorFileNotFound);
