@@ -43,6 +43,12 @@ function(brenvik_add_test name)
   # One translation unit per test program: GoogleTest's header, the largest part of
   # each test file's compile, is read once per program instead of once per file.
   set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
+  # The test's own code only drives the program's, which keeps its build's flags: it
+  # compiles in under half the time unoptimised and without debug information. The
+  # sanitizers' build keeps its debug information for their reports.
+  if(NOT BRENVIK_SANITIZE)
+    target_compile_options(${name} PRIVATE -O0 -g0)
+  endif()
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name})
 endfunction()
