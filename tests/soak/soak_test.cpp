@@ -130,8 +130,8 @@ protected:
         player_ = std::make_unique<testing::ChildProcess>(L"winamp_standin.exe",
                                                           L"\"" + Title(0) + L"\"");
         ASSERT_TRUE(e2e::WaitFor([&] {
-            return (playerWindow_ = FindWindowW(L"" BRENVIK_PLAYER_WINDOW_CLASS, nullptr)) !=
-                   nullptr;
+            playerWindow_ = FindWindowW(L"" BRENVIK_PLAYER_WINDOW_CLASS, nullptr);
+            return playerWindow_ != nullptr;
         }));
     }
     void TearDown() override {
