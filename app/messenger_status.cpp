@@ -8,7 +8,7 @@ namespace brenvik {
 
 namespace {
 using namespace other_programs;
-constexpr const char16_t* kPagerKey = kPagerKeyPath<char16_t>;
+constexpr char16_t kPagerKey[] = u"" BRENVIK_PAGER_KEY_PATH;
 
 // A user ID names a profile unless its read failed ("Error"), gave nothing, or gave a
 // name that would lead out of the profiles key.
@@ -21,7 +21,7 @@ bool MessengerStatus::Publish(const std::u16string& text, bool invisible) {
     // The accessor reports no failed write; the watch sees Windows' answer to each one.
     ValueWriteWatch watch(registry_.registry);
     registry::RegRoutine accessor({watch, registry_.ansi, registry_.messageBox});
-    std::u16string entry(kUserIdValue<char16_t>);
+    std::u16string entry(u"" BRENVIK_USER_ID_VALUE);
     const std::u16string userId = registry::AsText(accessor.GetStringValue(kPagerKey, entry));
     // Without a user there is no profile to write to, and nothing has been written.
     if (!NamesAProfile(userId)) return false;
@@ -31,10 +31,10 @@ bool MessengerStatus::Publish(const std::u16string& text, bool invisible) {
     // until a publication finishes.
     owed_ = true;
     int writesMeant = 0;
-    entry = kStatusValue<char16_t>;
+    entry = u"" BRENVIK_STATUS_VALUE;
     accessor.SetStringValue(profileKey, entry, text);
     ++writesMeant;
-    entry = kInvisibleValue<char16_t>;
+    entry = u"" BRENVIK_INVISIBLE_VALUE;
     accessor.SetDWORDValue(profileKey, entry, invisible ? 1 : 0);
     ++writesMeant;
     // A value that the registry refused is not announced.
@@ -43,7 +43,7 @@ bool MessengerStatus::Publish(const std::u16string& text, bool invisible) {
     // Posted, not sent: the messenger is not waited for. With no messenger there is no one
     // to tell (a post to window 0 would land in our own queue). A post that Windows refuses
     // (the messenger runs elevated, or its queue is full) told no one.
-    const Handle messenger = windows_.FindWindowA(kMessengerWindowClass<>, nullptr);
+    const Handle messenger = windows_.FindWindowA(BRENVIK_MESSENGER_WINDOW_CLASS, nullptr);
     if (messenger != 0 && !windows_.PostMessageA(messenger, win::kWmCommand, kReadStatusCommand, 0))
         return false;
     owed_ = false;

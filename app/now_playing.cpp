@@ -12,7 +12,7 @@ using TitleBuffer = std::array<char, NowPlaying::kTitleBytes + 1>;
 // The title bytes before the first NUL, or none when the player isn't running or the
 // read failed. The buffer starts as spaces, so a read that writes nothing leaves no NUL.
 std::string_view ReadTitle(PlayerWindowApi& windows, TitleBuffer& buffer) {
-    const Handle player = windows.FindWindowA(other_programs::kPlayerWindowClass<>, nullptr);
+    const Handle player = windows.FindWindowA(BRENVIK_PLAYER_WINDOW_CLASS, nullptr);
     if (player == 0) return {};
     buffer.fill(' ');
     windows.GetWindowTextA(

@@ -19,9 +19,9 @@ public:
 struct BenchPlatform {
     BenchPlatform() {
         Handle pager = 0;
-        api.registry.RegCreateKeyA(win::kHkeyCurrentUser, other_programs::kPagerSubKey<>, &pager);
+        api.registry.RegCreateKeyA(win::kHkeyCurrentUser, BRENVIK_PAGER_SUB_KEY, &pager);
         const std::string user = "user1";
-        api.registry.RegSetValueExA(pager, other_programs::kUserIdValue<>, 0, win::kRegSz,
+        api.registry.RegSetValueExA(pager, BRENVIK_USER_ID_VALUE, 0, win::kRegSz,
                                     reinterpret_cast<const std::uint8_t*>(user.c_str()),
                                     static_cast<std::uint32_t>(user.size() + 1));
         api.registry.RegCloseKey(pager);

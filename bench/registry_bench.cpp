@@ -16,7 +16,7 @@ void ReadUserId(benchmark::State& state, const std::u16string& path) {
     const std::size_t news = NewCount(), calls = on.api.registry.CallCount();
     for (auto _ : state) {
         registry::RegRoutine accessor({on.api.registry, on.ansi, on.messageBox});
-        std::u16string entry(other_programs::kUserIdValue<char16_t>);
+        std::u16string entry(u"" BRENVIK_USER_ID_VALUE);
         benchmark::DoNotOptimize(accessor.GetStringValue(path, entry));
     }
     state.counters["new/op"] =
@@ -26,20 +26,18 @@ void ReadUserId(benchmark::State& state, const std::u16string& path) {
 }
 
 void BM_ReadOnRefusedPath(benchmark::State& state) {
-    ReadUserId(state, std::u16string(other_programs::kPagerKeyPath<char16_t>) + u"\\");
+    ReadUserId(state, u"" BRENVIK_PAGER_KEY_PATH "\\");
 }
 BENCHMARK(BM_ReadOnRefusedPath);
 
 void BM_ReadOnUnknownRoot(benchmark::State& state) {
-    std::u16string path(other_programs::kPagerKeyPath<char16_t>);
+    std::u16string path(u"" BRENVIK_PAGER_KEY_PATH);
     path[sizeof "HKEY_CURRENT_USE" - 1] = u'r';
     ReadUserId(state, path);
 }
 BENCHMARK(BM_ReadOnUnknownRoot);
 
-void BM_ReadOnValidPath(benchmark::State& state) {
-    ReadUserId(state, std::u16string(other_programs::kPagerKeyPath<char16_t>));
-}
+void BM_ReadOnValidPath(benchmark::State& state) { ReadUserId(state, u"" BRENVIK_PAGER_KEY_PATH); }
 BENCHMARK(BM_ReadOnValidPath);
 
 }  // namespace

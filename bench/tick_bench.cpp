@@ -22,8 +22,8 @@ constexpr char kTitleB[] = "13. Some Artist - Another Song - Winamp";
 
 struct RunningForm1 {
     RunningForm1() {
-        player = on.api.windows.Create(other_programs::kPlayerWindowClass<>, kTitleA);
-        on.api.windows.Create(other_programs::kMessengerWindowClass<>, "");
+        player = on.api.windows.Create(BRENVIK_PLAYER_WINDOW_CLASS, kTitleA);
+        on.api.windows.Create(BRENVIK_MESSENGER_WINDOW_CLASS, "");
         runtime.LoadedForm().TextBoxOf(Control::Text1).SetText(kPrefix);
         form.LoadAndShow();  // publishes the first title
     }

@@ -22,9 +22,9 @@ constexpr std::array<std::u16string_view, 5> kRoots{u"HKEY_CURRENT_USER", u"HKEY
                                                     u"hkey_users"};
 constexpr std::array<std::u16string_view, 7> kNames{u"Software", u"Yahoo", u"pager", u"SOFTWARE",
                                                     u"",         u"x y",   u"\u00e9"};
-constexpr std::array<std::u16string_view, 5> kEntries{
-    u"", other_programs::kStatusValue<char16_t>, other_programs::kInvisibleValue<char16_t>,
-    other_programs::kUserIdValue<char16_t>, u"\u00e9"};
+constexpr std::array<std::u16string_view, 5> kEntries{u"", u"" BRENVIK_STATUS_VALUE,
+                                                      u"" BRENVIK_INVISIBLE_VALUE,
+                                                      u"" BRENVIK_USER_ID_VALUE, u"\u00e9"};
 constexpr std::array<brenvik::LResult, 8> kCodes{2, 5, 6, 87, 234, 1009, 1013, 1450};
 // Every function but RegCloseKey: a close made to fail leaves its key open by design.
 constexpr std::array<brenvik::sim::RegFunction, 5> kFailing{

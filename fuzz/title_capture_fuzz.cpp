@@ -18,7 +18,7 @@ void TestOneInput(FuzzedDataProvider& input) {
 
     sim::SimWinApi api;
     api.windows.Create("Other class", "not this one");
-    if (playing) api.windows.Create(other_programs::kPlayerWindowClass<>, title);
+    if (playing) api.windows.Create(BRENVIK_PLAYER_WINDOW_CLASS, title);
     NowPlaying nowPlaying;
     const std::u16string captured = nowPlaying.Capture(api.windows, ansi);
 

@@ -18,7 +18,7 @@
 namespace {
 
 using namespace brenvik::other_programs;
-constexpr const wchar_t* kPagerKey = kPagerSubKey<wchar_t>;
+constexpr wchar_t kPagerKey[] = L"" BRENVIK_PAGER_SUB_KEY;
 constexpr wchar_t kMissing[] = L"(missing)";
 
 std::wstring g_logPath;
@@ -73,10 +73,10 @@ void Append(const std::string& bytes) {
 }
 
 void LogCustomStatus() {
-    const std::wstring user = ReadString(kPagerKey, kUserIdValue<wchar_t>);
+    const std::wstring user = ReadString(kPagerKey, L"" BRENVIK_USER_ID_VALUE);
     const std::wstring profile = CustomMessagesKey(kPagerKey, user);
-    const std::wstring dnd = ReadDword(profile, kInvisibleValue<wchar_t>);
-    const std::wstring text = ReadString(profile, kStatusValue<wchar_t>);
+    const std::wstring dnd = ReadDword(profile, L"" BRENVIK_INVISIBLE_VALUE);
+    const std::wstring text = ReadString(profile, L"" BRENVIK_STATUS_VALUE);
     g_lastLine = dnd + L"\t" + text;
     ++g_commands;
     Append(std::to_string(MillisecondsSince1970()) + "\t" + standin::ToUtf8(g_lastLine) + "\n");
@@ -87,7 +87,7 @@ void WriteUserId(const std::wstring& user) {
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kPagerKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
                         nullptr) != ERROR_SUCCESS)
         return;
-    RegSetValueExW(key, kUserIdValue<wchar_t>, 0, REG_SZ,
+    RegSetValueExW(key, L"" BRENVIK_USER_ID_VALUE, 0, REG_SZ,
                    reinterpret_cast<const BYTE*>(user.c_str()),
                    static_cast<DWORD>((user.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
@@ -123,7 +123,7 @@ std::optional<int> standin::Start(std::vector<std::wstring> arguments) {
     }
     if (!user.empty()) WriteUserId(user);
     Append("");
-    if (standin::MakeWindow(kMessengerWindowClass<wchar_t>, L"Yahoo! Messenger", 420, 110) ==
+    if (standin::MakeWindow(L"" BRENVIK_MESSENGER_WINDOW_CLASS, L"Yahoo! Messenger", 420, 110) ==
         nullptr)
         return 1;
     return std::nullopt;

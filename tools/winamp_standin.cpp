@@ -76,7 +76,7 @@ std::optional<int> standin::Start(std::vector<std::wstring> arguments) {
     g_titleFile = standin::TakeOption(arguments, L"--title-file");
     g_titles = arguments;
 
-    HWND window = standin::MakeWindow(brenvik::other_programs::kPlayerWindowClass<wchar_t>,
+    HWND window = standin::MakeWindow(L"" BRENVIK_PLAYER_WINDOW_CLASS,
                                       g_titles.empty() ? L"" : g_titles.front(), 420, 110);
     if (window == nullptr) return 1;
     const int ms = interval.empty() ? 0 : _wtoi(interval.c_str());

@@ -14,8 +14,8 @@ struct HWND__;
 namespace brenvik::winbench {
 
 constexpr char kUserId[] = "benchuser";
-constexpr const char* kPagerKey = other_programs::kPagerSubKey<>;
-inline const std::string kCustomMessagesKey = other_programs::CustomMessagesKey(kPagerKey, kUserId);
+inline const std::string kCustomMessagesKey =
+    other_programs::CustomMessagesKey(BRENVIK_PAGER_SUB_KEY, kUserId);
 
 // What an unchanged tick needs: find the player and read its title.
 void ReadPlayerTitle(win32::Win32Api& api, char (&title)[260]);

@@ -36,11 +36,11 @@ public:
         WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = Procedure;
         windowClass.hInstance = ::GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = other_programs::kMessengerWindowClass<wchar_t>;
+        windowClass.lpszClassName = L"" BRENVIK_MESSENGER_WINDOW_CLASS;
         ::RegisterClassW(&windowClass);
-        window_ = ::CreateWindowExW(0, other_programs::kMessengerWindowClass<wchar_t>, L"",
-                                    WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                                    windowClass.hInstance, nullptr);
+        window_ =
+            ::CreateWindowExW(0, L"" BRENVIK_MESSENGER_WINDOW_CLASS, L"", WS_OVERLAPPEDWINDOW, 0, 0,
+                              100, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
         if (window_ == nullptr) throw std::runtime_error("can't make the messenger's window");
     }
     ~MessengerWindow() { ::DestroyWindow(window_); }
@@ -138,7 +138,7 @@ int Run() {
     const std::u16string statuses16[] = {std::u16string(statuses[0].begin(), statuses[0].end()),
                                          std::u16string(statuses[1].begin(), statuses[1].end())};
     using namespace other_programs;
-    const std::u16string profileKey = CustomMessagesKey(kPagerKeyPath<char16_t>, u"benchuser");
+    const std::u16string profileKey = CustomMessagesKey(u"" BRENVIK_PAGER_KEY_PATH, u"benchuser");
     const auto registryWork = [&] {
         double nanoseconds = 0;
         for (int i = 0; i < kIterations; ++i) {
@@ -146,11 +146,11 @@ int Run() {
                 const Platform& services = running.Services();
                 registry::RegRoutine accessor(
                     {services.registry, services.ansi, services.messageBox});
-                std::u16string entry(kUserIdValue<char16_t>);
-                (void)accessor.GetStringValue(kPagerKeyPath<char16_t>, entry);
-                entry = kStatusValue<char16_t>;
+                std::u16string entry(u"" BRENVIK_USER_ID_VALUE);
+                (void)accessor.GetStringValue(u"" BRENVIK_PAGER_KEY_PATH, entry);
+                entry = u"" BRENVIK_STATUS_VALUE;
                 (void)accessor.SetStringValue(profileKey, entry, statuses16[i % 2]);
-                entry = kInvisibleValue<char16_t>;
+                entry = u"" BRENVIK_INVISIBLE_VALUE;
                 (void)accessor.SetDWORDValue(profileKey, entry, 1);
             });
         }

@@ -33,21 +33,20 @@ HWND OwnWindowOfClass(const wchar_t* windowClass) {
 }  // namespace
 
 MessengerUser::MessengerUser() {
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, kPagerKey);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, BRENVIK_PAGER_SUB_KEY);
     HKEY pager = nullptr;
-    if (::RegCreateKeyA(HKEY_CURRENT_USER, kPagerKey, &pager) != ERROR_SUCCESS)
+    if (::RegCreateKeyA(HKEY_CURRENT_USER, BRENVIK_PAGER_SUB_KEY, &pager) != ERROR_SUCCESS)
         throw std::runtime_error("can't make the messenger's settings key");
-    ::RegSetValueExA(pager, other_programs::kUserIdValue<>, 0, REG_SZ,
+    ::RegSetValueExA(pager, BRENVIK_USER_ID_VALUE, 0, REG_SZ,
                      reinterpret_cast<const BYTE*>(kUserId), sizeof kUserId);
     ::RegCloseKey(pager);
 }
 
-MessengerUser::~MessengerUser() { ::RegDeleteTreeA(HKEY_CURRENT_USER, kPagerKey); }
+MessengerUser::~MessengerUser() { ::RegDeleteTreeA(HKEY_CURRENT_USER, BRENVIK_PAGER_SUB_KEY); }
 
 RunningForm1::RunningForm1(const std::wstring& title, const std::wstring& prefix)
     : player_(L"winamp_standin.exe", L"\"" + title + L"\"") {
-    if (WaitForVisibleWindow(other_programs::kPlayerWindowClass<wchar_t>, nullptr, 15000) ==
-        nullptr)
+    if (WaitForVisibleWindow(L"" BRENVIK_PLAYER_WINDOW_CLASS, nullptr, 15000) == nullptr)
         throw std::runtime_error("the stand-in player did not show its window");
     window_ = OwnWindowOfClass(form1::WideWindowClass());
     text1_ = ::GetDlgItem(window_, form1::WindowId(form1::Control::Text1));

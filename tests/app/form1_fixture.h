@@ -65,10 +65,10 @@ public:
     sim::SimForm& Window() { return runtime.LoadedForm(); }
 
     void StartPlayer(const std::string& title) {
-        player = backend->CreateWindowOfClass(other_programs::kPlayerWindowClass<>, title);
+        player = backend->CreateWindowOfClass(BRENVIK_PLAYER_WINDOW_CLASS, title);
     }
     void StartMessenger() {
-        messenger = backend->CreateWindowOfClass(other_programs::kMessengerWindowClass<>, "");
+        messenger = backend->CreateWindowOfClass(BRENVIK_MESSENGER_WINDOW_CLASS, "");
     }
     int CommandsReceived() {
         int count = 0;

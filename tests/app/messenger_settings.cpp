@@ -8,7 +8,7 @@ namespace brenvik::testing {
 
 namespace {
 using namespace other_programs;
-constexpr const char* kPager = kPagerSubKey<>;
+constexpr char kPager[] = BRENVIK_PAGER_SUB_KEY;
 
 std::string ProfileKey(const std::string& userId) { return CustomMessagesKey(kPager, userId); }
 }  // namespace
@@ -17,7 +17,7 @@ void MessengerSettings::SetUserId(const std::string& userId, Caller caller) {
     const auto trace = TraceCaller(caller);
     Handle key = 0;
     ASSERT_EQ(api_.RegCreateKeyA(win::kHkeyCurrentUser, kPager, &key), 0);
-    api_.RegSetValueExA(key, kUserIdValue<>, 0, win::kRegSz,
+    api_.RegSetValueExA(key, BRENVIK_USER_ID_VALUE, 0, win::kRegSz,
                         reinterpret_cast<const std::uint8_t*>(userId.c_str()),
                         static_cast<std::uint32_t>(userId.size() + 1));
     api_.RegCloseKey(key);
@@ -38,7 +38,7 @@ std::optional<std::string> MessengerSettings::Status(const std::string& userId) 
     std::vector<std::uint8_t> data(1024, 0xAA);
     std::uint32_t type = 0, size = static_cast<std::uint32_t>(data.size());
     const LResult code =
-        api_.RegQueryValueExA(key, kStatusValue<>, nullptr, &type, data.data(), &size);
+        api_.RegQueryValueExA(key, BRENVIK_STATUS_VALUE, nullptr, &type, data.data(), &size);
     api_.RegCloseKey(key);
     if (code != 0 || type != win::kRegSz) return std::nullopt;
     std::string text(data.begin(), data.begin() + size);
@@ -51,7 +51,7 @@ std::optional<std::uint32_t> MessengerSettings::Invisible(const std::string& use
                            &key) != 0)
         return std::nullopt;
     std::uint32_t value = 0xdeadbeef, type = 0, size = 4;
-    const LResult code = api_.RegQueryValueExA(key, kInvisibleValue<>, nullptr, &type,
+    const LResult code = api_.RegQueryValueExA(key, BRENVIK_INVISIBLE_VALUE, nullptr, &type,
                                                reinterpret_cast<std::uint8_t*>(&value), &size);
     api_.RegCloseKey(key);
     if (code != 0 || type != win::kRegDword || size != 4) return std::nullopt;

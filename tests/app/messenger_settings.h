@@ -17,9 +17,9 @@ public:
     using TreeRemover = std::function<void(const std::string& subKey)>;
     MessengerSettings(RegistryApi& api, TreeRemover deleteTree)
         : api_(api), deleteTree_(std::move(deleteTree)) {
-        deleteTree_(other_programs::kPagerSubKey<>);
+        deleteTree_(BRENVIK_PAGER_SUB_KEY);
     }
-    ~MessengerSettings() { deleteTree_(other_programs::kPagerSubKey<>); }
+    ~MessengerSettings() { deleteTree_(BRENVIK_PAGER_SUB_KEY); }
 
     // Stores "Yahoo! User ID" under the pager key (ANSI bytes as given).
     void SetUserId(const std::string& userId, Caller caller = Caller::current());

@@ -18,7 +18,7 @@ namespace {
 using sim::RegFunction;
 
 using namespace other_programs;
-const std::string kProfileKey = CustomMessagesKey(kPagerKeyPath<>, "user1");
+const std::string kProfileKey = CustomMessagesKey(BRENVIK_PAGER_KEY_PATH, "user1");
 
 // The codes each function answers with on Windows when it fails.
 struct FunctionCodes {
@@ -73,7 +73,8 @@ void ExpectWritesOnlyToTheProfile(const sim::EffectLog& effects) {
             EXPECT_EQ(effect, std::string("RegCreateKeyA ") + kProfileKey);
         } else if (effect.starts_with("RegSetValueExA ")) {
             const std::string value = "RegSetValueExA " + kProfileKey + " ";
-            EXPECT_TRUE(effect == value + kStatusValue<> || effect == value + kInvisibleValue<>);
+            EXPECT_TRUE(effect == value + BRENVIK_STATUS_VALUE ||
+                        effect == value + BRENVIK_INVISIBLE_VALUE);
         } else {
             EXPECT_FALSE(effect.starts_with("Reg"));
         }

@@ -26,8 +26,8 @@ TEST_F(Publication, WritesTheStringThenTheFlagThenPostsThenShowsThePreview) {
     log.Clear();
     form->SetBrenvik(u"abc");
     const std::vector<std::string> expected = {
-        "create " + CustomMessagesKey(kPagerSubKey<>, "user1"),  // a new profile
-        "value " + std::string(kStatusValue<>), "value " + std::string(kInvisibleValue<>),
+        "create " + CustomMessagesKey(BRENVIK_PAGER_SUB_KEY, "user1"),  // a new profile
+        "value " BRENVIK_STATUS_VALUE, "value " BRENVIK_INVISIBLE_VALUE,
         "post 273 " + std::to_string(kReadStatusCommand) + " 0", "Label4.Caption Preview: abc"};
     EXPECT_EQ(log.Entries(), expected);
 }

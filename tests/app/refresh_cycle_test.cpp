@@ -58,9 +58,9 @@ TEST_F(RefreshCycle, StartRunsOneTickBeforeTheTimerIsEnabled) {
     window.Click(Control::Command1);
     const std::vector<std::string> expected = {
         "Timer1.Interval 3000",
-        "create " + other_programs::CustomMessagesKey(other_programs::kPagerSubKey<>, "user1"),
-        "value " + std::string(other_programs::kStatusValue<>),
-        "value " + std::string(other_programs::kInvisibleValue<>),
+        "create " + other_programs::CustomMessagesKey(BRENVIK_PAGER_SUB_KEY, "user1"),
+        "value " BRENVIK_STATUS_VALUE,
+        "value " BRENVIK_INVISIBLE_VALUE,
         "Label4.Caption Preview: Song A",
         "Timer1.Enabled true",
         "Command1.Caption Stop"};

@@ -43,7 +43,7 @@ protected:
 
 TEST_F(WindowCommands, StartUpPublishesThePlayingTitleOnceWithTheRefreshOff) {
     settings.SetUserId("user1");
-    api.windows.Create(other_programs::kPlayerWindowClass<>, "Song A");
+    api.windows.Create(BRENVIK_PLAYER_WINDOW_CLASS, "Song A");
     Start();
     EXPECT_EQ(settings.Status("user1"), "Song A");
     EXPECT_EQ(Caption(Control::Label4), u"Preview: Song A");
@@ -63,7 +63,7 @@ TEST_F(WindowCommands, StartUpWithNothingPlayingPublishesNothing) {
 
 TEST_F(WindowCommands, GotoTrayTradesTheWindowForTheIconAndTheRefreshGoesOn) {
     settings.SetUserId("user1");
-    const Handle player = api.windows.Create(other_programs::kPlayerWindowClass<>, "Song A");
+    const Handle player = api.windows.Create(BRENVIK_PLAYER_WINDOW_CLASS, "Song A");
     Start();
     Window().Click(Control::Command1);
     Window().Click(Control::Command3);
@@ -83,7 +83,7 @@ TEST_F(WindowCommands, GotoTrayTradesTheWindowForTheIconAndTheRefreshGoesOn) {
 
 TEST_F(WindowCommands, ADoubleClickOnTheIconBringsTheWindowBackAsItWas) {
     settings.SetUserId("user1");
-    api.windows.Create(other_programs::kPlayerWindowClass<>, "Song A");
+    api.windows.Create(BRENVIK_PLAYER_WINDOW_CLASS, "Song A");
     Start();
     Window().Click(Control::Command1);
     Window().Click(Control::Command3);
@@ -173,7 +173,7 @@ TEST_F(WindowCommands, AnotherStartShowsTheWindowBackFromTheTrayTooAndPublishesN
         {"window shown", false, {"Form.Show"}},
     };
     settings.SetUserId("user1");
-    api.windows.Create(other_programs::kPlayerWindowClass<>, "Song A");
+    api.windows.Create(BRENVIK_PLAYER_WINDOW_CLASS, "Song A");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Start();

@@ -23,7 +23,7 @@ std::string AsCaptured(const std::wstring& title) {
 }
 
 // The messenger's settings key, and its maker's key above it.
-const std::wstring kPager = kPagerSubKey<wchar_t>;
+const std::wstring kPager = L"" BRENVIK_PAGER_SUB_KEY;
 const std::wstring kMaker = kPager.substr(0, kPager.rfind(L'\\'));
 
 // Every key under `key`, as paths below it.
@@ -110,13 +110,13 @@ TEST_F(BrenvikExe, APublicationTheRegistryRefusesShowsNoPreviewAndGoesOutOnceItI
 
 TEST_F(BrenvikExe, AUserIdStoredWithoutItsNulPublishesToThatWholeProfileAndCreatesNoOther) {
     HKEY pager = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kPagerSubKey<>, 0, KEY_WRITE, &pager),
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, BRENVIK_PAGER_SUB_KEY, 0, KEY_WRITE, &pager),
               ERROR_SUCCESS);
     // Eight bytes and no NUL: a byte other than NUL follows them, so the registry adds none.
     constexpr char kUserId[] = "nulless1!";
-    ASSERT_EQ(
-        RegSetValueExA(pager, kUserIdValue<>, 0, REG_SZ, reinterpret_cast<const BYTE*>(kUserId), 8),
-        ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExA(pager, BRENVIK_USER_ID_VALUE, 0, REG_SZ,
+                             reinterpret_cast<const BYTE*>(kUserId), 8),
+              ERROR_SUCCESS);
     RegCloseKey(pager);
     StartPlayer(L"Song");
     StartBrenvik();

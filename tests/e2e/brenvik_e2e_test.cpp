@@ -116,7 +116,7 @@ TEST_F(BrenvikExe, ASecondStartShowsTheRunningWindowPublishesNothingAndEnds) {
     BrenvikWindow window = StartBrenvik();
     ASSERT_TRUE(WaitForPublications(1));
     SetTitle(L"Song B");
-    HWND player = FindWindowW(kPlayerWindowClass<wchar_t>, nullptr);
+    HWND player = FindWindowW(L"" BRENVIK_PLAYER_WINDOW_CLASS, nullptr);
     for (const bool inTheTray : {true, false}) {
         SCOPED_TRACE(inTheTray ? "window in the tray" : "window shown");
         if (inTheTray) {

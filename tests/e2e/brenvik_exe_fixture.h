@@ -64,7 +64,7 @@ class BrenvikExe : public ::testing::Test {
 protected:
     void SetUp() override {
         EndLeftoverBrenvik();
-        RegDeleteTreeW(HKEY_CURRENT_USER, kPagerSubKey<wchar_t>);
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"" BRENVIK_PAGER_SUB_KEY);
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
         logPath_ = std::wstring(temp) + L"brenvik-e2e-messenger.log";
@@ -72,7 +72,7 @@ protected:
         messenger_ = std::make_unique<testing::ChildProcess>(
             L"messenger_standin.exe", L"--log \"" + logPath_ + L"\" --user-id e2euser");
         ASSERT_TRUE(WaitFor(
-            [] { return FindWindowW(kMessengerWindowClass<wchar_t>, nullptr) != nullptr; }));
+            [] { return FindWindowW(L"" BRENVIK_MESSENGER_WINDOW_CLASS, nullptr) != nullptr; }));
     }
 
     void TearDown() override {
@@ -85,7 +85,7 @@ protected:
         brenvik_.reset();
         player_.reset();
         messenger_.reset();
-        RegDeleteTreeW(HKEY_CURRENT_USER, kPagerSubKey<wchar_t>);
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"" BRENVIK_PAGER_SUB_KEY);
     }
 
     void StartPlayer(const std::wstring& title,
@@ -93,11 +93,11 @@ protected:
         const auto trace = testing::TraceCaller(caller);
         player_ =
             std::make_unique<testing::ChildProcess>(L"winamp_standin.exe", L"\"" + title + L"\"");
-        ASSERT_TRUE(
-            WaitFor([] { return FindWindowW(kPlayerWindowClass<wchar_t>, nullptr) != nullptr; }));
+        ASSERT_TRUE(WaitFor(
+            [] { return FindWindowW(L"" BRENVIK_PLAYER_WINDOW_CLASS, nullptr) != nullptr; }));
     }
     void SetTitle(const std::wstring& title) {
-        SetWindowTextW(FindWindowW(kPlayerWindowClass<wchar_t>, nullptr), title.c_str());
+        SetWindowTextW(FindWindowW(L"" BRENVIK_PLAYER_WINDOW_CLASS, nullptr), title.c_str());
     }
 
     BrenvikWindow StartBrenvik(testing::Caller caller = testing::Caller::current()) {

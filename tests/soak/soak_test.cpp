@@ -37,7 +37,7 @@ constexpr SIZE_T kMemoryNoise = 256 * 1024;  // a heap that grows in steps
 
 constexpr wchar_t kPrefix[] = L"Listening to: ";
 constexpr wchar_t kUser[] = L"soakuser";
-const std::wstring kCustomMessagesKey = CustomMessagesKey(kPagerSubKey<wchar_t>, kUser);
+const std::wstring kCustomMessagesKey = CustomMessagesKey(L"" BRENVIK_PAGER_SUB_KEY, kUser);
 
 // A title of its own for every publication, of changing length.
 std::wstring Title(int publication) {
@@ -53,14 +53,14 @@ public:
         WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = Procedure;
         windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = kMessengerWindowClass<wchar_t>;
+        windowClass.lpszClassName = L"" BRENVIK_MESSENGER_WINDOW_CLASS;
         RegisterClassW(&windowClass);
-        window_ = CreateWindowExW(0, kMessengerWindowClass<wchar_t>, L"", WS_OVERLAPPEDWINDOW, 0, 0,
-                                  100, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
+        window_ = CreateWindowExW(0, L"" BRENVIK_MESSENGER_WINDOW_CLASS, L"", WS_OVERLAPPEDWINDOW,
+                                  0, 0, 100, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
     }
     ~MessengerWindow() {
         DestroyWindow(window_);
-        UnregisterClassW(kMessengerWindowClass<wchar_t>, GetModuleHandleW(nullptr));
+        UnregisterClassW(L"" BRENVIK_MESSENGER_WINDOW_CLASS, GetModuleHandleW(nullptr));
     }
     MessengerWindow(const MessengerWindow&) = delete;
     MessengerWindow& operator=(const MessengerWindow&) = delete;
@@ -80,7 +80,7 @@ private:
 std::wstring ReadStatus() {
     wchar_t status[1024] = L"";
     DWORD size = sizeof status;
-    if (RegGetValueW(HKEY_CURRENT_USER, kCustomMessagesKey.c_str(), kStatusValue<wchar_t>,
+    if (RegGetValueW(HKEY_CURRENT_USER, kCustomMessagesKey.c_str(), L"" BRENVIK_STATUS_VALUE,
                      RRF_RT_REG_SZ, nullptr, status, &size) != ERROR_SUCCESS)
         return L"(missing)";
     return status;
@@ -120,21 +120,23 @@ TEST(ProcessUsage, CountsTheHandlesWindowsAndGdiObjectsThatAreMade) {
 class Soak : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegDeleteTreeW(HKEY_CURRENT_USER, kPagerSubKey<wchar_t>);
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"" BRENVIK_PAGER_SUB_KEY);
         HKEY pager = nullptr;
-        ASSERT_EQ(RegCreateKeyW(HKEY_CURRENT_USER, kPagerSubKey<wchar_t>, &pager), ERROR_SUCCESS);
-        RegSetValueExW(pager, kUserIdValue<wchar_t>, 0, REG_SZ,
+        ASSERT_EQ(RegCreateKeyW(HKEY_CURRENT_USER, L"" BRENVIK_PAGER_SUB_KEY, &pager),
+                  ERROR_SUCCESS);
+        RegSetValueExW(pager, L"" BRENVIK_USER_ID_VALUE, 0, REG_SZ,
                        reinterpret_cast<const BYTE*>(kUser), sizeof kUser);
         RegCloseKey(pager);
         player_ = std::make_unique<testing::ChildProcess>(L"winamp_standin.exe",
                                                           L"\"" + Title(0) + L"\"");
         ASSERT_TRUE(e2e::WaitFor([&] {
-            return (playerWindow_ = FindWindowW(kPlayerWindowClass<wchar_t>, nullptr)) != nullptr;
+            playerWindow_ = FindWindowW(L"" BRENVIK_PLAYER_WINDOW_CLASS, nullptr);
+            return playerWindow_ != nullptr;
         }));
     }
     void TearDown() override {
         player_.reset();
-        RegDeleteTreeW(HKEY_CURRENT_USER, kPagerSubKey<wchar_t>);
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"" BRENVIK_PAGER_SUB_KEY);
     }
 
     std::unique_ptr<testing::ChildProcess> player_;

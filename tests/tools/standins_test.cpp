@@ -14,8 +14,8 @@
 namespace {
 
 using namespace brenvik::other_programs;
-constexpr const wchar_t* kPlayer = kPlayerWindowClass<wchar_t>;
-constexpr const wchar_t* kMessenger = kMessengerWindowClass<wchar_t>;
+constexpr wchar_t kPlayer[] = L"" BRENVIK_PLAYER_WINDOW_CLASS;
+constexpr wchar_t kMessenger[] = L"" BRENVIK_MESSENGER_WINDOW_CLASS;
 
 std::wstring TempPath(const wchar_t* name) {
     wchar_t dir[MAX_PATH]{};
@@ -103,7 +103,7 @@ TEST(PlayerStandIn, TakesATitleSentByAnotherProgram) {
 // The messenger's settings in the test prefix's registry, removed before and after.
 class MessengerStandIn : public ::testing::Test {
 protected:
-    static constexpr const wchar_t* kPager = kPagerSubKey<wchar_t>;
+    static constexpr wchar_t kPager[] = L"" BRENVIK_PAGER_SUB_KEY;
     static inline const std::wstring kProfile = CustomMessagesKey(kPager, L"standin_tester");
 
     void SetUp() override {
@@ -120,7 +120,7 @@ protected:
         RegDeleteKeyW(HKEY_CURRENT_USER, kProfile.substr(0, kProfile.rfind(L'\\')).c_str());
         HKEY pager = nullptr;
         if (RegOpenKeyExW(HKEY_CURRENT_USER, kPager, 0, KEY_WRITE, &pager) == ERROR_SUCCESS) {
-            RegDeleteValueW(pager, kUserIdValue<wchar_t>);
+            RegDeleteValueW(pager, L"" BRENVIK_USER_ID_VALUE);
             RegCloseKey(pager);
         }
     }
@@ -129,10 +129,10 @@ protected:
         ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kProfile.c_str(), 0, nullptr, 0, KEY_WRITE,
                                   nullptr, &key, nullptr),
                   ERROR_SUCCESS);
-        RegSetValueExW(key, kStatusValue<wchar_t>, 0, REG_SZ,
+        RegSetValueExW(key, L"" BRENVIK_STATUS_VALUE, 0, REG_SZ,
                        reinterpret_cast<const BYTE*>(text.c_str()),
                        static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-        RegSetValueExW(key, kInvisibleValue<wchar_t>, 0, REG_DWORD,
+        RegSetValueExW(key, L"" BRENVIK_INVISIBLE_VALUE, 0, REG_DWORD,
                        reinterpret_cast<const BYTE*>(&dnd), sizeof dnd);
         RegCloseKey(key);
     }
