@@ -30,7 +30,7 @@ struct BenchPlatform {
     sim::SimWinApi api;
     sim::IconvCodec ansi;
     SilentMessageBox messageBox;
-    Platform platform{api.With(ansi, messageBox)};
+    Platform platform{Platform::Of(api.windows, api.registry, api.shell, ansi, messageBox)};
 };
 
 }  // namespace brenvik::bench

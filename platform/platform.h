@@ -16,6 +16,13 @@ struct Platform {
     ShellApi& shell;
     const AnsiCodec& ansi;
     MessageBoxService& messageBox;
+
+    // One object's windows for both sides, as the real adapter and the simulation have them.
+    template <typename Windows>
+    static Platform Of(Windows& windows, RegistryApi& registry, ShellApi& shell,
+                       const AnsiCodec& ansi, MessageBoxService& messageBox) {
+        return {windows, windows, registry, shell, ansi, messageBox};
+    }
 };
 
 }  // namespace brenvik

@@ -1,7 +1,6 @@
 #pragma once
 // The simulated Windows: registry, window table and notification area, each behind
 // the interface of the real one, with one record of their visible effects.
-#include "platform/platform.h"
 #include "platform/sim/effect_log.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_shell.h"
@@ -14,16 +13,6 @@ struct SimWinApi {
     SimRegistry registry{effects};
     SimWindows windows{effects};
     SimShell shell{effects};
-
-    // The program's platform over this Windows.
-    Platform With(const AnsiCodec& ansi, MessageBoxService& messageBox) {
-        return {.playerWindows = windows,
-                .messengerWindows = windows,
-                .registry = registry,
-                .shell = shell,
-                .ansi = ansi,
-                .messageBox = messageBox};
-    }
 };
 
 }  // namespace brenvik::sim

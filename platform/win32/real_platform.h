@@ -23,12 +23,7 @@ private:
     Win32Api api_;
     AnsiCodePage ansi_;
     Win32MessageBox messageBox_{ansi_};
-    const Platform platform_{.playerWindows = api_,
-                             .messengerWindows = api_,
-                             .registry = api_,
-                             .shell = api_,
-                             .ansi = ansi_,
-                             .messageBox = messageBox_};
+    const Platform platform_ = Platform::Of(api_, api_, api_, ansi_, messageBox_);
 };
 
 }  // namespace brenvik::win32

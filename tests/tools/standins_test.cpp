@@ -147,41 +147,40 @@ protected:
         return line.substr(line.find('\t') + 1);
     }
 
+    std::wstring LogArgument() const { return L"--log \"" + log_ + L"\""; }
+    // Asks the messenger to read status 5; true once its log has `lines` lines.
+    bool Read(const StandIn& messenger, std::size_t lines) const {
+        PostMessageW(messenger.Window(), WM_COMMAND, kReadStatusCommand, 0);
+        return WaitUntil([&] { return LogLines().size() == lines; });
+    }
+
     std::wstring log_;
 };
 
 TEST_F(MessengerStandIn, LogsStatusFiveOfTheCurrentUserAtEachReadCommand) {
-    StandIn messenger(L"messenger_standin.exe", L"--log \"" + log_ + L"\" --user-id standin_tester",
+    StandIn messenger(L"messenger_standin.exe", LogArgument() + L" --user-id standin_tester",
                       kMessenger);
     ASSERT_NE(messenger.Window(), nullptr);
     EXPECT_TRUE(LogLines().empty()) << "made empty at start";
 
     WriteStatus(L"Now: Caf\u00e9", 1);
-    PostMessageW(messenger.Window(), WM_COMMAND, kReadStatusCommand, 0);
-    ASSERT_TRUE(WaitUntil([&] { return LogLines().size() == 1; }));
+    ASSERT_TRUE(Read(messenger, 1));
     EXPECT_EQ(WithoutTime(LogLines()[0]), "1\tNow: Caf\xc3\xa9");
     EXPECT_GT(std::stoull(LogLines()[0].substr(0, LogLines()[0].find('\t'))), 1600000000000ull)
         << "ms since 1970";
 
-    PostMessageW(messenger.Window(), WM_COMMAND, kReadStatusCommand + 1,
-                 0);  // another command: not logged
+    // Another command is not logged.
+    PostMessageW(messenger.Window(), WM_COMMAND, kReadStatusCommand + 1, 0);
     WriteStatus(L"Second", 0);
-    PostMessageW(messenger.Window(), WM_COMMAND, kReadStatusCommand, 0);
-    ASSERT_TRUE(WaitUntil([&] { return LogLines().size() == 2; }));
+    ASSERT_TRUE(Read(messenger, 2));
     EXPECT_EQ(WithoutTime(LogLines()[1]), "0\tSecond");
 }
 
-TEST_F(MessengerStandIn, LogsValuesThatCannotBeReadAsMissing) {
-    StandIn messenger(L"messenger_standin.exe", L"--log \"" + log_ + L"\"", kMessenger);
+TEST_F(MessengerStandIn, LogsValuesThatCannotBeReadAsMissingAndEndsWhenItsWindowCloses) {
+    StandIn messenger(L"messenger_standin.exe", LogArgument(), kMessenger);
     ASSERT_NE(messenger.Window(), nullptr);
-    PostMessageW(messenger.Window(), WM_COMMAND, kReadStatusCommand, 0);
-    ASSERT_TRUE(WaitUntil([&] { return LogLines().size() == 1; }));
+    ASSERT_TRUE(Read(messenger, 1));
     EXPECT_EQ(WithoutTime(LogLines()[0]), "(missing)\t(missing)");
-}
-
-TEST_F(MessengerStandIn, EndsWhenItsWindowCloses) {
-    StandIn messenger(L"messenger_standin.exe", L"--log \"" + log_ + L"\"", kMessenger);
-    ASSERT_NE(messenger.Window(), nullptr);
     PostMessageW(messenger.Window(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(messenger.Exited());
 }
