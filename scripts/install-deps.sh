@@ -40,7 +40,7 @@ apt_install() {
 command -v as >/dev/null && command -v ld >/dev/null || apt_install binutils
 with_32bit=false
 . "$here/lib/windows-builds.sh"
-choose_windows_builds
+choose_windows_builds --before-install
 [[ " $WINDOWS_BUILDS " == *" windows "* ]] && with_32bit=true
 
 # package<TAB>why, one a line.
@@ -93,4 +93,12 @@ if $with_32bit && ! dpkg --print-foreign-architectures | grep -qx i386; then
   "${sudo_cmd[@]}" dpkg --add-architecture i386
   updated=false
 fi
-apt_install "${missing[@]}"
+# A mirror that lacks a consistent i386 index can't give 32-bit Wine: the rest is
+# installed all the same, and the commands then run the x86_64 build alone, saying why.
+if ! apt_install "${missing[@]}"; then
+  $with_32bit || exit 1
+  without32=()
+  for package in "${missing[@]}"; do [ "$package" = wine32 ] || without32+=("$package"); done
+  echo "Installing with 32-bit Wine failed: installing the rest, for the x86_64 build alone" >&2
+  [ ${#without32[@]} -eq 0 ] || apt_install "${without32[@]}"
+fi
